@@ -1,0 +1,19 @@
+// Starting outside programs: every start first writes its command line into ShellCommandLine.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace corvane::Shortcuts11 {
+
+// The command line of the external program started last.
+inline std::string ShellCommandLine;
+
+// "<program>" "<document>": each path quoted, so blanks inside either reach the program as one argument.
+std::string QuotedCommandLine(const std::string& program, const std::string& document);
+
+// Records `commandLine` in ShellCommandLine, then starts `program` with it.
+void StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait);
+
+}  // namespace corvane::Shortcuts11

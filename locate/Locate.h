@@ -1,0 +1,26 @@
+// Finding Access, a word processor and a PDF reader at fixed installation paths, once at start-up.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+inline constexpr std::string_view kExists = "exists";
+
+namespace Shortcuts11 {
+
+inline std::string AccessPath;
+inline std::string WordProcessorPath;
+inline std::string PdfReaderPath;
+inline std::string WordProcessorStatus;
+inline std::string PdfReaderStatus;
+
+void LocateAccess(Platform& platform);
+void LocateWordProcessor(Platform& platform);
+void LocatePdfReader(Platform& platform);
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -1,0 +1,73 @@
+// The seam to the operating system: everything the program asks of Windows goes through this interface.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Window.h"
+
+namespace corvane {
+
+// A refusal of the system, carrying its own description (and the path it concerns, where there is one).
+class PlatformError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// Attribute filter of a directory lookup.
+//  NormalFiles: plain, read-only and archive files; never hidden, system, folders or volume labels.
+//  Directories: everything NormalFiles finds, and folders that are neither hidden nor system.
+enum class Lookup { NormalFiles, Directories };
+
+enum class Wait { No, UntilEnded };
+
+struct Date {
+  int year = 0;
+  int month = 0;  // 1 to 12
+  int day = 0;    // 1 to 31
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Directory lookup of `pattern` (wildcards * and ? in the last part mean what they mean to Windows).
+  // An absent file is `false`; only a lookup the system cannot make at all throws.
+  virtual bool Exists(const std::string& pattern, Lookup filter) = 0;
+  // Creates exactly one folder level; the parent must exist.
+  virtual void CreateFolder(const std::string& path) = 0;
+
+  // Whole small text files in the system's ANSI code page; text crosses the seam as UTF-8.
+  // Writing creates or truncates; text the code page cannot hold is refused, never replaced.
+  virtual std::string ReadTextFile(const std::string& path) = 0;
+  virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
+  // Moves `from` onto `to`, replacing `to` in one step where it exists.
+  virtual void ReplaceFile(const std::string& from, const std::string& to) = 0;
+
+  virtual void DeleteFile(const std::string& path) = 0;
+  // Byte-for-byte copy; an existing `to` is replaced.
+  virtual void CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual std::uint64_t FileSize(const std::string& path) = 0;
+
+  // Folder of the program's own executable, without a trailing backslash.
+  virtual std::string ProgramFolder() = 0;
+  virtual Date Today() = 0;
+
+  // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window.
+  virtual void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) = 0;
+
+  virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
+  // Width of the whole screen, in twips.
+  virtual int ScreenWidth() = 0;
+  // Creates the window hidden, with every control of `layout`; events go to `sink`.
+  virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) = 0;
+  // Ends the process at once; no further handler runs.
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,46 @@
+// A window created from a layout table, as the logic sees it: controls by name, sizes in twips.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+struct FormLayout;
+
+enum class Event {
+  Click,     // button pressed (mouse, keyboard or BM_CLICK)
+  DblClick,  // double-click on a text box or frame
+  Close,     // the frame's close box; control name is "Form"
+};
+
+class EventSink {
+ public:
+  virtual ~EventSink() = default;
+  virtual void OnEvent(std::string_view control, Event event) = 0;
+};
+
+// Unloading is destroying the Window object. Naming a control the layout lacks is a programming error.
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  virtual void SetText(std::string_view control, const std::string& text) = 0;
+  virtual std::string Text(std::string_view control) const = 0;
+  virtual bool IsChecked(std::string_view control) const = 0;
+  virtual void SetChecked(std::string_view control, bool checked) = 0;
+  virtual void SetControlVisible(std::string_view control, bool visible) = 0;
+  virtual bool IsControlVisible(std::string_view control) const = 0;
+
+  // Outer width (frame included) and left edge of the window, in twips.
+  virtual int OuterWidth() const = 0;
+  virtual int Left() const = 0;
+  virtual void SetLeft(int twips) = 0;
+
+  // Shows modeless, with no owner, and brings the window to the front.
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() const = 0;
+};
+
+}  // namespace corvane

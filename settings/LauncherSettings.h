@@ -1,0 +1,50 @@
+// The program-wide settings record, and the routines that load, save and select from it.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+inline constexpr int kSlotCount = 11;
+
+struct AppSlot {
+  std::string AppName;  // database file name with extension, no folder
+  std::string AppPath;  // its folder, no trailing backslash
+  std::string Alias;    // launcher button caption
+};
+
+struct LauncherSettingsRecord {
+  std::array<AppSlot, kSlotCount> Apps;
+  std::string ManualName1;
+  std::string ManualName2;
+  std::string ManualPath;
+  std::string SupportUrl;
+  std::string Title;
+  std::string CurrentAppName;
+  std::string CurrentAppPath;
+  std::string CurrentAppFullPath;
+};
+
+// The 38 texts of the settings editor, each group in the order of its file.
+struct SettingsTexts {
+  std::array<std::string, 14> appNames;  // AppName of slots 0 to 10, ManualName1, ManualName2, Title
+  std::array<std::string, 13> paths;     // AppPath of slots 0 to 10, ManualPath, SupportUrl
+  std::array<std::string, 11> aliases;   // Alias of slots 0 to 10
+};
+
+namespace Shortcuts11 {
+
+inline LauncherSettingsRecord LauncherSettings;
+
+// Fills the record from the three settings files, or from defaults for a file that is missing.
+void LoadSettings(Platform& platform);
+// Stores the editor's texts and writes the three files. Returns whether it completed.
+bool SaveSettings(Platform& platform, const SettingsTexts& texts);
+// Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.
+void SelectApp(int slot);
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -1,0 +1,55 @@
+// SaveSettings: the editor's texts into the record and the three files, group by group.
+#include "platform/Failure.h"
+#include "settings/LauncherSettings.h"
+#include "settings/SettingsFields.h"
+#include "settings/SettingsFiles.h"
+
+namespace corvane::Shortcuts11 {
+namespace {
+
+struct Group {
+  std::span<const std::string> texts;
+  std::vector<SettingsField> fields;
+  std::string_view path;
+};
+
+std::vector<Group> GroupsOf(const SettingsTexts& texts) {
+  return {
+      {texts.appNames, AppNamesFields(LauncherSettings), kAppNamesFile},
+      {texts.paths, PathsFields(LauncherSettings), kPathsFile},
+      {texts.aliases, AppAliasFields(LauncherSettings), kAppAliasFile},
+  };
+}
+
+// The files have no escape for quotes or line breaks: such a value would come back changed, or shift every
+// later field, so it is refused before anything is stored.
+bool AllFit(Platform& platform, const std::vector<Group>& groups) {
+  for (const Group& group : groups) {
+    for (std::size_t i = 0; i < group.texts.size(); ++i) {
+      if (!FitsSettingsFile(group.texts[i])) {
+        ShowInfo(platform, group.fields[i].label + " can not hold a double quote or a line break. Nothing was saved.");
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SaveSettings(Platform& platform, const SettingsTexts& texts) {
+  const std::vector<Group> groups = GroupsOf(texts);
+  if (!AllFit(platform, groups)) {
+    return false;
+  }
+  return RunGuarded(platform, [&] {
+    for (const Group& group : groups) {
+      for (std::size_t i = 0; i < group.texts.size(); ++i) {
+        *group.fields[i].value = group.texts[i];
+      }
+      WriteSettingsFile(platform, group.path, group.texts);
+    }
+  });
+}
+
+}  // namespace corvane::Shortcuts11

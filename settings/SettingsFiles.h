@@ -1,0 +1,32 @@
+// The three one-line settings files: where they are, how a line is written and how fields are read back.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+inline constexpr std::string_view kAppNamesFile = "C:\\CorvaneAppNames.txt";
+inline constexpr std::string_view kPathsFile = "C:\\CorvanePaths.txt";
+inline constexpr std::string_view kAppAliasFile = "C:\\CorvaneAppAlias.txt";
+
+// Every field in double quotes, single commas between, CR LF at the end; nothing escaped or trimmed.
+std::string FormatSettingsLine(std::span<const std::string> fields);
+
+// Reads up to `count` fields. Commas and line ends separate fields; a field that begins with a double quote runs
+// to the next double quote; an unquoted field runs to the next comma or line end, without surrounding blanks.
+// Fewer than `count` fields come back when the text runs out.
+std::vector<std::string> ReadSettingsFields(std::string_view text, std::size_t count);
+
+// Whether the files can hold `value` at all: they have no escape for quotes or line breaks.
+bool FitsSettingsFile(std::string_view value);
+
+// Writes the file beside its final name first, then puts it in place, so a failure never leaves it half written.
+void WriteSettingsFile(Platform& platform, std::string_view path, std::span<const std::string> fields);
+
+}  // namespace corvane

@@ -1,0 +1,143 @@
+// An in-memory Windows for the host tests: files with attributes, scripted answers, recorded starts and messages.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Layout.h"
+#include "platform/Platform.h"
+
+namespace corvane::testing {
+
+class FakePlatform;
+
+class FakeWindow : public Window {
+ public:
+  FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink);
+  ~FakeWindow() override;
+
+  // What a person does.
+  void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
+
+  void SetText(std::string_view control, const std::string& text) override;
+  std::string Text(std::string_view control) const override;
+  bool IsChecked(std::string_view control) const override;
+  void SetChecked(std::string_view control, bool checked) override;
+  void SetControlVisible(std::string_view control, bool visible) override;
+  bool IsControlVisible(std::string_view control) const override;
+  int OuterWidth() const override;
+  int Left() const override { return left_; }
+  void SetLeft(int twips) override;
+  void Show() override;
+  void Hide() override { visible_ = false; }
+  bool IsVisible() const override { return visible_; }
+
+  const FormLayout& layout() const { return layout_; }
+
+ private:
+  struct Control {
+    std::string text;
+    bool checked = false;
+    bool visible = true;
+  };
+  Control& At(std::string_view control);
+  const Control& At(std::string_view control) const;
+
+  FakePlatform& platform_;
+  const FormLayout& layout_;
+  EventSink& sink_;
+  std::map<std::string, Control, std::less<>> controls_;
+  int left_;
+  bool visible_ = false;
+};
+
+class FakePlatform : public Platform {
+ public:
+  struct File {
+    std::string content;
+    std::string name;  // the path as first given
+    bool hidden = false;
+    bool system = false;
+    bool readOnly = false;
+  };
+  struct Message {
+    std::string text;
+    std::string title;
+    Buttons buttons;
+    std::vector<std::string> visibleForms;  // the forms on screen while the box was up
+  };
+  struct Start {
+    std::string program;
+    std::string commandLine;
+    Wait wait;
+  };
+
+  static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
+
+  FakePlatform() { AddFolder("C:"); }
+
+  // Setting up the machine.
+  // Adds the file and every folder above it.
+  void AddFile(const std::string& path, std::string content = {});
+  File& FileAt(const std::string& path);
+  void AddFolder(const std::string& path);
+  bool HasFile(const std::string& path) const { return files_.contains(Key(path)); }
+  const std::string& Content(const std::string& path) { return FileAt(path).content; }
+  std::vector<std::string> FilePaths() const;
+  // The next operation `operation` on `path` (any path where empty) fails with `description`.
+  void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.");
+  void Answer(corvane::Answer answer) { answers_.push_back(answer); }
+
+  // What happened.
+  std::vector<Message> messages;
+  std::vector<Start> starts;
+  std::vector<std::string> probes;  // every Exists pattern, in order
+  bool ended = false;
+
+  Date today{2026, 12, 5};
+  int screenWidth = 19200;  // 1280 pixels at 96 DPI
+  std::string programFolder = "C:\\Program Files\\Corvane";
+
+  FakeWindow* Form(std::string_view name) const;
+
+  bool Exists(const std::string& pattern, Lookup filter) override;
+  void CreateFolder(const std::string& path) override;
+  std::string ReadTextFile(const std::string& path) override;
+  void WriteTextFile(const std::string& path, const std::string& text) override;
+  void ReplaceFile(const std::string& from, const std::string& to) override;
+  void DeleteFile(const std::string& path) override;
+  void CopyFile(const std::string& from, const std::string& to) override;
+  std::uint64_t FileSize(const std::string& path) override;
+  std::string ProgramFolder() override;
+  Date Today() override;
+  void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) override;
+  corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
+  int ScreenWidth() override;
+  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
+  void EndProgram() override { ended = true; }
+
+ private:
+  friend class FakeWindow;
+  struct Failure {
+    std::string operation;
+    std::string path;
+    std::string description;
+  };
+
+  static std::string Key(const std::string& path);
+  static std::string Parent(const std::string& key);
+  void Check(std::string_view operation, const std::string& path = {});
+  bool FolderExists(const std::string& key) const;
+
+  std::map<std::string, File> files_;
+  std::set<std::string> folders_;
+  std::deque<corvane::Answer> answers_;
+  std::vector<Failure> failures_;
+  std::vector<FakeWindow*> forms_;
+};
+
+}  // namespace corvane::testing

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Makes (once) the private Wine prefix the Windows tests run in: a virtual desktop of fixed size, so that
+# windows have frames and every program of the prefix shares one screen, even under a bare Xvfb.
+set -euo pipefail
+prefix=${1:?usage: make-prefix.sh PREFIX}
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$prefix/.corvane-ready" ]; then
+  mkdir -p "$prefix"
+  wine wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$prefix/.corvane-ready"
+fi
