@@ -2,7 +2,6 @@
 #include "launcher/frmCorvane.h"
 
 #include <array>
-#include <cmath>
 #include <string>
 
 #include "launcher/Launch.h"
@@ -15,11 +14,7 @@
 namespace corvane {
 namespace {
 
-struct Handler {
-  std::string_view control;
-  Event event;
-  void (frmCorvane::*run)();
-};
+using Handler = Form::Handler<frmCorvane>;
 
 constexpr std::array kHandlers{
     Handler{"tTitle", Event::DblClick, &frmCorvane::tTitle_DblClick},
@@ -40,25 +35,18 @@ constexpr std::array kHandlers{
     Handler{"Form", Event::Close, &frmCorvane::CmdClose_Click},
 };
 
-constexpr int kRightMargin = 40;  // twips between the column and the screen's right edge
-
 }  // namespace
 
-frmCorvane::frmCorvane(Program& program) : program_(program), platform_(program.platform()) {}
+frmCorvane::frmCorvane(Program& program) : Form(program, kFrmCorvaneLayout) {}
 
 void frmCorvane::Load() {
-  window_ = platform_.CreateForm(kFrmCorvaneLayout, *this);
+  CreateWindow();
   Form_Load();
   window_->Show();
 }
 
 void frmCorvane::OnEvent(std::string_view control, Event event) {
-  for (const Handler& handler : kHandlers) {
-    if (handler.control == control && handler.event == event) {
-      (this->*handler.run)();
-      return;
-    }
-  }
+  Dispatch<frmCorvane>(*this, kHandlers, control, event);
 }
 
 void frmCorvane::Form_Load() {
@@ -67,9 +55,7 @@ void frmCorvane::Form_Load() {
   Shortcuts11::LocatePdfReader(platform_);
   Shortcuts11::LoadSettings(platform_);
   RunGuarded(platform_, [&] {
-    const float left =
-        static_cast<float>(platform_.ScreenWidth()) - (static_cast<float>(window_->OuterWidth()) + kRightMargin);
-    window_->SetLeft(static_cast<int>(std::lround(left)));
+    window_->SetLeft(LeftAtScreenEdge());
     window_->SetText("tTitle", Shortcuts11::LauncherSettings.Title);
     for (int slot = 0; slot < kSlotCount; ++slot) {
       window_->SetText("CmdOpen" + std::to_string(slot + 1), Shortcuts11::LauncherSettings.Apps[slot].Alias);

@@ -1,24 +1,16 @@
 // The launcher window: start-up, the title hint, the eleven application buttons, Support and Exit.
 #pragma once
 
-#include <memory>
-#include <string_view>
-
-#include "platform/Platform.h"
+#include "launcher/Form.h"
 
 namespace corvane {
 
-class Program;
-
-class frmCorvane : public EventSink {
+class frmCorvane : public Form {
  public:
   explicit frmCorvane(Program& program);
 
   // Creates the window and runs Form_Load; the window is shown afterwards, whatever Form_Load reported.
   void Load();
-  void Unload() { window_.reset(); }
-  bool IsLoaded() const { return window_ != nullptr; }
-  Window& window() { return *window_; }
 
   void OnEvent(std::string_view control, Event event) override;
 
@@ -37,11 +29,6 @@ class frmCorvane : public EventSink {
   void CmdOpen9_Click();
   void CmdOpen10_Click();
   void CmdOpen11_Click();
-
- private:
-  Program& program_;
-  Platform& platform_;
-  std::unique_ptr<Window> window_;
 };
 
 }  // namespace corvane

@@ -43,6 +43,8 @@ inline LauncherSettingsRecord LauncherSettings;
 void LoadSettings(Platform& platform);
 // Stores the editor's texts and writes the three files. Returns whether it completed.
 bool SaveSettings(Platform& platform, const SettingsTexts& texts);
+// The stored settings as the editor's texts.
+SettingsTexts StoredTexts();
 // Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.
 void SelectApp(int slot);
 

@@ -1,6 +1,8 @@
 // The mapping between file positions and record fields, shared by loading and saving.
 #include "settings/SettingsFields.h"
 
+#include <span>
+
 namespace corvane {
 namespace {
 
@@ -40,3 +42,20 @@ std::vector<SettingsField> AppAliasFields(LauncherSettingsRecord& record) {
 }
 
 }  // namespace corvane
+
+namespace corvane::Shortcuts11 {
+
+SettingsTexts StoredTexts() {
+  SettingsTexts texts;
+  const auto copy = [](const std::vector<SettingsField>& fields, std::span<std::string> into) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      into[i] = *fields[i].value;
+    }
+  };
+  copy(AppNamesFields(LauncherSettings), texts.appNames);
+  copy(PathsFields(LauncherSettings), texts.paths);
+  copy(AppAliasFields(LauncherSettings), texts.aliases);
+  return texts;
+}
+
+}  // namespace corvane::Shortcuts11

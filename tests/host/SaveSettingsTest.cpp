@@ -7,22 +7,6 @@ namespace {
 
 using Shortcuts11::LauncherSettings;
 
-SettingsTexts TextsOfRecord() {
-  SettingsTexts texts;
-  const auto& s = LauncherSettings;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    texts.appNames[slot] = s.Apps[slot].AppName;
-    texts.paths[slot] = s.Apps[slot].AppPath;
-    texts.aliases[slot] = s.Apps[slot].Alias;
-  }
-  texts.appNames[11] = s.ManualName1;
-  texts.appNames[12] = s.ManualName2;
-  texts.appNames[13] = s.Title;
-  texts.paths[11] = s.ManualPath;
-  texts.paths[12] = s.SupportUrl;
-  return texts;
-}
-
 class SaveSettingsTest : public CorvaneTest {
  protected:
   SaveSettingsTest() {
@@ -32,7 +16,7 @@ class SaveSettingsTest : public CorvaneTest {
 };
 
 TEST_F(SaveSettingsTest, SavingTheDefaultsWritesTheThreeFilesByteForByte) {
-  ASSERT_TRUE(Shortcuts11::SaveSettings(platform, TextsOfRecord()));
+  ASSERT_TRUE(Shortcuts11::SaveSettings(platform, Shortcuts11::StoredTexts()));
 
   EXPECT_EQ(platform.Content("C:\\CorvaneAppNames.txt"),
             "\"App1.mde\",\"App2.mde\",\"App3.mde\",\"App4.mde\",\"App5.mde\",\"App6.mde\",\"App7.mde\",\"App8.mde\","
@@ -50,7 +34,7 @@ TEST_F(SaveSettingsTest, SavingTheDefaultsWritesTheThreeFilesByteForByte) {
 }
 
 TEST_F(SaveSettingsTest, CommasAndBlanksSurviveSavingAndLoading) {
-  SettingsTexts texts = TextsOfRecord();
+  SettingsTexts texts = Shortcuts11::StoredTexts();
   texts.aliases[2] = "Smith, Jones";
   texts.appNames[13] = "  Front Office  ";
   texts.paths[0] = "";
@@ -70,7 +54,7 @@ TEST_F(SaveSettingsTest, AValueTheFilesCannotHoldIsRefusedByNameAndNothingChange
   const std::vector<std::pair<std::string, std::string>> cases{
       {"App3 Button Name", "say \"hi\""}, {"Manuals Path", "C:\\x\r\nC:\\y"}, {"Toolbar Name", "two\nlines"}};
   for (const auto& [label, value] : cases) {
-    SettingsTexts texts = TextsOfRecord();
+    SettingsTexts texts = Shortcuts11::StoredTexts();
     texts.appNames[0] = "Changed.mde";
     texts.aliases[2] = label == "App3 Button Name" ? value : texts.aliases[2];
     texts.paths[11] = label == "Manuals Path" ? value : texts.paths[11];
@@ -90,7 +74,7 @@ TEST_F(SaveSettingsTest, AFailedWriteStopsAtItsFileAndLeavesTheOldFileWhole) {
   platform.AddFile("C:\\CorvanePaths.txt", "\"old paths\"\r\n");
   platform.AddFile("C:\\CorvaneAppAlias.txt", "\"old aliases\"\r\n");
   platform.FailOn("WriteTextFile", "C:\\CorvanePaths.txt.new", "There is not enough space on the disk.");
-  SettingsTexts texts = TextsOfRecord();
+  SettingsTexts texts = Shortcuts11::StoredTexts();
   texts.appNames[13] = "New Title";
   texts.paths[0] = "D:\\New";
   texts.aliases[0] = "New Caption";
@@ -110,7 +94,7 @@ TEST_F(SaveSettingsTest, AReadOnlySettingsFileIsRefusedAndNoHalfWrittenFileStays
   platform.AddFile("C:\\CorvaneAppNames.txt", "\"old\"\r\n");
   platform.FileAt("C:\\CorvaneAppNames.txt").readOnly = true;
 
-  EXPECT_FALSE(Shortcuts11::SaveSettings(platform, TextsOfRecord()));
+  EXPECT_FALSE(Shortcuts11::SaveSettings(platform, Shortcuts11::StoredTexts()));
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.Content("C:\\CorvaneAppNames.txt"), "\"old\"\r\n");
   EXPECT_EQ(platform.FilePaths(), std::vector<std::string>{"C:\\CorvaneAppNames.txt"});

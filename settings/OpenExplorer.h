@@ -1,0 +1,10 @@
+// Browse: an Explorer window on "C:\Program Files", to look up folders and file names.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace corvane::Shortcuts11 {
+
+void OpenExplorer(Platform& platform);
+
+}  // namespace corvane::Shortcuts11

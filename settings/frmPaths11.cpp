@@ -1,0 +1,122 @@
+// The settings editor's handlers.
+#include "settings/frmPaths11.h"
+
+#include <array>
+#include <string>
+
+#include "launcher/Program.h"
+#include "platform/Failure.h"
+#include "settings/OpenExplorer.h"
+#include "settings/frmPaths11Layout.h"
+
+namespace corvane {
+namespace {
+
+using Handler = Form::Handler<frmPaths11>;
+
+constexpr std::array kHandlers{
+    Handler{"CmdSaveClose", Event::Click, &frmPaths11::CmdSaveClose_Click},
+    Handler{"pTitle", Event::DblClick, &frmPaths11::pTitle_DblClick},
+    Handler{"CmdBrowse", Event::Click, &frmPaths11::CmdBrowse_Click},
+    Handler{"Form", Event::Close, &frmPaths11::Form_Close},
+};
+
+// The boxes of each settings file, in file order.
+std::array<std::string, 14> AppNameBoxes() {
+  std::array<std::string, 14> boxes;
+  for (int i = 0; i < 13; ++i) {
+    boxes[i] = "cAppName" + std::to_string(i);
+  }
+  boxes[13] = "cTitle";
+  return boxes;
+}
+
+std::array<std::string, 13> PathBoxes() {
+  std::array<std::string, 13> boxes;
+  for (int i = 0; i < 13; ++i) {
+    boxes[i] = "cHLPath" + std::to_string(i);
+  }
+  return boxes;
+}
+
+std::array<std::string, 11> AliasBoxes() {
+  std::array<std::string, 11> boxes;
+  for (int i = 0; i < 11; ++i) {
+    boxes[i] = "cAlias" + std::to_string(i);
+  }
+  return boxes;
+}
+
+template <std::size_t N>
+void Fill(Window& window, const std::array<std::string, N>& boxes, const std::array<std::string, N>& texts) {
+  for (std::size_t i = 0; i < N; ++i) {
+    window.SetText(boxes[i], texts[i]);
+  }
+}
+
+template <std::size_t N>
+std::array<std::string, N> Read(const Window& window, const std::array<std::string, N>& boxes) {
+  std::array<std::string, N> texts;
+  for (std::size_t i = 0; i < N; ++i) {
+    texts[i] = window.Text(boxes[i]);
+  }
+  return texts;
+}
+
+}  // namespace
+
+frmPaths11::frmPaths11(Program& program) : Form(program, kFrmPaths11Layout) {}
+
+void frmPaths11::Load() {
+  CreateWindow();
+  Form_Load();
+}
+
+void frmPaths11::OnEvent(std::string_view control, Event event) {
+  Dispatch<frmPaths11>(*this, kHandlers, control, event);
+}
+
+void frmPaths11::Form_Load() {
+  RunGuarded(platform_, [&] {
+    window_->SetLeft(LeftBesideLauncher());
+    const SettingsTexts texts = Shortcuts11::StoredTexts();
+    Fill(*window_, AppNameBoxes(), texts.appNames);
+    Fill(*window_, PathBoxes(), texts.paths);
+    Fill(*window_, AliasBoxes(), texts.aliases);
+  });
+}
+
+SettingsTexts frmPaths11::BoxTexts() const {
+  return {Read(*window_, AppNameBoxes()), Read(*window_, PathBoxes()), Read(*window_, AliasBoxes())};
+}
+
+// A refused or failed save keeps the editor open with the texts as typed, so the user can put it right.
+void frmPaths11::CmdSaveClose_Click() {
+  RunGuarded(platform_, [&] {
+    if (Shortcuts11::SaveSettings(platform_, BoxTexts())) {
+      window_->Hide();
+      program_.UnloadEditor();
+    }
+  });
+}
+
+// The manuals folder goes with the application folders; the support page address does not.
+void frmPaths11::pTitle_DblClick() {
+  RunGuarded(platform_, [&] {
+    const std::string first = window_->Text("cHLPath0");
+    for (int box = 1; box <= 11; ++box) {
+      window_->SetText("cHLPath" + std::to_string(box), first);
+    }
+  });
+}
+
+void frmPaths11::CmdBrowse_Click() {
+  Shortcuts11::OpenExplorer(platform_);
+}
+
+// The frame's own close unloads without saving.
+void frmPaths11::Form_Close() {
+  program_.UnloadEditor();
+}
+
+}  // namespace corvane
