@@ -1,0 +1,91 @@
+// FindFirstFileExW over the exact pattern, walking the entries until one passes the attribute filter.
+#include "platform/win32/FileLookup.h"
+
+#include "platform/win32/ScopedHandle.h"
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WideText.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+constexpr DWORD kNeverAccepted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
+
+bool Accepts(DWORD attributes, Lookup filter) {
+  if ((attributes & kNeverAccepted) != 0) {
+    return false;
+  }
+  return filter == Lookup::Directories || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// What Windows and Wine report for a missing file, a missing folder on the way, or a drive that does not
+// exist. A malformed name (ERROR_INVALID_NAME) is a lookup that cannot be made, and throws.
+bool MeansAbsent(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+}
+
+// "C:\", "\" and "\\server\share\" name roots, which have no directory entry of their own to find.
+bool IsRoot(const std::wstring& path) {
+  if (path == L"\\") {
+    return true;
+  }
+  if (path.size() == 3 && path[1] == L':' && path[2] == L'\\') {
+    return true;
+  }
+  if (path.size() > 2 && path.starts_with(L"\\\\")) {
+    const auto server = path.find(L'\\', 2);
+    const auto share = server == std::wstring::npos ? server : path.find(L'\\', server + 1);
+    return share == path.size() - 1;
+  }
+  return false;
+}
+
+bool RootExists(const std::wstring& root, const std::string& pattern) {
+  if (::GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    return true;
+  }
+  const DWORD error = ::GetLastError();
+  if (MeansAbsent(error)) {
+    return false;
+  }
+  ThrowSystemError(error, pattern);
+}
+
+}  // namespace
+
+bool LookUp(const std::string& pattern, Lookup filter) {
+  if (pattern.empty()) {
+    return false;
+  }
+  std::wstring wide = Widen(pattern);
+  if (filter == Lookup::Directories && wide.back() == L'\\') {
+    if (IsRoot(wide)) {
+      return RootExists(wide, pattern);
+    }
+    // "C:\Apps\" asks for the folder itself, which a lookup finds by its name without the backslash.
+    wide.pop_back();
+  }
+
+  WIN32_FIND_DATAW entry{};
+  ScopedFindHandle find(::FindFirstFileExW(wide.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
+  if (!find.IsValid()) {
+    const DWORD error = ::GetLastError();
+    if (MeansAbsent(error)) {
+      return false;
+    }
+    ThrowSystemError(error, pattern);
+  }
+  do {
+    if (Accepts(entry.dwFileAttributes, filter)) {
+      return true;
+    }
+  } while (::FindNextFileW(find.Get(), &entry));
+
+  const DWORD error = ::GetLastError();
+  if (MeansAbsent(error)) {
+    return false;
+  }
+  ThrowSystemError(error, pattern);
+}
+
+}  // namespace corvane::win32

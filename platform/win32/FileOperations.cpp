@@ -1,0 +1,64 @@
+// The file operations as the Win32 calls that make them in one step each.
+#include "platform/win32/FileOperations.h"
+
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WideText.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+// A failure of a two-path operation may concern either path, so the message names both.
+std::string BothPaths(const std::string& from, const std::string& to) {
+  return from + " -> " + to;
+}
+
+}  // namespace
+
+void CreateOneFolder(const std::string& path) {
+  if (!::CreateDirectoryW(Widen(path).c_str(), nullptr)) {
+    ThrowLastError(path);
+  }
+}
+
+void MoveReplacing(const std::string& from, const std::string& to) {
+  RefuseReadOnlyTarget(to);
+  if (!::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ThrowLastError(BothPaths(from, to));
+  }
+}
+
+void DeleteOneFile(const std::string& path) {
+  if (!::DeleteFileW(Widen(path).c_str())) {
+    ThrowLastError(path);
+  }
+}
+
+void CopyReplacing(const std::string& from, const std::string& to) {
+  RefuseReadOnlyTarget(to);
+  if (!::CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE)) {
+    ThrowLastError(BothPaths(from, to));
+  }
+}
+
+std::uint64_t SizeOfFile(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
+    ThrowLastError(path);
+  }
+  // A folder is not a file: its "size" would mean nothing to the caller.
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    ThrowSystemError(ERROR_FILE_NOT_FOUND, path);
+  }
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void RefuseReadOnlyTarget(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    ThrowSystemError(ERROR_ACCESS_DENIED, path);
+  }
+}
+
+}  // namespace corvane::win32

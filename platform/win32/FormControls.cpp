@@ -1,0 +1,109 @@
+// One place that knows which Win32 control stands for each kind of control in a layout table.
+#include "platform/win32/FormControls.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/Dpi.h"
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WideText.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+};
+
+ControlClass ClassOf(const ControlSpec& control) {
+  switch (control.kind) {
+    case ControlKind::TextBox:
+      return {WC_EDITW, static_cast<DWORD>(WS_BORDER | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT))};
+    case ControlKind::Button:
+      return {WC_BUTTONW, BS_PUSHBUTTON};
+    case ControlKind::Label:
+      return {WC_STATICW, SS_LEFT};
+    case ControlKind::CheckBox:
+      return {WC_BUTTONW, BS_AUTOCHECKBOX};
+    case ControlKind::Frame:
+      return {WC_BUTTONW, BS_GROUPBOX};
+  }
+  throw std::logic_error("Unknown control kind");
+}
+
+// Labels and frames never take the focus, whatever tab index the table gives them.
+bool CanTakeFocus(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox;
+}
+
+const ControlSpec& FrameNamed(std::span<const ControlSpec> controls, std::string_view name) {
+  const auto frame = std::find_if(controls.begin(), controls.end(), [name](const ControlSpec& control) {
+    return control.name == name && control.kind == ControlKind::Frame;
+  });
+  if (frame == controls.end()) {
+    throw std::logic_error("No frame named " + std::string(name));
+  }
+  return *frame;
+}
+
+}  // namespace
+
+std::vector<std::size_t> CreationOrder(std::span<const ControlSpec> controls) {
+  std::vector<std::size_t> order(controls.size());
+  for (std::size_t index = 0; index < order.size(); ++index) {
+    order[index] = index;
+  }
+  std::stable_sort(order.begin(), order.end(), [controls](std::size_t a, std::size_t b) {
+    const int tabA = controls[a].tabIndex;
+    const int tabB = controls[b].tabIndex;
+    if ((tabA == kNoTabStop) != (tabB == kNoTabStop)) {
+      return tabB == kNoTabStop;
+    }
+    return tabA != kNoTabStop && tabA < tabB;
+  });
+  return order;
+}
+
+RECT ControlRect(std::span<const ControlSpec> controls, std::size_t index, int dpi) {
+  const ControlSpec& control = controls[index];
+  int left = control.left;
+  int top = control.top;
+  if (!control.parent.empty()) {
+    const ControlSpec& frame = FrameNamed(controls, control.parent);
+    left += frame.left;
+    top += frame.top;
+  }
+  return RECT{TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(left + control.width, dpi),
+              TwipsToPixels(top + control.height, dpi)};
+}
+
+HWND CreateControl(HWND form, HINSTANCE instance, std::span<const ControlSpec> controls, std::size_t index, int dpi) {
+  const ControlSpec& control = controls[index];
+  const ControlClass controlClass = ClassOf(control);
+  DWORD style = WS_CHILD | controlClass.style;
+  if (control.visible) {
+    style |= WS_VISIBLE;
+  }
+  if (control.tabIndex != kNoTabStop && CanTakeFocus(control.kind)) {
+    style |= WS_TABSTOP;
+  }
+  const RECT rect = ControlRect(controls, index, dpi);
+  HWND window = ::CreateWindowExW(0, controlClass.className, Widen(control.text).c_str(), style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, form,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))), instance, nullptr);
+  if (window == nullptr) {
+    ThrowLastError(control.name);
+  }
+  return window;
+}
+
+ScopedFont CreateControlFont(int dpi) {
+  return ScopedFont(::CreateFontW(-::MulDiv(kFontHundredthsOfPoint, dpi, 72 * 100), 0, 0, 0, kFontWeight, FALSE, FALSE,
+                                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, Widen(kFontFace).c_str()));
+}
+
+}  // namespace corvane::win32
