@@ -57,6 +57,8 @@ class Platform {
   // Folder of the program's own executable, without a trailing backslash.
   virtual std::string ProgramFolder() = 0;
   virtual Date Today() = 0;
+  // The user's decimal separator, for numbers shown in messages.
+  virtual std::string DecimalSeparator() = 0;
 
   // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window.
   virtual void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) = 0;

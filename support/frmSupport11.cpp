@@ -8,6 +8,8 @@
 #include "platform/Failure.h"
 #include "settings/LauncherSettings.h"
 #include "settings/SettingsFiles.h"
+#include "support/Backup.h"
+#include "support/Compact.h"
 #include "support/Manuals.h"
 #include "support/frmSupport11Layout.h"
 
@@ -95,9 +97,23 @@ void frmSupport11::CmdDeletePathFiles_Click() {
   });
 }
 
-// Backup and compaction come with the maintenance work; until then the buttons do nothing.
-void frmSupport11::CmdBackup_Click() {}
-void frmSupport11::CmdCompact_Click() {}
+// Each ticked box in turn, top to bottom; a slot's failure is told by its routine and the next slot goes on.
+void frmSupport11::ForEachTicked(void (*routine)(Platform&, int)) {
+  RunGuarded(platform_, [&] {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (window_->IsChecked("Check" + std::to_string(slot + 1))) {
+        routine(platform_, slot);
+      }
+    }
+  });
+}
+
+void frmSupport11::CmdBackup_Click() {
+  ForEachTicked(&Shortcuts11::BackupApp);
+}
+void frmSupport11::CmdCompact_Click() {
+  ForEachTicked(&Shortcuts11::CompactApp);
+}
 
 void frmSupport11::CmdOpenManual1_Click() {
   Shortcuts11::OpenManual(platform_, 1);

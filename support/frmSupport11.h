@@ -24,6 +24,9 @@ class frmSupport11 : public Form {
   void CmdOpenManual1_Click();
   void CmdOpenManual2_Click();
   void CmdWebSupport_Click();
+
+ private:
+  void ForEachTicked(void (*routine)(Platform&, int));
 };
 
 // The check box caption of a slot: its file name without the last four characters.

@@ -79,6 +79,14 @@ Date Win32Platform::Today() {
   return Date{now.wYear, now.wMonth, now.wDay};
 }
 
+std::string Win32Platform::DecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0) {
+    ThrowLastError("Decimal separator");
+  }
+  return Narrow(separator);
+}
+
 void Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait) {
   StartProcess(program, commandLine, wait);
 }

@@ -24,6 +24,7 @@ class Win32Platform final : public Platform {
 
   std::string ProgramFolder() override;
   Date Today() override;
+  std::string DecimalSeparator() override;
 
   void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) override;
 

@@ -101,6 +101,7 @@ class FakePlatform : public Platform {
   Date today{2026, 12, 5};
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
+  std::string decimalSeparator = ".";
 
   FakeWindow* Form(std::string_view name) const;
 
@@ -114,6 +115,7 @@ class FakePlatform : public Platform {
   std::uint64_t FileSize(const std::string& path) override;
   std::string ProgramFolder() override;
   Date Today() override;
+  std::string DecimalSeparator() override { return decimalSeparator; }
   void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) override;
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;

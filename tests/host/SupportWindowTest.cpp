@@ -115,5 +115,25 @@ TEST_F(SupportWindowTest, ARefusedDeletionStopsBeforeTheSecondFile) {
   EXPECT_TRUE(platform.HasFile("C:\\CorvanePaths.txt"));
 }
 
+TEST_F(SupportWindowTest, BackupWorksThroughTheTickedBoxesInOrderPastAFailingSlot) {
+  for (int slot : {0, 1, 2}) {
+    LauncherSettings.Apps[slot].AppPath = slot == 1 ? "D:\\Gone" : "C:\\Apps";
+    platform.AddFile("C:\\Apps\\App" + std::to_string(slot + 1) + ".mde");
+  }
+  FakeWindow& support = OpenSupport();
+  support.Fire("CmdBackup", Event::Click);  // nothing ticked: nothing happens
+  EXPECT_TRUE(platform.messages.empty());
+
+  for (const char* box : {"Check3", "Check1", "Check2"}) {
+    support.SetChecked(box, true);
+  }
+  support.Fire("CmdBackup", Event::Click);
+  const auto texts = MessageTexts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde");
+  EXPECT_NE(texts[1].find("D:\\Gone"), std::string::npos);
+  EXPECT_EQ(texts[2], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App3.mde");
+}
+
 }  // namespace
 }  // namespace corvane::testing

@@ -1,0 +1,68 @@
+// BackupApp: copy the selected slot's database to ArcBackup, asking before a copy of the same name is replaced.
+#include "support/Backup.h"
+
+#include "platform/Failure.h"
+#include "settings/LauncherSettings.h"
+
+namespace corvane {
+namespace {
+
+// The copy is made under this name first, so that neither a failed copy nor a failed replacement can leave a
+// partial file under the backup's name, or cost the user the backup being replaced.
+std::string PartialName(const std::string& backupPath) {
+  return backupPath + ".partial";
+}
+
+void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
+  const std::string partial = PartialName(backupPath);
+  try {
+    platform.CopyFile(source, partial);
+    platform.ReplaceFile(partial, backupPath);
+  } catch (const PlatformError&) {
+    try {
+      if (platform.Exists(partial, Lookup::NormalFiles)) {
+        platform.DeleteFile(partial);
+      }
+    } catch (const PlatformError&) {
+      // The copy's own failure is the one to tell.
+    }
+    throw;
+  }
+}
+
+}  // namespace
+
+std::string BackupName(const Date& date, const std::string& appName) {
+  return "Arc" + std::to_string(date.month) + std::to_string(date.day) + std::to_string(date.year - 2000) + appName;
+}
+
+namespace Shortcuts11 {
+
+void BackupApp(Platform& platform, int slot) {
+  RunGuarded(platform, [&] {
+    SelectApp(slot);
+    const auto& settings = LauncherSettings;
+    const std::string name = BackupName(platform.Today(), settings.CurrentAppName);
+    const std::string folder = settings.CurrentAppPath + "\\ArcBackup\\";
+    if (!platform.Exists(folder, Lookup::Directories)) {
+      platform.CreateFolder(settings.CurrentAppPath + "\\ArcBackup");
+    }
+    const std::string source = settings.CurrentAppPath + "\\" + settings.CurrentAppName;
+    const std::string backupPath = folder + name;
+    if (platform.Exists(backupPath, Lookup::NormalFiles)) {
+      const Answer answer = platform.ShowMessage(name + " Exists. Do You Want To Replace It?",
+                                                 std::string(kWarningTitle), Buttons::YesNo);
+      if (answer != Answer::Yes) {
+        return;
+      }
+      CopyInto(platform, source, backupPath);
+      ShowInfo(platform, "Replace Copy Done");
+    } else {
+      CopyInto(platform, source, backupPath);
+      ShowInfo(platform, "New Copy Is " + backupPath);
+    }
+  });
+}
+
+}  // namespace Shortcuts11
+}  // namespace corvane

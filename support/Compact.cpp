@@ -1,0 +1,66 @@
+// CompactApp and its two helpers: the size message and the wait for Access's compaction.
+#include "support/Compact.h"
+
+#include <cstdio>
+
+#include "locate/ExternalPrograms.h"
+#include "locate/Locate.h"
+#include "platform/Failure.h"
+#include "settings/LauncherSettings.h"
+
+namespace corvane {
+
+std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparator) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15G", static_cast<double>(bytes) / 1000.0);
+  std::string result = text;
+  if (const auto point = result.find('.'); point != std::string::npos) {
+    result.replace(point, 1, decimalSeparator);
+  }
+  return result;
+}
+
+namespace Shortcuts11 {
+
+void CompactApp(Platform& platform, int slot) {
+  RunGuarded(platform, [&] {
+    SelectApp(slot);
+    const std::string name = LauncherSettings.CurrentAppName;
+    const std::string path = LauncherSettings.CurrentAppFullPath;
+    if (!platform.Exists(path, Lookup::NormalFiles)) {
+      ShowInfo(platform, "Cannot find " + name + " database to compact");
+      return;
+    }
+    // Line feed before carriage return, as the question has always been put.
+    const Answer answer = platform.ShowMessage(
+        "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
+        std::string(kWarningTitle), Buttons::OkCancel);
+    if (answer == Answer::Cancel) {
+      return;
+    }
+    ReportFileSize(platform, path, "File Size Before Compaction is ", name);
+    StartAccessCompact(platform, path);
+    ReportFileSize(platform, path, "File Size After Compaction is ", name);
+  });
+}
+
+void ReportFileSize(Platform& platform, const std::string& path, const std::string& label,
+                    const std::string& fileName) {
+  RunGuarded(platform, [&] {
+    const std::uint64_t bytes = platform.FileSize(path);
+    ShowInfo(platform, fileName + " " + label + KiloBytesText(bytes, platform.DecimalSeparator()) + " KB");
+  });
+}
+
+void StartAccessCompact(Platform& platform, const std::string& path) {
+  RunGuarded(platform, [&] {
+    if (AccessPath.empty()) {
+      ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
+      return;
+    }
+    StartRecorded(platform, AccessPath, QuotedCommandLine(AccessPath, path) + " /compact", Wait::UntilEnded);
+  });
+}
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -1,0 +1,21 @@
+// Having Access compact a slot's database in place, with its size reported before and after.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+// Bytes in units of 1000, in the general number format: no grouping, no trailing zeros, up to 15 digits.
+std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparator);
+
+namespace Shortcuts11 {
+
+void CompactApp(Platform& platform, int slot);
+void ReportFileSize(Platform& platform, const std::string& path, const std::string& label, const std::string& fileName);
+void StartAccessCompact(Platform& platform, const std::string& path);
+
+}  // namespace Shortcuts11
+}  // namespace corvane
