@@ -28,6 +28,8 @@ constexpr std::array kHandlers{
     Handler{"CmdOpenManual1", Event::Click, &frmSupport11::CmdOpenManual1_Click},
     Handler{"CmdOpenManual2", Event::Click, &frmSupport11::CmdOpenManual2_Click},
     Handler{"CmdWebSupport", Event::Click, &frmSupport11::CmdWebSupport_Click},
+    // The frame's close box closes the window as its Close button does.
+    Handler{"Form", Event::Close, &frmSupport11::CmdClose_Click},
 };
 
 }  // namespace

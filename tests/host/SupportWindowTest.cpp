@@ -70,7 +70,7 @@ TEST_F(SupportWindowTest, KeepsItsCaptionsAndTicksWhileHiddenAndStartsAfreshAfte
   EXPECT_TRUE(support.IsChecked("Check2"));
   EXPECT_TRUE(support.IsControlVisible("CmdDeletePathFiles"));
 
-  support.Fire("CmdClose", Event::Click);
+  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
   EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
   FakeWindow& again = OpenSupport();
   EXPECT_EQ(again.Text("Check1"), "Renamed");
