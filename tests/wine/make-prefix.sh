@@ -9,6 +9,8 @@ if [ ! -f "$prefix/.corvane-ready" ]; then
   wine wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  # A crash must end the test at once, not wait for a person to close Wine's crash dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
   touch "$prefix/.corvane-ready"
 fi

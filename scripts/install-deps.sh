@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the tools that build and test Corvane on Debian 12, only when one of them is missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth imagemagick
+  googletest)
+
+complete=true
+for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl wine wineserver winepath \
+  xvfb-run xauth import; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    complete=false
+  fi
+done
+[ -x /usr/lib/wine/wine64 ] || complete=false
+[ -f /usr/src/googletest/CMakeLists.txt ] || complete=false
+if $complete; then
+  exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+echo "Installing: ${packages[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${packages[@]}"

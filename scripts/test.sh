@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the logic on Linux first, then Corvane.exe and its tests under Wine.
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+
+scripts/install-deps.sh || exit 1
+
+started=$SECONDS
+logs=build/test-logs
+mkdir -p "$logs"
+summary=()
+failed=0
+
+# ctest ends its run with "N% tests passed, F tests failed out of T"; that line is the level's count.
+counts() {
+  grep -E 'tests passed|No tests were found' "$1" | tail -n 1
+}
+
+# One level: configure, build, run its tests. Later levels still run when one fails.
+level() {
+  local name=$1
+  shift
+  local log=$logs/$name.log
+  echo "=== $name"
+  if ! cmake --preset "$name"; then
+    summary+=("$name: configure failed")
+    failed=1
+    return
+  fi
+  if ! cmake --build --preset "$name"; then
+    summary+=("$name: build failed")
+    failed=1
+    return
+  fi
+  "$@" ctest --preset "$name" --timeout 900 2>&1 | tee "$log"
+  local status=${PIPESTATUS[0]}
+  local line
+  line=$(counts "$log")
+  summary+=("$name: ${line:-no count (ctest exited with $status)}")
+  if [ "$status" -ne 0 ]; then
+    failed=1
+  fi
+}
+
+level host
+
+display=()
+if [ -z "${DISPLAY:-}" ]; then
+  display=(xvfb-run -a -s "-screen 0 1280x1024x24")
+fi
+level windows "${display[@]}"
+WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
+
+echo "=== summary ($((SECONDS - started)) s)"
+printf '%s\n' "${summary[@]}"
+if [ "$failed" -ne 0 ]; then
+  echo "FAILED"
+fi
+exit "$failed"

@@ -1,0 +1,77 @@
+// Finds controls by name through the layout table's order, which fixes their Win32 ids.
+#include "Form.h"
+
+#include <stdexcept>
+
+#include "TopWindows.h"
+#include "Wide.h"
+
+namespace corvane::e2e {
+
+namespace {
+
+struct IdSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<IdSearch*>(param);
+  if (GetDlgCtrlID(window) != search.id) {
+    return TRUE;
+  }
+  search.found = window;
+  return FALSE;
+}
+
+// Controls inside a frame are the frame's children, which GetDlgItem on the window does not reach.
+HWND FindById(HWND window, int id) {
+  if (HWND direct = GetDlgItem(window, id)) {
+    return direct;
+  }
+  IdSearch search{id, nullptr};
+  EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+HWND Form::Control(std::string_view name) const {
+  for (std::size_t index = 0; index < layout_.controls.size(); ++index) {
+    if (layout_.controls[index].name != name) {
+      continue;
+    }
+    HWND control = FindById(window_, ControlIdOf(index));
+    if (control == nullptr) {
+      throw std::runtime_error("the window has no control " + std::string(name));
+    }
+    return control;
+  }
+  throw std::runtime_error(std::string(layout_.name) + " has no control named " + std::string(name));
+}
+
+std::string Form::Text(std::string_view name) const {
+  return WindowText(Control(name));
+}
+
+void Form::SetText(std::string_view name, std::string_view text) const {
+  const std::wstring wide = ToWide(text);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, 2000,
+                      &ignored);
+}
+
+void Form::Click(std::string_view name) const {
+  PostMessageW(Control(name), BM_CLICK, 0, 0);
+}
+
+void Form::DoubleClick(std::string_view name) const {
+  HWND control = Control(name);
+  RECT client{};
+  GetClientRect(control, &client);
+  const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+  PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, centre);
+  PostMessageW(control, WM_LBUTTONUP, 0, centre);
+}
+
+}  // namespace corvane::e2e

@@ -1,0 +1,32 @@
+// A window built from a layout table, driven by its controls' names as a person would use them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/Layout.h"
+
+namespace corvane::e2e {
+
+class Form {
+ public:
+  Form(HWND window, const FormLayout& layout) : window_(window), layout_(layout) {}
+
+  HWND handle() const { return window_; }
+  // Throws when the layout has no such control or the window lacks it.
+  HWND Control(std::string_view name) const;
+  std::string Text(std::string_view name) const;
+  // Replaces a text box's whole text, as typing over it would.
+  void SetText(std::string_view name, std::string_view text) const;
+  // Posted, so that a handler that opens a modal message box never blocks the test.
+  void Click(std::string_view name) const;
+  void DoubleClick(std::string_view name) const;
+
+ private:
+  HWND window_;
+  const FormLayout& layout_;
+};
+
+}  // namespace corvane::e2e
