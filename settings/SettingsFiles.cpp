@@ -1,6 +1,8 @@
 // Reading and writing the settings files' one-line, quoted, comma-separated format.
 #include "settings/SettingsFiles.h"
 
+#include "platform/ReplaceViaScratch.h"
+
 namespace corvane {
 namespace {
 
@@ -109,21 +111,9 @@ bool FitsSettingsFile(std::string_view value) {
 }
 
 void WriteSettingsFile(Platform& platform, std::string_view path, std::span<const std::string> fields) {
-  const std::string finalPath(path);
-  const std::string newPath = finalPath + ".new";
-  try {
-    platform.WriteTextFile(newPath, FormatSettingsLine(fields));
-    platform.ReplaceFile(newPath, finalPath);
-  } catch (const PlatformError&) {
-    try {
-      if (platform.Exists(newPath, Lookup::NormalFiles)) {
-        platform.DeleteFile(newPath);
-      }
-    } catch (const PlatformError&) {
-      // The first failure is the one worth telling; a stray .new file harms nothing.
-    }
-    throw;
-  }
+  const std::string target(path);
+  const std::string scratch = target + ".new";
+  ReplaceViaScratch(platform, scratch, target, [&] { platform.WriteTextFile(scratch, FormatSettingsLine(fields)); });
 }
 
 }  // namespace corvane

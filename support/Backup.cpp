@@ -2,32 +2,17 @@
 #include "support/Backup.h"
 
 #include "platform/Failure.h"
+#include "platform/ReplaceViaScratch.h"
 #include "settings/LauncherSettings.h"
 
 namespace corvane {
 namespace {
 
-// The copy is made under this name first, so that neither a failed copy nor a failed replacement can leave a
-// partial file under the backup's name, or cost the user the backup being replaced.
-std::string PartialName(const std::string& backupPath) {
-  return backupPath + ".partial";
-}
-
+// The copy is made under a scratch name first, so that neither a failed copy nor a failed replacement can leave
+// a partial file under the backup's name, or cost the user the backup being replaced.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
-  const std::string partial = PartialName(backupPath);
-  try {
-    platform.CopyFile(source, partial);
-    platform.ReplaceFile(partial, backupPath);
-  } catch (const PlatformError&) {
-    try {
-      if (platform.Exists(partial, Lookup::NormalFiles)) {
-        platform.DeleteFile(partial);
-      }
-    } catch (const PlatformError&) {
-      // The copy's own failure is the one to tell.
-    }
-    throw;
-  }
+  const std::string scratch = backupPath + ".partial";
+  ReplaceViaScratch(platform, scratch, backupPath, [&] { platform.CopyFile(source, scratch); });
 }
 
 }  // namespace

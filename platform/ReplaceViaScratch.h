@@ -1,0 +1,29 @@
+// Putting a new file in place so that a failure never leaves a half-made file under the final name.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+// `make` writes the new file at `scratch`; only a finished file replaces `target`. On failure the scratch file
+// is removed where possible and the failure goes on to the caller; `target` is as it was.
+template <class Make>
+void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std::string& target, Make&& make) {
+  try {
+    make();
+    platform.ReplaceFile(scratch, target);
+  } catch (const PlatformError&) {
+    try {
+      if (platform.Exists(scratch, Lookup::NormalFiles)) {
+        platform.DeleteFile(scratch);
+      }
+    } catch (const PlatformError&) {
+      // The first failure is the one worth telling; a stray scratch file harms nothing.
+    }
+    throw;
+  }
+}
+
+}  // namespace corvane
