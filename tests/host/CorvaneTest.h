@@ -13,17 +13,20 @@
 
 namespace corvane::testing {
 
+// The module's state as it is when the program starts.
+inline void ResetModuleState() {
+  Shortcuts11::LauncherSettings = {};
+  Shortcuts11::AccessPath.clear();
+  Shortcuts11::WordProcessorPath.clear();
+  Shortcuts11::PdfReaderPath.clear();
+  Shortcuts11::WordProcessorStatus.clear();
+  Shortcuts11::PdfReaderStatus.clear();
+  Shortcuts11::ShellCommandLine.clear();
+}
+
 class CorvaneTest : public ::testing::Test {
  protected:
-  CorvaneTest() {
-    Shortcuts11::LauncherSettings = {};
-    Shortcuts11::AccessPath.clear();
-    Shortcuts11::WordProcessorPath.clear();
-    Shortcuts11::PdfReaderPath.clear();
-    Shortcuts11::WordProcessorStatus.clear();
-    Shortcuts11::PdfReaderStatus.clear();
-    Shortcuts11::ShellCommandLine.clear();
-  }
+  CorvaneTest() { ResetModuleState(); }
 
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;

@@ -134,6 +134,10 @@ void FakePlatform::FailOn(std::string operation, std::string path, std::string d
 }
 
 void FakePlatform::Check(std::string_view operation, const std::string& path) {
+  // Message boxes are how failures are told, so they are never counted or failed by number.
+  if (operation != "ShowMessage" && ++operations == failAtOperation) {
+    throw PlatformError(std::string(kInjected) + " " + std::string(operation) + " " + path);
+  }
   for (auto it = failures_.begin(); it != failures_.end(); ++it) {
     if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
       const std::string description = it->description;
@@ -199,11 +203,13 @@ std::string FakePlatform::ReadTextFile(const std::string& path) {
 }
 
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
-  Check("WriteTextFile", path);
   const std::string key = Key(path);
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
     throw PlatformError(path + ": Access is denied.");
   }
+  // Like a real write that fails midway: the file was already created or truncated.
+  files_[key] = File{{}, path};
+  Check("WriteTextFile", path);
   files_[key] = File{text, path};
 }
 
@@ -229,7 +235,6 @@ void FakePlatform::DeleteFile(const std::string& path) {
 }
 
 void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
-  Check("CopyFile", to);
   auto source = files_.find(Key(from));
   if (source == files_.end()) {
     throw PlatformError(from + ": The system cannot find the file specified.");
@@ -238,7 +243,11 @@ void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
     throw PlatformError(to + ": Access is denied.");
   }
-  files_[key] = File{source->second.content, to};
+  const std::string content = source->second.content;
+  // Like a real copy that fails midway: half the bytes are already there.
+  files_[key] = File{content.substr(0, content.size() / 2), to};
+  Check("CopyFile", to);
+  files_[key] = File{content, to};
 }
 
 std::uint64_t FakePlatform::FileSize(const std::string& path) {

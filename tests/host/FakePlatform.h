@@ -91,6 +91,10 @@ class FakePlatform : public Platform {
   // The next operation `operation` on `path` (any path where empty) fails with `description`.
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.");
   void Answer(corvane::Answer answer) { answers_.push_back(answer); }
+  // Operations (message boxes aside) made so far; the one numbered failAtOperation fails with kInjected.
+  int operations = 0;
+  int failAtOperation = 0;
+  static constexpr std::string_view kInjected = "Injected failure:";
 
   // What happened.
   std::vector<Message> messages;
