@@ -1,6 +1,7 @@
-// The file operations as the Win32 calls that make them in one step each.
+// The file operations as the Win32 calls that make them; a copy, which may take long, is handed to CopyWithProgress.
 #include "platform/win32/FileOperations.h"
 
+#include "platform/win32/CopyWithProgress.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/WideText.h"
 
@@ -36,9 +37,7 @@ void DeleteOneFile(const std::string& path) {
 
 void CopyReplacing(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
-  if (!::CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE)) {
-    ThrowLastError(BothPaths(from, to));
-  }
+  CopyKeepingWindowsPainted(from, to);
 }
 
 std::uint64_t SizeOfFile(const std::string& path) {

@@ -11,7 +11,9 @@ void CreateOneFolder(const std::string& path);
 void MoveReplacing(const std::string& from, const std::string& to);
 // A read-only file is refused.
 void DeleteOneFile(const std::string& path);
-// Replaces an existing `to`; a read-only `to` is refused.
+// Replaces an existing `to`; a read-only or locked `to` is refused and stays as it was. A copy that fails once it
+// has begun writing leaves no file at `to`. Meanwhile the thread's windows stay painted but take no input, and a
+// copy that lasts shows its progress (CopyWithProgress.h).
 void CopyReplacing(const std::string& from, const std::string& to);
 std::uint64_t SizeOfFile(const std::string& path);
 

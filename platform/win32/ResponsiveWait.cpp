@@ -2,43 +2,13 @@
 #include "platform/win32/ResponsiveWait.h"
 
 #include <optional>
-#include <vector>
 
 #include "platform/win32/SystemError.h"
+#include "platform/win32/ThreadWindowsDisabled.h"
 
 namespace corvane::win32 {
 
 namespace {
-
-// Disables the thread's enabled top-level windows for its lifetime, like a modal dialog does to its owner.
-class ThreadWindowsDisabled {
- public:
-  ThreadWindowsDisabled() {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&disabled_));
-    for (HWND window : disabled_) {
-      ::EnableWindow(window, FALSE);
-    }
-  }
-  ~ThreadWindowsDisabled() {
-    for (HWND window : disabled_) {
-      if (::IsWindow(window)) {
-        ::EnableWindow(window, TRUE);
-      }
-    }
-  }
-  ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
-  ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
-
- private:
-  static BOOL CALLBACK Collect(HWND window, LPARAM list) {
-    if (::IsWindowEnabled(window)) {
-      reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    }
-    return TRUE;
-  }
-
-  std::vector<HWND> disabled_;
-};
 
 bool IsInput(UINT message) {
   return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
@@ -46,28 +16,48 @@ bool IsInput(UINT message) {
          message == WM_NCMOUSELEAVE;
 }
 
+void DispatchAllButInput(std::optional<WPARAM>& quit) {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      quit = message.wParam;
+    } else if (!IsInput(message.message)) {
+      ::DispatchMessageW(&message);
+    }
+  }
+}
+
 }  // namespace
 
-void WaitKeepingWindowsPainted(HANDLE process, std::string_view subject) {
+void WaitKeepingWindowsPainted(HANDLE object, std::string_view subject) {
+  ThreadWindowsDisabled disabled;
+  PumpAllButInputUntil(object, subject);
+}
+
+void PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::milliseconds interval,
+                          const std::function<void()>& tick) {
+  const ULONGLONG step = static_cast<ULONGLONG>(interval.count());
   std::optional<WPARAM> quit;
-  {
-    ThreadWindowsDisabled disabled;
-    for (;;) {
-      const DWORD woken = ::MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
-      if (woken == WAIT_OBJECT_0) {
-        break;
+  ULONGLONG nextTick = ::GetTickCount64() + step;
+  for (;;) {
+    DWORD timeout = INFINITE;
+    if (tick) {
+      // Checked after messages too, so that a steady stream of them cannot hold the ticks back.
+      if (::GetTickCount64() >= nextTick) {
+        tick();
+        nextTick = ::GetTickCount64() + step;
       }
-      if (woken != WAIT_OBJECT_0 + 1) {
-        ThrowLastError(subject);
-      }
-      MSG message;
-      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-          quit = message.wParam;
-        } else if (!IsInput(message.message)) {
-          ::DispatchMessageW(&message);
-        }
-      }
+      const ULONGLONG now = ::GetTickCount64();
+      timeout = nextTick > now ? static_cast<DWORD>(nextTick - now) : 0;
+    }
+    const DWORD woken = ::MsgWaitForMultipleObjects(1, &object, FALSE, timeout, QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0) {
+      break;
+    }
+    if (woken == WAIT_OBJECT_0 + 1) {
+      DispatchAllButInput(quit);
+    } else if (woken != WAIT_TIMEOUT) {
+      ThrowLastError(subject);
     }
   }
   if (quit) {

@@ -1,14 +1,22 @@
-// Waiting for another process while this thread's windows stay painted but take no input.
+// Waiting for another process or thread while this thread's windows stay painted but take no input.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string_view>
 
 #include "platform/win32/WinApi.h"
 
 namespace corvane::win32 {
 
-// Returns when `process` has ended. Meanwhile the thread's top-level windows are disabled and its non-input
-// messages dispatched; the windows are enabled again on the way out. A WM_QUIT seen meanwhile is posted again.
-void WaitKeepingWindowsPainted(HANDLE process, std::string_view subject);
+// Returns when `object` (a process or thread) has ended. Meanwhile the thread's top-level windows are disabled
+// (ThreadWindowsDisabled) and its non-input messages dispatched, as in PumpAllButInputUntil.
+void WaitKeepingWindowsPainted(HANDLE object, std::string_view subject);
+
+// Returns when `object` has ended, dispatching the thread's messages meanwhile except input, which is dropped so
+// that no click acts after the wait. `tick`, when given, runs on this thread about every `interval`. A WM_QUIT seen
+// meanwhile is posted again on the way out. Throws PlatformError naming `subject` when the wait itself fails.
+void PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::milliseconds interval = {},
+                          const std::function<void()>& tick = {});
 
 }  // namespace corvane::win32

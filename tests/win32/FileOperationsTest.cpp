@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -70,7 +71,7 @@ TEST_F(FileOperationsTest, DeleteFileRemovesAFileButRefusesAReadOnlyOne) {
   ExpectRefusalNaming(missing, [&] { platform_.DeleteFile(missing); });
 }
 
-TEST_F(FileOperationsTest, CopyFileReplacesATargetButRefusesAReadOnlyOne) {
+TEST_F(FileOperationsTest, CopyFileReplacesAnExistingTargetByteForByte) {
   const std::string source = folder_ / "App1.mde";
   WriteBytes(source, std::string("db\0bytes\xFF", 9));
   WriteBytes(folder_ / "Copy.mde", "an older and longer copy");
@@ -78,12 +79,43 @@ TEST_F(FileOperationsTest, CopyFileReplacesATargetButRefusesAReadOnlyOne) {
   platform_.CopyFile(source, folder_ / "Copy.mde");
   EXPECT_EQ(ReadBytes(folder_ / "Copy.mde"), std::string("db\0bytes\xFF", 9));
   EXPECT_EQ(ReadBytes(source), std::string("db\0bytes\xFF", 9));
+}
+
+TEST_F(FileOperationsTest, CopyFileRefusesAReadOnlyOrLockedTargetAndLeavesItAsItWas) {
+  const std::string source = folder_ / "App1.mde";
+  WriteBytes(source, "new content");
 
   const std::string readOnly = folder_ / "ReadOnly.mde";
   WriteBytes(readOnly, "kept");
   SetAttributes(readOnly, FILE_ATTRIBUTE_READONLY);
   ExpectRefusalNaming(readOnly, [&] { platform_.CopyFile(source, readOnly); });
   EXPECT_EQ(ReadBytes(readOnly), "kept");
+
+  // Open elsewhere without leave to write, as a database in use is.
+  const std::string locked = folder_ / "Locked.mde";
+  WriteBytes(locked, "in use");
+  {
+    ScopedHandle open(::CreateFileW(Widen(locked).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(open.IsValid());
+    ExpectRefusalNaming(locked, [&] { platform_.CopyFile(source, locked); });
+  }
+  EXPECT_EQ(ReadBytes(locked), "in use");
+}
+
+TEST_F(FileOperationsTest, CopyFileFromAMissingOrLockedSourceMakesNoTarget) {
+  const std::string target = folder_ / "Arc12526App1.mde.partial";
+  const std::string missing = folder_ / "Missing.mde";
+  ExpectRefusalNaming(missing, [&] { platform_.CopyFile(missing, target); });
+  EXPECT_EQ(ReadBytes(target), std::nullopt);
+
+  const std::string locked = folder_ / "Locked.mde";
+  WriteBytes(locked, "in use");
+  ScopedHandle open(
+      ::CreateFileW(Widen(locked).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(open.IsValid());
+  ExpectRefusalNaming(locked, [&] { platform_.CopyFile(locked, target); });
+  EXPECT_EQ(ReadBytes(target), std::nullopt);
 }
 
 TEST_F(FileOperationsTest, FileSizeCountsBytesBeyondFourGigabytes) {
@@ -92,17 +124,9 @@ TEST_F(FileOperationsTest, FileSizeCountsBytesBeyondFourGigabytes) {
   EXPECT_EQ(platform_.FileSize(folder_ / "Empty.mde"), 0u);
   EXPECT_EQ(platform_.FileSize(folder_ / "Small.mde"), 5u);
 
-  // A sparse file: the size is set, no data written.
   const std::string large = folder_ / "Large.mde";
   const std::uint64_t size = (5ull << 30) + 7;
-  HANDLE file =
-      ::CreateFileW(Widen(large).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  LARGE_INTEGER end{};
-  end.QuadPart = static_cast<LONGLONG>(size);
-  const bool sized = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
-  ::CloseHandle(file);
-  ASSERT_TRUE(sized);
+  MakeSparseFile(large, size);
   EXPECT_EQ(platform_.FileSize(large), size);
 
   const std::string missing = folder_ / "Missing.mde";

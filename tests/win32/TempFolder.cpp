@@ -5,6 +5,8 @@
 
 #include "platform/win32/WideText.h"
 
+#include <winioctl.h>
+
 namespace corvane::win32::test {
 
 namespace {
@@ -89,6 +91,25 @@ std::optional<std::string> ReadBytes(const std::string& path) {
   }
   ::CloseHandle(file);
   return bytes;
+}
+
+void MakeSparseFile(const std::string& path, std::uint64_t size) {
+  HANDLE file = ::CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    Fail("CreateFileW", path);
+  }
+  DWORD returned = 0;
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(size);
+  const bool made = ::DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr) &&
+                    ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+  const DWORD error = ::GetLastError();
+  ::CloseHandle(file);
+  if (!made) {
+    ::SetLastError(error);
+    Fail("Sparse file", path);
+  }
 }
 
 void SetAttributes(const std::string& path, DWORD attributes) {

@@ -1,6 +1,7 @@
 // A unique folder under %TEMP% for one test, removed with everything in it afterwards; and raw file helpers.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,8 @@ class TempFolder {
 // Byte-exact access around the platform under test; failures throw std::runtime_error.
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::optional<std::string> ReadBytes(const std::string& path);  // nothing when the file does not exist
+// A file of `size` bytes that takes no room on the disk: marked sparse, then its end set.
+void MakeSparseFile(const std::string& path, std::uint64_t size);
 void SetAttributes(const std::string& path, DWORD attributes);
 void MakeFolder(const std::string& path);
 bool IsFolder(const std::string& path);
