@@ -3,17 +3,18 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth imagemagick
-  googletest)
+  googletest clang libclang-rt-14-dev)
 
 complete=true
 for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl wine wineserver winepath \
-  xvfb-run xauth import; do
+  xvfb-run xauth import clang++; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     complete=false
   fi
 done
 [ -x /usr/lib/wine/wine64 ] || complete=false
 [ -f /usr/src/googletest/CMakeLists.txt ] || complete=false
+compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || complete=false
 if $complete; then
   exit 0
 fi

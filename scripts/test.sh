@@ -51,6 +51,15 @@ fi
 level windows "${display[@]}"
 WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
 
+# A bounded fuzz run of each settings-file reader target; scripts/fuzz.sh SECONDS runs longer.
+echo "=== fuzz"
+if scripts/fuzz.sh 30; then
+  summary+=("fuzz: no finding in 30 s a target")
+else
+  summary+=("fuzz: FINDING (see build/fuzz/)")
+  failed=1
+fi
+
 echo "=== summary ($((SECONDS - started)) s)"
 printf '%s\n' "${summary[@]}"
 if [ "$failed" -ne 0 ]; then
