@@ -109,7 +109,8 @@ DWORD CALLBACK ReportProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_IN
 
 DWORD SystemCopy(const std::wstring& from, const std::wstring& to, const CopiedReport& report) {
   if (::CopyFileExW(from.c_str(), to.c_str(), &ReportProgress, const_cast<CopiedReport*>(&report), nullptr, 0)) {
-    return ERROR_SUCCESS;
+    // Some systems end a copy early on a read error and still report success: a short copy is no backup.
+    return StateOf(to).size == StateOf(from).size ? ERROR_SUCCESS : static_cast<DWORD>(ERROR_READ_FAULT);
   }
   const DWORD error = ::GetLastError();
   return error != ERROR_SUCCESS ? error : static_cast<DWORD>(E_FAIL);
