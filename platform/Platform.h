@@ -46,6 +46,8 @@ class Platform {
   // Writing creates or truncates; text the code page cannot hold is refused, never replaced.
   virtual std::string ReadTextFile(const std::string& path) = 0;
   virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
+  // Whether WriteTextFile can store `text` exactly in the ANSI code page.
+  virtual bool FitsTextFile(const std::string& text) = 0;
   // Moves `from` onto `to`, replacing `to` in one step where it exists.
   virtual void ReplaceFile(const std::string& from, const std::string& to) = 0;
 

@@ -21,13 +21,19 @@ std::vector<Group> GroupsOf(const SettingsTexts& texts) {
   };
 }
 
-// The files have no escape for quotes or line breaks: such a value would come back changed, or shift every
-// later field, so it is refused before anything is stored.
+// The files have no escape for quotes or line breaks, and hold only what the code page can: such a value would
+// come back changed, or shift every later field, so it is refused before anything is stored.
 bool AllFit(Platform& platform, const std::vector<Group>& groups) {
   for (const Group& group : groups) {
     for (std::size_t i = 0; i < group.texts.size(); ++i) {
+      const std::string& label = group.fields[i].label;
       if (!FitsSettingsFile(group.texts[i])) {
-        ShowInfo(platform, group.fields[i].label + " can not hold a double quote or a line break. Nothing was saved.");
+        ShowInfo(platform, label + " can not hold a double quote or a line break. Nothing was saved.");
+        return false;
+      }
+      if (!platform.FitsTextFile(group.texts[i])) {
+        ShowInfo(platform,
+                 label + " holds characters that this computer's code page can not store. Nothing was saved.");
         return false;
       }
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/win32/AnsiText.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FileLookup.h"
 #include "platform/win32/FileOperations.h"
@@ -37,6 +38,10 @@ std::string Win32Platform::ReadTextFile(const std::string& path) {
 
 void Win32Platform::WriteTextFile(const std::string& path, const std::string& text) {
   WriteAnsiFile(path, text);
+}
+
+bool Win32Platform::FitsTextFile(const std::string& text) {
+  return Utf8ToAnsi(text).has_value();
 }
 
 void Win32Platform::ReplaceFile(const std::string& from, const std::string& to) {

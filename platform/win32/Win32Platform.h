@@ -16,6 +16,7 @@ class Win32Platform final : public Platform {
 
   std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
+  bool FitsTextFile(const std::string& text) override;
   void ReplaceFile(const std::string& from, const std::string& to) override;
 
   void DeleteFile(const std::string& path) override;

@@ -204,6 +204,9 @@ std::string FakePlatform::ReadTextFile(const std::string& path) {
 
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
   const std::string key = Key(path);
+  if (!FitsTextFile(text)) {
+    throw PlatformError(path + ": the text holds characters the code page cannot store.");
+  }
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
     throw PlatformError(path + ": Access is denied.");
   }
@@ -211,6 +214,17 @@ void FakePlatform::WriteTextFile(const std::string& path, const std::string& tex
   files_[key] = File{{}, path};
   Check("WriteTextFile", path);
   files_[key] = File{text, path};
+}
+
+bool FakePlatform::FitsTextFile(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    // Lead bytes C2 and C3 start U+0080 to U+00FF; anything beyond is outside the code page here.
+    if (byte >= 0xC4) {
+      return false;
+    }
+  }
+  return true;
 }
 
 void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {

@@ -113,6 +113,8 @@ class FakePlatform : public Platform {
   void CreateFolder(const std::string& path) override;
   std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
+  // Code page 1252 in brief: Latin-1 letters fit, Greek and beyond do not.
+  bool FitsTextFile(const std::string& text) override;
   void ReplaceFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;

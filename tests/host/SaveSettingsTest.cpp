@@ -70,6 +70,19 @@ TEST_F(SaveSettingsTest, AValueTheFilesCannotHoldIsRefusedByNameAndNothingChange
   }
 }
 
+TEST_F(SaveSettingsTest, TextTheCodePageCannotStoreIsRefusedByNameAndLatinLettersAreKept) {
+  SettingsTexts texts = Shortcuts11::StoredTexts();
+  texts.paths[4] = "C:\\\xCE\xA9mega";  // a Greek capital omega
+  EXPECT_FALSE(Shortcuts11::SaveSettings(platform, texts));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"App5 Path holds characters that this computer's code page can "
+                                                     "not store. Nothing was saved."});
+  EXPECT_EQ(platform.FilePaths().size(), 0u);
+
+  texts.paths[4] = "C:\\Caf\xC3\xA9";
+  EXPECT_TRUE(Shortcuts11::SaveSettings(platform, texts));
+  EXPECT_EQ(LauncherSettings.Apps[4].AppPath, "C:\\Caf\xC3\xA9");
+}
+
 TEST_F(SaveSettingsTest, AFailedWriteStopsAtItsFileAndLeavesTheOldFileWhole) {
   platform.AddFile("C:\\CorvanePaths.txt", "\"old paths\"\r\n");
   platform.AddFile("C:\\CorvaneAppAlias.txt", "\"old aliases\"\r\n");
