@@ -6,16 +6,22 @@
 #include "CrashDialog.h"
 #include "DriveC.h"
 #include "E2eConfig.h"
+#include "Screenshot.h"
 #include "TopWindows.h"
 #include "Wide.h"
 #include "launcher/frmCorvaneLayout.h"
+#include "support/frmSupport11Layout.h"
 
 namespace corvane::e2e {
 
 namespace {
 
-std::wstring AccessLog() {
-  return std::wstring(kAccessPath) + L".log";
+std::wstring LogOf(std::wstring_view place) {
+  return std::wstring(place) + L".log";
+}
+
+std::wstring DelayOf(std::wstring_view place) {
+  return std::wstring(place) + L".delay";
 }
 
 }  // namespace
@@ -37,12 +43,17 @@ void CorvaneTest::TearDown() {
 void CorvaneTest::RemoveEverythingPlaced() {
   for (std::wstring_view file : {kAppNamesFile, kPathsFile, kAppAliasFile}) {
     RemoveFile(std::wstring(file));
+    // A save that broke off half-way may leave the new file under its scratch name.
+    RemoveFile(std::wstring(file) + L".new");
   }
-  RemoveFile(std::wstring(kAccessPath));
-  RemoveFile(AccessLog());
-  RemoveFile(std::wstring(kAccessPath) + L".delay");
+  for (std::wstring_view place : kStandInPlaces) {
+    RemoveFile(std::wstring(place));
+    RemoveFile(LogOf(place));
+    RemoveFile(DelayOf(place));
+  }
 
   RemoveFolderAndFiles(std::wstring(kDatabaseFolder));
+  RemoveFolderAndFiles(std::wstring(kManualsFolder));
   for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder) {
     RemoveEmptyFolder(*folder);
   }
@@ -55,19 +66,23 @@ const RunningProgram& CorvaneTest::StartCorvane() {
 }
 
 Form CorvaneTest::WaitForLauncher() const {
+  return WaitForForm(kFrmCorvaneLayout, kStartWait);
+}
+
+Form CorvaneTest::WaitForForm(const FormLayout& layout, Timeout timeout) const {
   const DWORD id = corvane_->Id();
-  HWND launcher = nullptr;
+  HWND window = nullptr;
   // An ended program shows nothing more: stop waiting at once.
   WaitFor(
       [&] {
-        launcher = FindFormWindow(id, kFrmCorvaneLayout.caption);
-        return launcher != nullptr || corvane_->HasEnded();
+        window = FindFormWindow(id, layout.caption);
+        return window != nullptr || corvane_->HasEnded();
       },
-      kStartWait);
-  if (launcher == nullptr) {
-    throw std::runtime_error(NothingShowed("the launcher window"));
+      timeout);
+  if (window == nullptr) {
+    throw std::runtime_error(NothingShowed("the window \"" + std::string(layout.caption) + "\""));
   }
-  return Form(launcher, kFrmCorvaneLayout);
+  return Form(window, layout);
 }
 
 ShownMessageBox CorvaneTest::WaitForMessageBox(Timeout timeout) const {
@@ -102,30 +117,63 @@ Form CorvaneTest::StartPastMissingAccess() {
   return WaitForLauncher();
 }
 
-void CorvaneTest::PlaceAccess() {
-  for (std::wstring& folder : PlaceFile(WindowsPath(kStandInExe), std::wstring(kAccessPath))) {
+Form CorvaneTest::OpenSupport(const Form& launcher) const {
+  launcher.Click("CmdOpenSupport");
+  return WaitForForm(kFrmSupport11Layout);
+}
+
+void CorvaneTest::Answer(const ShownMessageBox& box, int button) const {
+  AnswerMessageBox(box, button);
+  if (!WaitFor([&box] { return !IsWindow(box.window) || !IsWindowVisible(box.window); }, kShortWait)) {
+    throw std::runtime_error("the message box \"" + box.text + "\" stayed after its answer");
+  }
+}
+
+bool CorvaneTest::ShowsNoMessageBox(Timeout quiet) const {
+  const DWORD id = corvane_->Id();
+  return !WaitFor([id] { return FindMessageBox(id).has_value(); }, quiet);
+}
+
+void CorvaneTest::PlaceStandIn(std::wstring_view place) {
+  for (std::wstring& folder : PlaceFile(WindowsPath(kStandInExe), std::wstring(place))) {
     madeFolders_.push_back(std::move(folder));
   }
 }
 
-std::vector<std::string> CorvaneTest::WaitForAccessStarts(std::size_t count) const {
+std::vector<std::string> CorvaneTest::WaitForStarts(std::wstring_view place, std::size_t count) const {
+  const std::wstring log = LogOf(place);
   std::optional<std::vector<std::string>> starts = WaitFor(
-      [count]() -> std::optional<std::vector<std::string>> {
-        std::optional<std::vector<std::string>> lines = ReadLines(AccessLog());
+      [&]() -> std::optional<std::vector<std::string>> {
+        std::optional<std::vector<std::string>> lines = ReadLines(log);
         return lines && lines->size() >= count ? lines : std::nullopt;
       },
       kStartWait);
   if (!starts) {
-    throw std::runtime_error("Access was not started " + std::to_string(count) + " time(s)");
+    throw std::runtime_error(ToUtf8(place) + " was not started " + std::to_string(count) + " time(s)");
   }
   return *starts;
 }
 
-std::wstring CorvaneTest::MakeDatabase(const std::wstring& name) {
+std::vector<std::string> CorvaneTest::StartsOf(std::wstring_view place) {
+  return ReadLines(LogOf(place)).value_or(std::vector<std::string>{});
+}
+
+std::wstring CorvaneTest::MakeDatabase(const std::wstring& name, std::string_view bytes) {
   MakeFolders(std::wstring(kDatabaseFolder));
   const std::wstring path = std::wstring(kDatabaseFolder) + L"\\" + name;
-  WriteBinaryFile(path, "stand-in database of the end-to-end tests");
+  WriteBinaryFile(path, bytes);
   return path;
+}
+
+void CorvaneTest::SaveScreenshotAs(const std::wstring& name, std::optional<RECT> area) {
+  const std::wstring folder = WindowsPath(kScreenshotFolder);
+  MakeFolders(folder);
+  const std::wstring path = folder + L"\\" + name;
+  if (area) {
+    SaveScreenshot(path, *area);
+  } else {
+    SaveScreenshot(path);
+  }
 }
 
 }  // namespace corvane::e2e

@@ -92,10 +92,14 @@ void RemoveFolderAndFiles(const std::wstring& path) {
   HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
+      const std::wstring name = found.cFileName;
+      const std::wstring entry = path + L"\\" + name;
       if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        const std::wstring file = path + L"\\" + found.cFileName;
-        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        RemoveFile(file);
+        SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+        RemoveFile(entry);
+      } else if (name != L"." && name != L"..") {
+        // Such as the ArcBackup folder the program makes inside a database folder.
+        RemoveFolderAndFiles(entry);
       }
     } while (FindNextFileW(search, &found));
     FindClose(search);
@@ -108,7 +112,7 @@ bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::wstring& path) {
+std::optional<std::string> ReadBinaryFile(const std::wstring& path) {
   // Shared for writing too: a stand-in may still be appending while the test looks.
   ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -124,6 +128,15 @@ std::optional<std::vector<std::string>> ReadLines(const std::wstring& path) {
   while (ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
     content.append(buffer, got);
   }
+  return content;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::wstring& path) {
+  const std::optional<std::string> read = ReadBinaryFile(path);
+  if (!read) {
+    return std::nullopt;
+  }
+  const std::string& content = *read;
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < content.size()) {

@@ -23,12 +23,14 @@ std::vector<std::wstring> MakeFolders(const std::wstring& path);
 // Copies `from` to `to`, making the folders `to` needs; returns the folders it made, outermost first.
 std::vector<std::wstring> PlaceFile(const std::wstring& from, const std::wstring& to);
 void WriteBinaryFile(const std::wstring& path, std::string_view bytes);
+// The file's bytes exactly as they are on the disk; nothing when the file does not exist.
+std::optional<std::string> ReadBinaryFile(const std::wstring& path);
 
 // Absence is fine for all three: a fixture removes what may or may not be there.
 void RemoveFile(const std::wstring& path);
 // Only an empty folder goes; a folder with someone else's files stays.
 void RemoveEmptyFolder(const std::wstring& path);
-// The folder and the files in it, whatever their attributes (a test may have made one hidden or read-only).
+// The folder with its files and folders, whatever their attributes (a test may have made one hidden or read-only).
 void RemoveFolderAndFiles(const std::wstring& path);
 
 bool FileExists(const std::wstring& path);

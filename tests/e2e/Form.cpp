@@ -34,6 +34,29 @@ HWND FindById(HWND window, int id) {
   return search.found;
 }
 
+struct PointSearch {
+  HWND except;
+  POINT screenPoint;
+  bool covered;
+};
+
+BOOL CALLBACK CoverPoint(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<PointSearch*>(param);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  if (window != search.except && IsWindowVisible(window) && PtInRect(&rect, search.screenPoint)) {
+    search.covered = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool IsCoveredByOtherControl(HWND form, HWND frame, POINT screenPoint) {
+  PointSearch search{frame, screenPoint, false};
+  EnumChildWindows(form, CoverPoint, reinterpret_cast<LPARAM>(&search));
+  return search.covered;
+}
+
 }  // namespace
 
 HWND Form::Control(std::string_view name) const {
@@ -54,6 +77,16 @@ std::string Form::Text(std::string_view name) const {
   return WindowText(Control(name));
 }
 
+bool Form::IsChecked(std::string_view name) const {
+  DWORD_PTR state = BST_UNCHECKED;
+  SendMessageTimeoutW(Control(name), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+  return state == BST_CHECKED;
+}
+
+bool Form::IsShown(std::string_view name) const {
+  return (GetWindowLongPtrW(Control(name), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 void Form::SetText(std::string_view name, std::string_view text) const {
   const std::wstring wide = ToWide(text);
   DWORD_PTR ignored = 0;
@@ -72,6 +105,28 @@ void Form::DoubleClick(std::string_view name) const {
   const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
   PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, centre);
   PostMessageW(control, WM_LBUTTONUP, 0, centre);
+}
+
+void Form::DoubleClickFrame(std::string_view name) const {
+  HWND frame = Control(name);
+  const RECT rect = WindowRect(frame);
+  // Inside the frame's border, in steps of a few pixels, the first point no other control covers.
+  constexpr int kInset = 4;
+  constexpr int kStep = 3;
+  for (int y = rect.top + kInset; y < rect.bottom - kInset; y += kStep) {
+    for (int x = rect.left + kInset; x < rect.right - kInset; x += kStep) {
+      POINT point{x, y};
+      if (IsCoveredByOtherControl(window_, frame, point)) {
+        continue;
+      }
+      ScreenToClient(window_, &point);
+      const LPARAM at = MAKELPARAM(point.x, point.y);
+      PostMessageW(window_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+      PostMessageW(window_, WM_LBUTTONUP, 0, at);
+      return;
+    }
+  }
+  throw std::runtime_error("controls cover the whole of the frame " + std::string(name));
 }
 
 }  // namespace corvane::e2e

@@ -18,11 +18,17 @@ class Form {
   // Throws when the layout has no such control or the window lacks it.
   HWND Control(std::string_view name) const;
   std::string Text(std::string_view name) const;
+  bool IsChecked(std::string_view name) const;
+  // The control's own visibility, as its window would show it.
+  bool IsShown(std::string_view name) const;
   // Replaces a text box's whole text, as typing over it would.
   void SetText(std::string_view name, std::string_view text) const;
   // Posted, so that a handler that opens a modal message box never blocks the test.
   void Click(std::string_view name) const;
   void DoubleClick(std::string_view name) const;
+  // A frame takes no mouse input of its own: the double-click lands on the form, inside the frame's rectangle
+  // but on none of the controls placed over it, as a person's double-click on the frame's empty part would.
+  void DoubleClickFrame(std::string_view name) const;
 
  private:
   HWND window_;

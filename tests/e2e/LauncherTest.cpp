@@ -6,10 +6,7 @@
 
 #include "CorvaneTest.h"
 #include "DriveC.h"
-#include "E2eConfig.h"
-#include "Screenshot.h"
 #include "TopWindows.h"
-#include "Wide.h"
 
 namespace corvane::e2e {
 namespace {
@@ -24,12 +21,6 @@ std::vector<std::string> Captions(const Form& launcher) {
     captions.push_back(launcher.Text("CmdOpen" + std::to_string(number)));
   }
   return captions;
-}
-
-void SaveScreenshotAs(const std::wstring& name) {
-  const std::wstring folder = WindowsPath(kScreenshotFolder);
-  MakeFolders(folder);
-  SaveScreenshot(folder + L"\\" + name);
 }
 
 TEST_F(LauncherTest, WithNothingInstalledWarnsOfAccessFirstThenShowsDefaultsAtTheRightEdge) {

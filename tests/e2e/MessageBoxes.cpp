@@ -22,6 +22,11 @@ std::optional<ShownMessageBox> FindMessageBox(DWORD processId) {
   return std::nullopt;
 }
 
+bool HasButton(const ShownMessageBox& box, int button) {
+  HWND control = GetDlgItem(box.window, button);
+  return control != nullptr && IsWindowVisible(control);
+}
+
 void AnswerMessageBox(const ShownMessageBox& box, int button) {
   // Posted, not sent: the box's own modal loop takes it, and the test never waits on the program.
   PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);

@@ -17,6 +17,9 @@ struct ShownMessageBox {
 // The process's visible message box, if it shows one now.
 std::optional<ShownMessageBox> FindMessageBox(DWORD processId);
 
+// Whether the box offers this button (IDOK, IDCANCEL, IDYES, IDNO) to press.
+bool HasButton(const ShownMessageBox& box, int button);
+
 // Answers with the button a person would press: IDOK, IDYES, IDNO or IDCANCEL.
 void AnswerMessageBox(const ShownMessageBox& box, int button);
 

@@ -48,14 +48,14 @@ class ComApartment {
 
 class ScreenBitmap {
  public:
-  ScreenBitmap() {
+  explicit ScreenBitmap(const RECT& area) {
     HDC screen = GetDC(nullptr);
-    width_ = GetSystemMetrics(SM_CXSCREEN);
-    height_ = GetSystemMetrics(SM_CYSCREEN);
+    width_ = area.right - area.left;
+    height_ = area.bottom - area.top;
     bitmap_ = CreateCompatibleBitmap(screen, width_, height_);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, bitmap_);
-    const BOOL copied = BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+    const BOOL copied = BitBlt(memory, 0, 0, width_, height_, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -76,8 +76,17 @@ class ScreenBitmap {
 }  // namespace
 
 void SaveScreenshot(const std::wstring& pngPath) {
+  SaveScreenshot(pngPath, RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+void SaveScreenshot(const std::wstring& pngPath, const RECT& area) {
+  RECT screenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT visible{};
+  if (!IntersectRect(&visible, &area, &screenRect)) {
+    throw std::runtime_error("screenshot: the area lies off the screen");
+  }
   ComApartment apartment;
-  ScreenBitmap screen;
+  ScreenBitmap screen(visible);
 
   ComPtr<IWICImagingFactory> factory;
   Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
