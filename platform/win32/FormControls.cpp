@@ -23,7 +23,8 @@ ControlClass ClassOf(const ControlSpec& control) {
     case ControlKind::TextBox:
       return {WC_EDITW, static_cast<DWORD>(WS_BORDER | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT))};
     case ControlKind::Button:
-      return {WC_BUTTONW, BS_PUSHBUTTON};
+      // Captions wrap: the tall buttons are designed for two lines ("Compact Selected Apps").
+      return {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE};
     case ControlKind::Label:
       return {WC_STATICW, SS_LEFT};
     case ControlKind::CheckBox:
