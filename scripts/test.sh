@@ -11,9 +11,16 @@ mkdir -p "$logs"
 summary=()
 failed=0
 
-# ctest ends its run with "N% tests passed, F tests failed out of T"; that line is the level's count.
+# ctest ends its run with "N% tests passed, F tests failed out of T"; that line is the level's count. The
+# Windows programs are one ctest test each, so their GoogleTest lines tell how many cases they ran.
 counts() {
-  grep -E 'tests passed|No tests were found' "$1" | tail -n 1
+  local line cases
+  line=$(grep -E 'tests passed|No tests were found' "$1" | tail -n 1)
+  cases=$(grep -oE '\[  PASSED  \] [0-9]+ test' "$1" | awk '{n += $4} END {print n + 0}')
+  if [ "$cases" -gt 0 ]; then
+    line="$line ($cases GoogleTest cases)"
+  fi
+  echo "$line"
 }
 
 # One level: configure, build, run its tests. Later levels still run when one fails.
@@ -32,7 +39,7 @@ level() {
     failed=1
     return
   fi
-  "$@" ctest --preset "$name" --timeout 900 2>&1 | tee "$log"
+  "$@" ctest --preset "$name" --timeout 900 "${ctest_options[@]}" 2>&1 | tee "$log"
   local status=${PIPESTATUS[0]}
   local line
   line=$(counts "$log")
@@ -42,12 +49,15 @@ level() {
   fi
 }
 
+ctest_options=()
 level host
 
 display=()
 if [ -z "${DISPLAY:-}" ]; then
   display=(xvfb-run -a -s "-screen 0 1280x1024x24")
 fi
+# Verbose, so the log holds each Windows program's own GoogleTest summary.
+ctest_options=(--verbose)
 level windows "${display[@]}"
 WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
 
