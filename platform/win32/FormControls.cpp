@@ -13,6 +13,8 @@ namespace corvane::win32 {
 
 namespace {
 
+constexpr WPARAM kTextBoxLimit = 32767;
+
 struct ControlClass {
   const wchar_t* className;
   DWORD style;
@@ -97,6 +99,10 @@ HWND CreateControl(HWND form, HINSTANCE instance, std::span<const ControlSpec> c
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))), instance, nullptr);
   if (window == nullptr) {
     ThrowLastError(control.name);
+  }
+  if (control.kind == ControlKind::TextBox) {
+    // A typed path may be as long as Windows' longest; the edit control's own default stops at 30,000.
+    ::SendMessageW(window, EM_SETLIMITTEXT, kTextBoxLimit, 0);
   }
   return window;
 }

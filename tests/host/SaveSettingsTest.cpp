@@ -49,6 +49,23 @@ TEST_F(SaveSettingsTest, CommasAndBlanksSurviveSavingAndLoading) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(SaveSettingsTest, EmptyAndLongestValuesComeBackUnchanged) {
+  const std::string longest(32767, 'x');  // as much as a text box holds
+  for (const std::string& value : {std::string(), longest}) {
+    SettingsTexts texts;
+    texts.appNames.fill(value);
+    texts.paths.fill(value);
+    texts.aliases.fill(value);
+    ASSERT_TRUE(Shortcuts11::SaveSettings(platform, texts));
+    LauncherSettings = {};
+    Shortcuts11::LoadSettings(platform);
+    EXPECT_EQ(Shortcuts11::StoredTexts().appNames, texts.appNames);
+    EXPECT_EQ(Shortcuts11::StoredTexts().paths, texts.paths);
+    EXPECT_EQ(Shortcuts11::StoredTexts().aliases, texts.aliases);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
 TEST_F(SaveSettingsTest, AValueTheFilesCannotHoldIsRefusedByNameAndNothingChanges) {
   platform.AddFile("C:\\CorvaneAppAlias.txt", "old");
   const std::vector<std::pair<std::string, std::string>> cases{
