@@ -21,30 +21,28 @@ constexpr std::array kHandlers{
     Handler{"Form", Event::Close, &frmPaths11::Form_Close},
 };
 
-// The boxes of each settings file, in file order.
-std::array<std::string, 14> AppNameBoxes() {
-  std::array<std::string, 14> boxes;
-  for (int i = 0; i < 13; ++i) {
-    boxes[i] = "cAppName" + std::to_string(i);
+// "cHLPath0", "cHLPath1", ...: the boxes of one settings file, in file order.
+template <std::size_t N>
+std::array<std::string, N> Numbered(std::string_view prefix) {
+  std::array<std::string, N> boxes;
+  for (std::size_t i = 0; i < N; ++i) {
+    boxes[i] = std::string(prefix) + std::to_string(i);
   }
+  return boxes;
+}
+
+// The AppNames file ends with the launcher's title, which has a box of its own.
+std::array<std::string, 14> AppNameBoxes() {
+  auto boxes = Numbered<14>("cAppName");
   boxes[13] = "cTitle";
   return boxes;
 }
 
 std::array<std::string, 13> PathBoxes() {
-  std::array<std::string, 13> boxes;
-  for (int i = 0; i < 13; ++i) {
-    boxes[i] = "cHLPath" + std::to_string(i);
-  }
-  return boxes;
+  return Numbered<13>("cHLPath");
 }
-
 std::array<std::string, 11> AliasBoxes() {
-  std::array<std::string, 11> boxes;
-  for (int i = 0; i < 11; ++i) {
-    boxes[i] = "cAlias" + std::to_string(i);
-  }
-  return boxes;
+  return Numbered<11>("cAlias");
 }
 
 template <std::size_t N>
