@@ -57,6 +57,12 @@ bool IsCoveredByOtherControl(HWND form, HWND frame, POINT screenPoint) {
   return search.covered;
 }
 
+// Sent, not posted: the box has taken the text when the call returns, and the test reads it straight after.
+void SendAndWait(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(control, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &ignored);
+}
+
 }  // namespace
 
 HWND Form::Control(std::string_view name) const {
@@ -92,6 +98,22 @@ void Form::SetText(std::string_view name, std::string_view text) const {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, 2000,
                       &ignored);
+}
+
+void Form::TypeOver(std::string_view name, std::string_view text) const {
+  HWND box = Control(name);
+  const std::wstring wide = ToWide(text);
+  SendAndWait(box, EM_SETSEL, 0, -1);
+  // Typing can be undone, so the replacement can too.
+  SendAndWait(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Form::TypeAtEnd(std::string_view name, wchar_t character) const {
+  HWND box = Control(name);
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(box, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+  SendAndWait(box, EM_SETSEL, length, static_cast<LPARAM>(length));
+  SendAndWait(box, WM_CHAR, character, 1);
 }
 
 void Form::Click(std::string_view name) const {

@@ -23,6 +23,11 @@ class Form {
   bool IsShown(std::string_view name) const;
   // Replaces a text box's whole text, as typing over it would.
   void SetText(std::string_view name, std::string_view text) const;
+  // Types over a text box's whole text, as a person who selects it all and types would: unlike SetText, the box's
+  // own length limit holds, and what does not fit is refused.
+  void TypeOver(std::string_view name, std::string_view text) const;
+  // One key press of a character with the caret at the end of the box's text.
+  void TypeAtEnd(std::string_view name, wchar_t character) const;
   // Posted, so that a handler that opens a modal message box never blocks the test.
   void Click(std::string_view name) const;
   void DoubleClick(std::string_view name) const;
