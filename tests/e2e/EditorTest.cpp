@@ -6,6 +6,7 @@
 
 #include "CorvaneTest.h"
 #include "DriveC.h"
+#include "EditorBoxes.h"
 #include "Screenshot.h"
 #include "TestSettings.h"
 #include "TopWindows.h"
@@ -24,32 +25,6 @@ class EditorTest : public CorvaneTest {
 
   bool SupportWindowShows() const { return FindFormWindow(corvane().Id(), "Support11") != nullptr; }
 };
-
-// The boxes of each settings file, in the file's order.
-std::vector<std::string> AppNameBoxes() {
-  std::vector<std::string> boxes;
-  for (int number = 0; number <= 12; ++number) {
-    boxes.push_back("cAppName" + std::to_string(number));
-  }
-  boxes.push_back("cTitle");
-  return boxes;
-}
-
-std::vector<std::string> PathBoxes() {
-  std::vector<std::string> boxes;
-  for (int number = 0; number <= 12; ++number) {
-    boxes.push_back("cHLPath" + std::to_string(number));
-  }
-  return boxes;
-}
-
-std::vector<std::string> AliasBoxes() {
-  std::vector<std::string> boxes;
-  for (int number = 0; number <= 10; ++number) {
-    boxes.push_back("cAlias" + std::to_string(number));
-  }
-  return boxes;
-}
 
 std::vector<std::string> TextsOf(const Form& editor, const std::vector<std::string>& boxes) {
   std::vector<std::string> texts;
