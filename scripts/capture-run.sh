@@ -7,8 +7,12 @@ mkdir -p "$(dirname "$shot")"
 
 wine "$exe" &
 pid=$!
-# Start-up takes a moment under Wine; nothing answers its messages, so whatever it shows first stays up.
+# Start-up takes a moment under Wine. Where no Access is installed its message comes first: photograph it, then
+# answer it with Enter as a person would, and photograph the launcher that follows.
 sleep 5
+import -window root "${shot%.png}-first.png"
+xdotool key Return
+sleep 2
 import -window root "$shot"
 
 kill "$pid" 2>/dev/null || true

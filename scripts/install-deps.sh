@@ -3,11 +3,11 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth imagemagick
-  googletest clang libclang-rt-14-dev)
+  googletest clang libclang-rt-14-dev xdotool)
 
 complete=true
 for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl wine wineserver winepath \
-  xvfb-run xauth import clang++; do
+  xvfb-run xauth import xdotool clang++; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     complete=false
   fi

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset windows
-cmake --build --preset windows
+cmake --build --preset windows --target Corvane
 
 prefix=$PWD/build/windows/wineprefix
 tests/wine/make-prefix.sh "$prefix"
