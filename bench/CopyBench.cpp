@@ -11,6 +11,7 @@
 
 #include "ScratchFiles.h"
 #include "Statistics.h"
+#include "Verdict.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -22,7 +23,7 @@ namespace {
 constexpr std::uint64_t kFileSize = 1ull << 30;
 constexpr int kDefaultRounds = 7;
 constexpr int kLeastRounds = 3;
-constexpr double kGoal = 0.90;
+constexpr Goal kGoal{Bound::AtLeast, 0.90};
 constexpr double kMegabyte = 1e6;
 
 using Copy = std::function<void(const std::string& from, const std::string& to)>;
@@ -88,18 +89,8 @@ int Run(const std::string& parent, int rounds) {
   const double spread = std::max(RelativeSpread(backup.throughputs), RelativeSpread(plain.throughputs));
   std::printf("median backup copy throughput: %.1f MB/s\n", backupMedian / kMegabyte);
   std::printf("median CopyFileW throughput:   %.1f MB/s\n", plainMedian / kMegabyte);
-  std::printf("backup copy throughput / CopyFileW throughput = %.3f (goal >= %.2f)\n", ratio, kGoal);
   std::printf("measured spread (largest - smallest) / median of either way: %.3f\n", spread);
-  if (ratio >= kGoal) {
-    std::printf("goal met\n");
-    return 0;
-  }
-  if (ratio >= kGoal - spread) {
-    std::printf("below the goal, but within the measured spread\n");
-    return 0;
-  }
-  std::printf("below the goal by more than the measured spread\n");
-  return 1;
+  return ExitStatusOf(ReportRatio("backup copy throughput / CopyFileW", ratio, spread, kGoal));
 }
 
 // The command line as UTF-8, whatever the ANSI code page.
