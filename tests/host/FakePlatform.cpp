@@ -37,8 +37,8 @@ bool Matches(std::string_view pattern, std::string_view name) {
 
 FakeWindow::FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink)
     : platform_(platform), layout_(layout), sink_(sink), left_(layout.clientLeft - FakePlatform::kFrameWidth / 2) {
-  for (const ControlSpec& spec : layout.controls) {
-    controls_[std::string(spec.name)] = Control{std::string(spec.text), false, spec.visible};
+  for (const ControlSpec& control : layout.controls) {
+    controls_[std::string(control.name)] = Control{std::string(control.text), false, control.visible};
   }
   platform_.forms_.push_back(this);
 }
