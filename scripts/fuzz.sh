@@ -4,11 +4,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 
+targets=(settings_files_fuzzer)
+
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target "${targets[@]}"
 status=0
-for target in build/fuzz/fuzz/*_fuzzer; do
-  name=$(basename "$target")
+for name in "${targets[@]}"; do
+  target=build/fuzz/fuzz/$name
   # The seed corpus stays as committed; what the run finds goes into the build folder.
   corpus=build/fuzz/corpus/$name
   mkdir -p "$corpus"
