@@ -26,7 +26,7 @@ bool IsPlausible(const WorkingSet& workingSet) {
 
 ProcessMemory::ProcessMemory(DWORD processId)
     : process_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {
-  if (!process_) {
+  if (!process_.IsValid()) {
     throw std::runtime_error("cannot open process " + std::to_string(processId) + ": error " +
                              std::to_string(GetLastError()));
   }
@@ -35,7 +35,7 @@ ProcessMemory::ProcessMemory(DWORD processId)
 WorkingSet ProcessMemory::Read() const {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
-  if (!GetProcessMemoryInfo(process_.get(), &counters, sizeof(counters))) {
+  if (!GetProcessMemoryInfo(process_.Get(), &counters, sizeof(counters))) {
     throw std::runtime_error("GetProcessMemoryInfo failed: error " + std::to_string(GetLastError()));
   }
   return {counters.PeakWorkingSetSize, counters.WorkingSetSize};

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "ScopedHandle.h"
+#include "platform/win32/ScopedHandle.h"
 
 namespace corvane::bench {
 
@@ -29,7 +29,7 @@ class ProcessMemory {
   WorkingSet ReadSettled() const;
 
  private:
-  e2e::ScopedHandle process_;
+  win32::ScopedHandle process_;
 };
 
 }  // namespace corvane::bench

@@ -5,8 +5,8 @@
 
 #include <stdexcept>
 
-#include "ScopedHandle.h"
 #include "Wide.h"
+#include "platform/win32/ScopedHandle.h"
 
 namespace corvane::e2e {
 
@@ -19,13 +19,13 @@ namespace {
 }  // namespace
 
 void WriteBinaryFile(const std::wstring& path, std::string_view bytes) {
-  ScopedHandle file(
+  win32::ScopedHandle file(
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
+  if (!file.IsValid()) {
     Fail("cannot create", path);
   }
   DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     Fail("cannot write", path);
   }
@@ -114,9 +114,10 @@ bool FileExists(const std::wstring& path) {
 
 std::optional<std::string> ReadBinaryFile(const std::wstring& path) {
   // Shared for writing too: a stand-in may still be appending while the test looks.
-  ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
+  win32::ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) {
     if (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND) {
       return std::nullopt;
     }
@@ -125,7 +126,7 @@ std::optional<std::string> ReadBinaryFile(const std::wstring& path) {
   std::string content;
   char buffer[4096];
   DWORD got = 0;
-  while (ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+  while (ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
     content.append(buffer, got);
   }
   return content;

@@ -16,29 +16,29 @@ RunningProgram::RunningProgram(const std::wstring& exe) {
     throw std::runtime_error("cannot start " + ToUtf8(exe) + ": error " + std::to_string(GetLastError()));
   }
   CloseHandle(info.hThread);
-  process_ = ScopedHandle(info.hProcess);
+  process_ = win32::ScopedHandle(info.hProcess);
   id_ = info.dwProcessId;
 }
 
 RunningProgram::~RunningProgram() {
   if (!HasEnded()) {
-    TerminateProcess(process_.get(), 1);
-    WaitForSingleObject(process_.get(), static_cast<DWORD>(kShortWait.count()));
+    TerminateProcess(process_.Get(), 1);
+    WaitForSingleObject(process_.Get(), static_cast<DWORD>(kShortWait.count()));
   }
 }
 
 bool RunningProgram::HasEnded() const {
-  return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
+  return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
 }
 
 DWORD RunningProgram::ExitCode() const {
   DWORD code = 0;
-  GetExitCodeProcess(process_.get(), &code);
+  GetExitCodeProcess(process_.Get(), &code);
   return code;
 }
 
 bool RunningProgram::WaitForEnd(Timeout timeout) const {
-  return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  return WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
 }  // namespace corvane::e2e

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Poll.h"
-#include "ScopedHandle.h"
+#include "platform/win32/ScopedHandle.h"
 
 namespace corvane::e2e {
 
@@ -26,7 +26,7 @@ class RunningProgram {
   bool WaitForEnd(Timeout timeout) const;
 
  private:
-  ScopedHandle process_;
+  win32::ScopedHandle process_;
   DWORD id_ = 0;
 };
 
