@@ -21,8 +21,6 @@ class Program {
 
   Platform& platform() { return platform_; }
   frmCorvane& launcher() { return *launcher_; }
-  frmSupport11& support() { return *support_; }
-  frmPaths11& editor() { return *editor_; }
 
   // Each loads its window where it is not loaded yet, then shows it and brings it to the front.
   void ShowSupport();
