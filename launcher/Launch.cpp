@@ -1,4 +1,4 @@
-// OpenApp and OpenWithAccess: a launcher button's click opens its slot's database in Access.
+// OpenApp: a launcher button's click opens its slot's database in Access.
 #include "launcher/Launch.h"
 
 #include "locate/ExternalPrograms.h"
@@ -8,6 +8,7 @@
 
 namespace corvane::Shortcuts11 {
 
+// With no Access located the start fails and its description is shown: the database itself was found.
 void OpenApp(Platform& platform, int slot) {
   RunGuarded(platform, [&] {
     SelectApp(slot);
@@ -15,14 +16,8 @@ void OpenApp(Platform& platform, int slot) {
       ShowInfo(platform, "Cannot find " + LauncherSettings.CurrentAppName + " database.");
       return;
     }
-    OpenWithAccess(platform, LauncherSettings.CurrentAppFullPath);
+    OpenWith(platform, AccessPath, LauncherSettings.CurrentAppFullPath);
   });
-}
-
-// With no Access located the start fails and its description is shown: the database itself was found.
-void OpenWithAccess(Platform& platform, std::string databasePath) {
-  RunGuarded(platform,
-             [&] { StartRecorded(platform, AccessPath, QuotedCommandLine(AccessPath, databasePath), Wait::No); });
 }
 
 }  // namespace corvane::Shortcuts11

@@ -2,10 +2,8 @@
 #include "launcher/frmCorvane.h"
 
 #include <array>
-#include <string>
 
 #include "launcher/Launch.h"
-#include "launcher/Program.h"
 #include "launcher/frmCorvaneLayout.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -17,36 +15,19 @@ namespace {
 using Handler = Form::Handler<frmCorvane>;
 
 constexpr std::array kHandlers{
-    Handler{"tTitle", Event::DblClick, &frmCorvane::tTitle_DblClick},
-    Handler{"CmdOpen1", Event::Click, &frmCorvane::CmdOpen1_Click},
-    Handler{"CmdOpen2", Event::Click, &frmCorvane::CmdOpen2_Click},
-    Handler{"CmdOpen3", Event::Click, &frmCorvane::CmdOpen3_Click},
-    Handler{"CmdOpen4", Event::Click, &frmCorvane::CmdOpen4_Click},
-    Handler{"CmdOpen5", Event::Click, &frmCorvane::CmdOpen5_Click},
-    Handler{"CmdOpen6", Event::Click, &frmCorvane::CmdOpen6_Click},
-    Handler{"CmdOpen7", Event::Click, &frmCorvane::CmdOpen7_Click},
-    Handler{"CmdOpen8", Event::Click, &frmCorvane::CmdOpen8_Click},
-    Handler{"CmdOpen9", Event::Click, &frmCorvane::CmdOpen9_Click},
-    Handler{"CmdOpen10", Event::Click, &frmCorvane::CmdOpen10_Click},
-    Handler{"CmdOpen11", Event::Click, &frmCorvane::CmdOpen11_Click},
-    Handler{"CmdOpenSupport", Event::Click, &frmCorvane::CmdOpenSupport_Click},
-    Handler{"CmdClose", Event::Click, &frmCorvane::CmdClose_Click},
-    // Closing the column through its frame ends the program as Exit does: no window is left behind.
-    Handler{"Form", Event::Close, &frmCorvane::CmdClose_Click},
+    Handler{.control = "tTitle", .event = Event::DblClick, .run = &frmCorvane::tTitle_DblClick},
+    Handler{.control = "CmdOpenSupport", .event = Event::Click, .run = &frmCorvane::CmdOpenSupport_Click},
+    Handler{.control = "CmdClose", .event = Event::Click, .run = &frmCorvane::CmdClose_Click},
+    Handler{.control = "CmdOpen", .event = Event::Click, .indexed = &frmCorvane::CmdOpen_Click},
+    Handler{.control = "Form", .event = Event::Close, .run = &frmCorvane::Form_Close},
 };
 
 }  // namespace
 
-frmCorvane::frmCorvane(Program& program) : Form(program, kFrmCorvaneLayout) {}
+frmCorvane::frmCorvane(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmCorvaneLayout) {}
 
-void frmCorvane::Load() {
-  CreateWindow();
-  Form_Load();
-  window_->Show();
-}
-
-void frmCorvane::OnEvent(std::string_view control, Event event) {
-  Dispatch<frmCorvane>(*this, kHandlers, control, event);
+std::span<const Form::Handler<frmCorvane>> frmCorvane::Handlers() {
+  return kHandlers;
 }
 
 void frmCorvane::Form_Load() {
@@ -58,7 +39,7 @@ void frmCorvane::Form_Load() {
     window_->SetLeft(LeftAtScreenEdge());
     window_->SetText("tTitle", Shortcuts11::LauncherSettings.Title);
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText("CmdOpen" + std::to_string(slot + 1), Shortcuts11::LauncherSettings.Apps[slot].Alias);
+      window_->SetText(Member("CmdOpen", slot), Shortcuts11::LauncherSettings.Apps[slot].Alias);
     }
   });
 }
@@ -70,50 +51,21 @@ void frmCorvane::tTitle_DblClick() {
 }
 
 void frmCorvane::CmdOpenSupport_Click() {
-  RunGuarded(platform_, [&] { program_.ShowSupport(); });
+  RunGuarded(platform_, [&] { owner_.Show(FormName::Support); });
 }
 
 void frmCorvane::CmdClose_Click() {
-  RunGuarded(platform_, [&] {
-    program_.UnloadEditor();
-    program_.UnloadLauncher();
-    program_.UnloadSupport();
-    platform_.EndProgram();
-  });
+  RunGuarded(platform_, [&] { owner_.Exit(); });
 }
 
-void frmCorvane::CmdOpen1_Click() {
-  Shortcuts11::OpenApp(platform_, 0);
+void frmCorvane::CmdOpen_Click(int slot) {
+  Shortcuts11::OpenApp(platform_, slot);
 }
-void frmCorvane::CmdOpen2_Click() {
-  Shortcuts11::OpenApp(platform_, 1);
-}
-void frmCorvane::CmdOpen3_Click() {
-  Shortcuts11::OpenApp(platform_, 2);
-}
-void frmCorvane::CmdOpen4_Click() {
-  Shortcuts11::OpenApp(platform_, 3);
-}
-void frmCorvane::CmdOpen5_Click() {
-  Shortcuts11::OpenApp(platform_, 4);
-}
-void frmCorvane::CmdOpen6_Click() {
-  Shortcuts11::OpenApp(platform_, 5);
-}
-void frmCorvane::CmdOpen7_Click() {
-  Shortcuts11::OpenApp(platform_, 6);
-}
-void frmCorvane::CmdOpen8_Click() {
-  Shortcuts11::OpenApp(platform_, 7);
-}
-void frmCorvane::CmdOpen9_Click() {
-  Shortcuts11::OpenApp(platform_, 8);
-}
-void frmCorvane::CmdOpen10_Click() {
-  Shortcuts11::OpenApp(platform_, 9);
-}
-void frmCorvane::CmdOpen11_Click() {
-  Shortcuts11::OpenApp(platform_, 10);
+
+// Closing the column through its frame takes only the column away: an editor or support window on the screen
+// stays, so that nothing typed there is lost; the program ends with the last window on the screen.
+void frmCorvane::Form_Close() {
+  RunGuarded(platform_, [&] { owner_.Close(FormName::Launcher); });
 }
 
 }  // namespace corvane

@@ -1,34 +1,25 @@
 // The launcher window: start-up, the title hint, the eleven application buttons, Support and Exit.
 #pragma once
 
-#include "launcher/Form.h"
+#include <span>
+
+#include "platform/Form.h"
 
 namespace corvane {
 
-class frmCorvane : public Form {
+class frmCorvane : public FormOf<frmCorvane> {
  public:
-  explicit frmCorvane(Program& program);
+  frmCorvane(Platform& platform, FormOwner& owner);
 
-  // Creates the window and runs Form_Load; the window is shown afterwards, whatever Form_Load reported.
-  void Load();
+  static std::span<const Handler<frmCorvane>> Handlers();
 
-  void OnEvent(std::string_view control, Event event) override;
-
-  void Form_Load();
+  void Form_Load() override;
   void tTitle_DblClick();
   void CmdOpenSupport_Click();
   void CmdClose_Click();
-  void CmdOpen1_Click();
-  void CmdOpen2_Click();
-  void CmdOpen3_Click();
-  void CmdOpen4_Click();
-  void CmdOpen5_Click();
-  void CmdOpen6_Click();
-  void CmdOpen7_Click();
-  void CmdOpen8_Click();
-  void CmdOpen9_Click();
-  void CmdOpen10_Click();
-  void CmdOpen11_Click();
+  // CmdOpen1 to CmdOpen11 open slots 0 to 10.
+  void CmdOpen_Click(int slot);
+  void Form_Close();
 };
 
 }  // namespace corvane

@@ -1,6 +1,8 @@
 // Command lines of outside programs, and starting them through ShellCommandLine.
 #include "locate/ExternalPrograms.h"
 
+#include "platform/Failure.h"
+
 namespace corvane::Shortcuts11 {
 
 std::string QuotedCommandLine(const std::string& program, const std::string& document) {
@@ -10,6 +12,10 @@ std::string QuotedCommandLine(const std::string& program, const std::string& doc
 void StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait) {
   ShellCommandLine = commandLine;
   platform.StartProgram(program, ShellCommandLine, wait);
+}
+
+void OpenWith(Platform& platform, const std::string& program, const std::string& document) {
+  RunGuarded(platform, [&] { StartRecorded(platform, program, QuotedCommandLine(program, document), Wait::No); });
 }
 
 }  // namespace corvane::Shortcuts11

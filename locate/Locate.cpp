@@ -11,11 +11,21 @@
 namespace corvane::Shortcuts11 {
 namespace {
 
+// A place the system will not look into (access denied, a file where a folder should be) holds no program: it must
+// not cost the program found at another place.
+bool Probe(Platform& platform, std::string_view candidate) {
+  try {
+    return platform.Exists(std::string(candidate), Lookup::NormalFiles);
+  } catch (const PlatformError&) {
+    return false;
+  }
+}
+
 // Every candidate is probed, hits or not, before anything is chosen.
 std::optional<std::string> Locate(Platform& platform, std::span<const std::string_view> candidates, Priority priority) {
   std::vector<bool> found;
   for (std::string_view candidate : candidates) {
-    found.push_back(platform.Exists(std::string(candidate), Lookup::NormalFiles));
+    found.push_back(Probe(platform, candidate));
   }
   for (std::size_t rank = 0; rank < candidates.size(); ++rank) {
     const std::size_t i = priority == Priority::FirstProbed ? rank : candidates.size() - 1 - rank;

@@ -2,11 +2,19 @@
 #pragma once
 
 #include <exception>
+#include <stdexcept>
 #include <string_view>
 
 #include "platform/Platform.h"
 
 namespace corvane {
+
+// A failure the program finds for itself (a settings file too short, a name too short to cut), as opposed to a
+// refusal of the system (PlatformError). Both are shown by the common failure rule below.
+class ProgramError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 inline constexpr std::string_view kProgramTitle = "Corvane";
 inline constexpr std::string_view kWarningTitle = "WARNING";

@@ -10,7 +10,8 @@
 
 namespace corvane {
 
-// A refusal of the system, carrying its own description (and the path it concerns, where there is one).
+// A refusal of the system, carrying its own description (and the path it concerns, where there is one). Only an
+// implementation of Platform throws it; the program's own findings are ProgramError (platform/Failure.h).
 class PlatformError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -48,12 +49,15 @@ class Platform {
   virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
   // Whether WriteTextFile can store `text` exactly in the ANSI code page.
   virtual bool FitsTextFile(const std::string& text) = 0;
-  // Moves `from` onto `to`, replacing `to` in one step where it exists.
+  // Moves `from` onto `to`, replacing `to` in one step where it exists; a read-only `to` is refused.
   virtual void ReplaceFile(const std::string& from, const std::string& to) = 0;
 
+  // A read-only file is refused, as Windows refuses it.
   virtual void DeleteFile(const std::string& path) = 0;
-  // Byte-for-byte copy; an existing `to` is replaced.
+  // Byte-for-byte copy, with the source's attributes; an existing `to` is replaced, a read-only one refused.
   virtual void CopyFile(const std::string& from, const std::string& to) = 0;
+  // Clears the read-only attribute of a file the program owns, so that it can be replaced or deleted.
+  virtual void MakeWritable(const std::string& path) = 0;
   virtual std::uint64_t FileSize(const std::string& path) = 0;
 
   // Folder of the program's own executable, without a trailing backslash.

@@ -8,15 +8,16 @@
 namespace corvane {
 
 // `make` writes the new file at `scratch`; only a finished file replaces `target`. On failure the scratch file
-// is removed where possible and the failure goes on to the caller; `target` is as it was.
+// is removed, whatever its attributes, where possible, and the failure goes on to the caller; `target` is as it was.
 template <class Make>
 void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std::string& target, Make&& make) {
   try {
     make();
     platform.ReplaceFile(scratch, target);
-  } catch (const PlatformError&) {
+  } catch (...) {
     try {
       if (platform.Exists(scratch, Lookup::NormalFiles)) {
+        platform.MakeWritable(scratch);
         platform.DeleteFile(scratch);
       }
     } catch (const PlatformError&) {

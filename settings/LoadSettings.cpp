@@ -41,8 +41,8 @@ void LoadFile(Platform& platform, std::string_view path, const std::vector<Setti
       *fields[i].value = values[i];
     }
     if (values.size() < fields.size()) {
-      throw PlatformError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
-                          std::to_string(fields.size()) + " fields.");
+      throw ProgramError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
+                         std::to_string(fields.size()) + " fields.");
     }
   });
 }

@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "launcher/Program.h"
 #include "platform/Failure.h"
 #include "settings/OpenExplorer.h"
 #include "settings/frmPaths11Layout.h"
@@ -15,10 +14,10 @@ namespace {
 using Handler = Form::Handler<frmPaths11>;
 
 constexpr std::array kHandlers{
-    Handler{"CmdSaveClose", Event::Click, &frmPaths11::CmdSaveClose_Click},
-    Handler{"pTitle", Event::DblClick, &frmPaths11::pTitle_DblClick},
-    Handler{"CmdBrowse", Event::Click, &frmPaths11::CmdBrowse_Click},
-    Handler{"Form", Event::Close, &frmPaths11::Form_Close},
+    Handler{.control = "CmdSaveClose", .event = Event::Click, .run = &frmPaths11::CmdSaveClose_Click},
+    Handler{.control = "pTitle", .event = Event::DblClick, .run = &frmPaths11::pTitle_DblClick},
+    Handler{.control = "CmdBrowse", .event = Event::Click, .run = &frmPaths11::CmdBrowse_Click},
+    Handler{.control = "Form", .event = Event::Close, .run = &frmPaths11::Form_Close},
 };
 
 // "cHLPath0", "cHLPath1", ...: the boxes of one settings file, in file order.
@@ -63,15 +62,10 @@ std::array<std::string, N> Read(const Window& window, const std::array<std::stri
 
 }  // namespace
 
-frmPaths11::frmPaths11(Program& program) : Form(program, kFrmPaths11Layout) {}
+frmPaths11::frmPaths11(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmPaths11Layout) {}
 
-void frmPaths11::Load() {
-  CreateWindow();
-  Form_Load();
-}
-
-void frmPaths11::OnEvent(std::string_view control, Event event) {
-  Dispatch<frmPaths11>(*this, kHandlers, control, event);
+std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
+  return kHandlers;
 }
 
 void frmPaths11::Form_Load() {
@@ -93,7 +87,7 @@ void frmPaths11::CmdSaveClose_Click() {
   RunGuarded(platform_, [&] {
     if (Shortcuts11::SaveSettings(platform_, BoxTexts())) {
       window_->Hide();
-      program_.UnloadEditor();
+      owner_.Close(FormName::Editor);
     }
   });
 }
@@ -114,7 +108,7 @@ void frmPaths11::CmdBrowse_Click() {
 
 // The frame's own close unloads without saving.
 void frmPaths11::Form_Close() {
-  program_.UnloadEditor();
+  RunGuarded(platform_, [&] { owner_.Close(FormName::Editor); });
 }
 
 }  // namespace corvane

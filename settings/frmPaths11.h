@@ -1,21 +1,20 @@
 // The settings editor: every stored setting in its own box; Close saves them all.
 #pragma once
 
-#include "launcher/Form.h"
+#include <span>
+
+#include "platform/Form.h"
 #include "settings/LauncherSettings.h"
 
 namespace corvane {
 
-class frmPaths11 : public Form {
+class frmPaths11 : public FormOf<frmPaths11> {
  public:
-  explicit frmPaths11(Program& program);
+  frmPaths11(Platform& platform, FormOwner& owner);
 
-  // Creates the window and runs Form_Load; showing it is the caller's.
-  void Load();
+  static std::span<const Handler<frmPaths11>> Handlers();
 
-  void OnEvent(std::string_view control, Event event) override;
-
-  void Form_Load();
+  void Form_Load() override;
   void CmdSaveClose_Click();
   void pTitle_DblClick();
   void CmdBrowse_Click();

@@ -9,10 +9,21 @@ namespace corvane {
 namespace {
 
 // The copy is made under a scratch name first, so that neither a failed copy nor a failed replacement can leave
-// a partial file under the backup's name, or cost the user the backup being replaced.
+// a partial file under the backup's name, or cost the user the backup being replaced. A backup is the program's
+// own file: it never takes the database's read-only attribute, and an old copy marked read-only is still replaced.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
   const std::string scratch = backupPath + ".partial";
-  ReplaceViaScratch(platform, scratch, backupPath, [&] { platform.CopyFile(source, scratch); });
+  const auto makeWritable = [&](const std::string& path) {
+    if (platform.Exists(path, Lookup::NormalFiles)) {
+      platform.MakeWritable(path);
+    }
+  };
+  ReplaceViaScratch(platform, scratch, backupPath, [&] {
+    makeWritable(scratch);  // left by an earlier run that could not clean up
+    platform.CopyFile(source, scratch);
+    platform.MakeWritable(scratch);
+    makeWritable(backupPath);
+  });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
+#include "settings/Characters.h"
 #include "settings/LauncherSettings.h"
 
 namespace corvane {
@@ -15,7 +16,7 @@ constexpr std::string_view kInternetExplorer = "C:\\Program Files\\Internet Expl
 
 std::string ManualBaseName(const std::string& manualName) {
   if (manualName.ends_with(".pdf") || manualName.ends_with(".doc")) {
-    return manualName.substr(0, manualName.size() - 4);
+    return *WithoutLastCharacters(manualName, 4);
   }
   return manualName;
 }
@@ -59,26 +60,15 @@ void OpenManual(Platform& platform, int manualNumber) {
         DecideManual(PdfReaderStatus == kExists, pdfPresent, WordProcessorStatus == kExists, docPresent);
     switch (decision.action) {
       case ManualAction::OpenPdf:
-        OpenWithPdfReader(platform, pdfPath);
+        OpenWith(platform, PdfReaderPath, pdfPath);
         break;
       case ManualAction::OpenDoc:
-        OpenWithWordProcessor(platform, docPath);
+        OpenWith(platform, WordProcessorPath, docPath);
         break;
       case ManualAction::Tell:
         ShowInfo(platform, decision.message);
         break;
     }
-  });
-}
-
-void OpenWithPdfReader(Platform& platform, std::string documentPath) {
-  RunGuarded(platform,
-             [&] { StartRecorded(platform, PdfReaderPath, QuotedCommandLine(PdfReaderPath, documentPath), Wait::No); });
-}
-
-void OpenWithWordProcessor(Platform& platform, std::string documentPath) {
-  RunGuarded(platform, [&] {
-    StartRecorded(platform, WordProcessorPath, QuotedCommandLine(WordProcessorPath, documentPath), Wait::No);
   });
 }
 

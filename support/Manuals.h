@@ -24,8 +24,6 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 namespace Shortcuts11 {
 
 void OpenManual(Platform& platform, int manualNumber);
-void OpenWithPdfReader(Platform& platform, std::string documentPath);
-void OpenWithWordProcessor(Platform& platform, std::string documentPath);
 void OpenWebSupport(Platform& platform);
 
 }  // namespace Shortcuts11

@@ -2,10 +2,11 @@
 #include "support/frmSupport11.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
-#include "launcher/Program.h"
 #include "platform/Failure.h"
+#include "settings/Characters.h"
 #include "settings/LauncherSettings.h"
 #include "settings/SettingsFiles.h"
 #include "support/Backup.h"
@@ -19,38 +20,34 @@ namespace {
 using Handler = Form::Handler<frmSupport11>;
 
 constexpr std::array kHandlers{
-    Handler{"CmdClose", Event::Click, &frmSupport11::CmdClose_Click},
-    Handler{"CmdEditPaths", Event::Click, &frmSupport11::CmdEditPaths_Click},
-    Handler{"Frame1", Event::DblClick, &frmSupport11::Frame1_DblClick},
-    Handler{"CmdDeletePathFiles", Event::Click, &frmSupport11::CmdDeletePathFiles_Click},
-    Handler{"CmdBackup", Event::Click, &frmSupport11::CmdBackup_Click},
-    Handler{"CmdCompact", Event::Click, &frmSupport11::CmdCompact_Click},
-    Handler{"CmdOpenManual1", Event::Click, &frmSupport11::CmdOpenManual1_Click},
-    Handler{"CmdOpenManual2", Event::Click, &frmSupport11::CmdOpenManual2_Click},
-    Handler{"CmdWebSupport", Event::Click, &frmSupport11::CmdWebSupport_Click},
+    Handler{.control = "CmdClose", .event = Event::Click, .run = &frmSupport11::CmdClose_Click},
+    Handler{.control = "CmdEditPaths", .event = Event::Click, .run = &frmSupport11::CmdEditPaths_Click},
+    Handler{.control = "Frame1", .event = Event::DblClick, .run = &frmSupport11::Frame1_DblClick},
+    Handler{.control = "CmdDeletePathFiles", .event = Event::Click, .run = &frmSupport11::CmdDeletePathFiles_Click},
+    Handler{.control = "CmdBackup", .event = Event::Click, .run = &frmSupport11::CmdBackup_Click},
+    Handler{.control = "CmdCompact", .event = Event::Click, .run = &frmSupport11::CmdCompact_Click},
+    Handler{.control = "CmdOpenManual", .event = Event::Click, .indexed = &frmSupport11::CmdOpenManual_Click},
+    Handler{.control = "CmdWebSupport", .event = Event::Click, .run = &frmSupport11::CmdWebSupport_Click},
     // The frame's close box closes the window as its Close button does.
-    Handler{"Form", Event::Close, &frmSupport11::CmdClose_Click},
+    Handler{.control = "Form", .event = Event::Close, .run = &frmSupport11::CmdClose_Click},
 };
 
 }  // namespace
 
+// The cut counts characters: a byte count would split a letter such as "é" and show half of it.
 std::string CheckCaption(const std::string& appName) {
-  if (appName.size() < 4) {
-    throw PlatformError("Cannot make a check box caption from the file name \"" + appName +
-                        "\": it is shorter than four characters.");
+  std::optional<std::string> caption = WithoutLastCharacters(appName, 4);
+  if (!caption) {
+    throw ProgramError("Cannot make a check box caption from the file name \"" + appName +
+                       "\": it is shorter than four characters.");
   }
-  return appName.substr(0, appName.size() - 4);
+  return *caption;
 }
 
-frmSupport11::frmSupport11(Program& program) : Form(program, kFrmSupport11Layout) {}
+frmSupport11::frmSupport11(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmSupport11Layout) {}
 
-void frmSupport11::Load() {
-  CreateWindow();
-  Form_Load();
-}
-
-void frmSupport11::OnEvent(std::string_view control, Event event) {
-  Dispatch<frmSupport11>(*this, kHandlers, control, event);
+std::span<const Form::Handler<frmSupport11>> frmSupport11::Handlers() {
+  return kHandlers;
 }
 
 void frmSupport11::Form_Load() {
@@ -58,8 +55,7 @@ void frmSupport11::Form_Load() {
     window_->SetLeft(LeftBesideLauncher());
     // A name too short to cut stops here: that box and the ones after it keep their design captions.
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText("Check" + std::to_string(slot + 1),
-                       CheckCaption(Shortcuts11::LauncherSettings.Apps[slot].AppName));
+      window_->SetText(Member("Check", slot), CheckCaption(Shortcuts11::LauncherSettings.Apps[slot].AppName));
     }
   });
 }
@@ -67,13 +63,13 @@ void frmSupport11::Form_Load() {
 void frmSupport11::CmdClose_Click() {
   RunGuarded(platform_, [&] {
     window_->Hide();
-    program_.UnloadSupport();
+    owner_.Close(FormName::Support);
   });
 }
 
 void frmSupport11::CmdEditPaths_Click() {
   RunGuarded(platform_, [&] {
-    program_.ShowEditor();
+    owner_.Show(FormName::Editor);
     window_->Hide();
   });
 }
@@ -103,7 +99,7 @@ void frmSupport11::CmdDeletePathFiles_Click() {
 void frmSupport11::ForEachTicked(void (*routine)(Platform&, int)) {
   RunGuarded(platform_, [&] {
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (window_->IsChecked("Check" + std::to_string(slot + 1))) {
+      if (window_->IsChecked(Member("Check", slot))) {
         routine(platform_, slot);
       }
     }
@@ -117,11 +113,8 @@ void frmSupport11::CmdCompact_Click() {
   ForEachTicked(&Shortcuts11::CompactApp);
 }
 
-void frmSupport11::CmdOpenManual1_Click() {
-  Shortcuts11::OpenManual(platform_, 1);
-}
-void frmSupport11::CmdOpenManual2_Click() {
-  Shortcuts11::OpenManual(platform_, 2);
+void frmSupport11::CmdOpenManual_Click(int index) {
+  Shortcuts11::OpenManual(platform_, index + 1);
 }
 void frmSupport11::CmdWebSupport_Click() {
   Shortcuts11::OpenWebSupport(platform_);

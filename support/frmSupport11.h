@@ -1,28 +1,28 @@
 // The support window: manuals, web support, the settings editor, Delete Path Files and the slot check boxes.
 #pragma once
 
-#include "launcher/Form.h"
+#include <span>
+#include <string>
+
+#include "platform/Form.h"
 
 namespace corvane {
 
-class frmSupport11 : public Form {
+class frmSupport11 : public FormOf<frmSupport11> {
  public:
-  explicit frmSupport11(Program& program);
+  frmSupport11(Platform& platform, FormOwner& owner);
 
-  // Creates the window and runs Form_Load; showing it is the caller's.
-  void Load();
+  static std::span<const Handler<frmSupport11>> Handlers();
 
-  void OnEvent(std::string_view control, Event event) override;
-
-  void Form_Load();
+  void Form_Load() override;
   void CmdClose_Click();
   void CmdEditPaths_Click();
   void Frame1_DblClick();
   void CmdDeletePathFiles_Click();
   void CmdBackup_Click();
   void CmdCompact_Click();
-  void CmdOpenManual1_Click();
-  void CmdOpenManual2_Click();
+  // CmdOpenManual1 and CmdOpenManual2 open manuals 1 and 2.
+  void CmdOpenManual_Click(int index);
   void CmdWebSupport_Click();
 
  private:

@@ -7,45 +7,46 @@
 
 namespace corvane {
 
+using enum ControlKind;
+
 // Check1 to Check10 sit on the window over the frame; Check11 is the frame's own child.
+// clang-format off
 inline constexpr std::array kFrmSupport11Controls{
-    ControlSpec{"CmdWebSupport", ControlKind::Button, "Web Support", 240, 240, 1215, 480, 0},
-    ControlSpec{"CmdOpenManual1", ControlKind::Button, "Manual 1", 240, 720, 1215, 480, 1},
-    ControlSpec{"CmdOpenManual2", ControlKind::Button, "Manual 2", 240, 1200, 1215, 480, 2},
-    ControlSpec{"CmdEditPaths", ControlKind::Button, "Edit App Paths", 240, 3840, 1215, 975, 3},
-    ControlSpec{"CmdCompact", ControlKind::Button, "Compact Selected Apps", 240, 2160, 1215, 720, 15},
-    ControlSpec{"CmdBackup", ControlKind::Button, "Backup Selected Apps", 240, 2880, 1215, 720, 16},
-    ControlSpec{"CmdClose", ControlKind::Button, "Close", 1920, 5160, 1335, 495, 17},
-    ControlSpec{"CmdDeletePathFiles",
-                ControlKind::Button,
-                "Delete Path Files",
-                240,
-                5160,
-                1215,
-                480,
-                18,
-                false,
-                {},
-                {},
-                false,
-                false},
-    ControlSpec{"Frame1", ControlKind::Frame, "Select Apps", 1800, 240, 1695, 4575, 19},
-    ControlSpec{"Check1", ControlKind::CheckBox, "Check1", 1920, 600, 1215, 255, 4},
-    ControlSpec{"Check2", ControlKind::CheckBox, "Check2", 1920, 960, 1335, 255, 5},
-    ControlSpec{"Check3", ControlKind::CheckBox, "Check3", 1920, 1320, 1335, 255, 6},
-    ControlSpec{"Check4", ControlKind::CheckBox, "Check4", 1920, 1680, 1335, 255, 7},
-    ControlSpec{"Check5", ControlKind::CheckBox, "Check5", 1920, 2040, 1335, 255, 8},
-    ControlSpec{"Check6", ControlKind::CheckBox, "Check6", 1920, 2400, 1335, 255, 9},
-    ControlSpec{"Check7", ControlKind::CheckBox, "Check7", 1920, 2760, 1335, 255, 10},
-    ControlSpec{"Check8", ControlKind::CheckBox, "Check8", 1920, 3120, 1335, 255, 11},
-    ControlSpec{"Check9", ControlKind::CheckBox, "Check9", 1920, 3480, 1335, 255, 12},
-    ControlSpec{"Check10", ControlKind::CheckBox, "Check10", 1920, 3840, 1335, 255, 13},
-    ControlSpec{
-        "Check11", ControlKind::CheckBox, "Check11", 120, 3960, 1335, 255, 14, false, {}, {}, false, true, "Frame1"},
+    ControlSpec{.name = "CmdWebSupport", .kind = Button, .text = "Web Support", .rect = {240, 240, 1215, 480},
+                .tab = 0},
+    ControlSpec{.name = "CmdOpenManual1", .kind = Button, .text = "Manual 1", .rect = {240, 720, 1215, 480}, .tab = 1},
+    ControlSpec{.name = "CmdOpenManual2", .kind = Button, .text = "Manual 2", .rect = {240, 1200, 1215, 480}, .tab = 2},
+    ControlSpec{.name = "CmdEditPaths", .kind = Button, .text = "Edit App Paths", .rect = {240, 3840, 1215, 975},
+                .tab = 3},
+    ControlSpec{.name = "CmdCompact", .kind = Button, .text = "Compact Selected Apps", .rect = {240, 2160, 1215, 720},
+                .tab = 15},
+    ControlSpec{.name = "CmdBackup", .kind = Button, .text = "Backup Selected Apps", .rect = {240, 2880, 1215, 720},
+                .tab = 16},
+    ControlSpec{.name = "CmdClose", .kind = Button, .text = "Close", .rect = {1920, 5160, 1335, 495}, .tab = 17},
+    ControlSpec{.name = "CmdDeletePathFiles", .kind = Button, .text = "Delete Path Files",
+                .rect = {240, 5160, 1215, 480}, .tab = 18, .hidden = true},
+    ControlSpec{.name = "Frame1", .kind = Frame, .text = "Select Apps", .rect = {1800, 240, 1695, 4575}, .tab = 19},
+    ControlSpec{.name = "Check1", .kind = CheckBox, .text = "Check1", .rect = {1920, 600, 1215, 255}, .tab = 4},
+    ControlSpec{.name = "Check2", .kind = CheckBox, .text = "Check2", .rect = {1920, 960, 1335, 255}, .tab = 5},
+    ControlSpec{.name = "Check3", .kind = CheckBox, .text = "Check3", .rect = {1920, 1320, 1335, 255}, .tab = 6},
+    ControlSpec{.name = "Check4", .kind = CheckBox, .text = "Check4", .rect = {1920, 1680, 1335, 255}, .tab = 7},
+    ControlSpec{.name = "Check5", .kind = CheckBox, .text = "Check5", .rect = {1920, 2040, 1335, 255}, .tab = 8},
+    ControlSpec{.name = "Check6", .kind = CheckBox, .text = "Check6", .rect = {1920, 2400, 1335, 255}, .tab = 9},
+    ControlSpec{.name = "Check7", .kind = CheckBox, .text = "Check7", .rect = {1920, 2760, 1335, 255}, .tab = 10},
+    ControlSpec{.name = "Check8", .kind = CheckBox, .text = "Check8", .rect = {1920, 3120, 1335, 255}, .tab = 11},
+    ControlSpec{.name = "Check9", .kind = CheckBox, .text = "Check9", .rect = {1920, 3480, 1335, 255}, .tab = 12},
+    ControlSpec{.name = "Check10", .kind = CheckBox, .text = "Check10", .rect = {1920, 3840, 1335, 255}, .tab = 13},
+    ControlSpec{.name = "Check11", .kind = CheckBox, .text = "Check11", .rect = {120, 3960, 1335, 255}, .tab = 14,
+                .frame = "Frame1"},
 };
+// clang-format on
 
 inline constexpr FormLayout kFrmSupport11Layout{
-    "frmSupport11", "Support11", 9435, 630, 3630, 5760, true, Rgb{192, 192, 255}, kFrmSupport11Controls,
+    .name = "frmSupport11",
+    .caption = "Support11",
+    .client = {9435, 630, 3630, 5760},
+    .background = Rgb{192, 192, 255},
+    .controls = kFrmSupport11Controls,
 };
 
 }  // namespace corvane

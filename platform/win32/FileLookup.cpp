@@ -1,5 +1,5 @@
-// FindFirstFileExW over the exact pattern, walking the entries until one passes the attribute filter.
-#include "platform/win32/FileLookup.h"
+// Exists: FindFirstFileExW over the exact pattern, walking the entries until one passes the attribute filter.
+#include "platform/win32/Win32Platform.h"
 
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SystemError.h"
@@ -53,7 +53,7 @@ bool RootExists(const std::wstring& root, const std::string& pattern) {
 
 }  // namespace
 
-bool LookUp(const std::string& pattern, Lookup filter) {
+bool Win32Platform::Exists(const std::string& pattern, Lookup filter) {
   if (pattern.empty()) {
     return false;
   }

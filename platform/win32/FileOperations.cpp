@@ -1,5 +1,6 @@
 // The file operations as the Win32 calls that make them; a copy, which may take long, is handed to CopyWithProgress.
 #include "platform/win32/FileOperations.h"
+#include "platform/win32/Win32Platform.h"
 
 #include "platform/win32/CopyWithProgress.h"
 #include "platform/win32/SystemError.h"
@@ -16,31 +17,31 @@ std::string BothPaths(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-void CreateOneFolder(const std::string& path) {
+void Win32Platform::CreateFolder(const std::string& path) {
   if (!::CreateDirectoryW(Widen(path).c_str(), nullptr)) {
     ThrowLastError(path);
   }
 }
 
-void MoveReplacing(const std::string& from, const std::string& to) {
+void Win32Platform::ReplaceFile(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
   if (!::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ThrowLastError(BothPaths(from, to));
   }
 }
 
-void DeleteOneFile(const std::string& path) {
+void Win32Platform::DeleteFile(const std::string& path) {
   if (!::DeleteFileW(Widen(path).c_str())) {
     ThrowLastError(path);
   }
 }
 
-void CopyReplacing(const std::string& from, const std::string& to) {
+void Win32Platform::CopyFile(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
   CopyKeepingWindowsPainted(from, to);
 }
 
-std::uint64_t SizeOfFile(const std::string& path) {
+std::uint64_t Win32Platform::FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
     ThrowLastError(path);
@@ -50,6 +51,18 @@ std::uint64_t SizeOfFile(const std::string& path) {
     ThrowSystemError(ERROR_FILE_NOT_FOUND, path);
   }
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void Win32Platform::MakeWritable(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    ThrowLastError(path);
+  }
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      !::SetFileAttributesW(wide.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))) {
+    ThrowLastError(path);
+  }
 }
 
 void RefuseReadOnlyTarget(const std::string& path) {

@@ -2,6 +2,7 @@
 #include "platform/win32/FormControls.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -60,37 +61,37 @@ std::vector<std::size_t> CreationOrder(std::span<const ControlSpec> controls) {
     order[index] = index;
   }
   std::stable_sort(order.begin(), order.end(), [controls](std::size_t a, std::size_t b) {
-    const int tabA = controls[a].tabIndex;
-    const int tabB = controls[b].tabIndex;
-    if ((tabA == kNoTabStop) != (tabB == kNoTabStop)) {
-      return tabB == kNoTabStop;
+    const std::optional<int> tabA = controls[a].tab;
+    const std::optional<int> tabB = controls[b].tab;
+    if (tabA.has_value() != tabB.has_value()) {
+      return !tabB.has_value();
     }
-    return tabA != kNoTabStop && tabA < tabB;
+    return tabA.has_value() && *tabA < *tabB;
   });
   return order;
 }
 
 RECT ControlRect(std::span<const ControlSpec> controls, std::size_t index, int dpi) {
   const ControlSpec& control = controls[index];
-  int left = control.left;
-  int top = control.top;
-  if (!control.parent.empty()) {
-    const ControlSpec& frame = FrameNamed(controls, control.parent);
-    left += frame.left;
-    top += frame.top;
+  int left = control.rect.left;
+  int top = control.rect.top;
+  if (!control.frame.empty()) {
+    const ControlSpec& frame = FrameNamed(controls, control.frame);
+    left += frame.rect.left;
+    top += frame.rect.top;
   }
-  return RECT{TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(left + control.width, dpi),
-              TwipsToPixels(top + control.height, dpi)};
+  return RECT{TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(left + control.rect.width, dpi),
+              TwipsToPixels(top + control.rect.height, dpi)};
 }
 
 HWND CreateControl(HWND form, HINSTANCE instance, std::span<const ControlSpec> controls, std::size_t index, int dpi) {
   const ControlSpec& control = controls[index];
   const ControlClass controlClass = ClassOf(control);
   DWORD style = WS_CHILD | controlClass.style;
-  if (control.visible) {
+  if (!control.hidden) {
     style |= WS_VISIBLE;
   }
-  if (control.tabIndex != kNoTabStop && CanTakeFocus(control.kind)) {
+  if (control.tab.has_value() && CanTakeFocus(control.kind)) {
     style |= WS_TABSTOP;
   }
   const RECT rect = ControlRect(controls, index, dpi);

@@ -1,5 +1,5 @@
-// CreateProcessW with the application name given, so a path with blanks is never cut at a blank.
-#include "platform/win32/ProcessStart.h"
+// StartProgram: CreateProcessW with the application name given, so a path with blanks is never cut at a blank.
+#include "platform/win32/Win32Platform.h"
 
 #include <vector>
 
@@ -10,7 +10,7 @@
 
 namespace corvane::win32 {
 
-void StartProcess(const std::string& program, const std::string& commandLine, Wait wait) {
+void Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait) {
   if (program.empty()) {
     // There is no program to name; the command line shows what was asked for.
     ThrowSystemError(ERROR_FILE_NOT_FOUND, commandLine.empty() ? std::string("\"\"") : commandLine);

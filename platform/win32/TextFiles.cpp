@@ -1,5 +1,5 @@
-// Reading and writing whole files with CreateFileW, ReadFile and WriteFile.
-#include "platform/win32/TextFiles.h"
+// The settings files: whole small files in the ANSI code page, read and written with CreateFileW.
+#include "platform/win32/Win32Platform.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,7 +20,7 @@ constexpr std::size_t kMaxChunk = 1u << 30;
 
 }  // namespace
 
-std::string ReadAnsiFile(const std::string& path) {
+std::string Win32Platform::ReadTextFile(const std::string& path) {
   ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) {
@@ -50,7 +50,7 @@ std::string ReadAnsiFile(const std::string& path) {
   return AnsiToUtf8(bytes);
 }
 
-void WriteAnsiFile(const std::string& path, const std::string& text) {
+void Win32Platform::WriteTextFile(const std::string& path, const std::string& text) {
   const auto bytes = Utf8ToAnsi(text);
   if (!bytes) {
     ThrowSystemError(ERROR_NO_UNICODE_TRANSLATION, path);
@@ -73,6 +73,10 @@ void WriteAnsiFile(const std::string& path, const std::string& text) {
   if (!::FlushFileBuffers(file.Get()) || !file.Close()) {
     ThrowLastError(path);
   }
+}
+
+bool Win32Platform::FitsTextFile(const std::string& text) {
+  return Utf8ToAnsi(text).has_value();
 }
 
 }  // namespace corvane::win32

@@ -1,16 +1,12 @@
-// Win32Platform: each operation handed to the file that makes it, and the few that are one call each.
+// Win32Platform: start-up of the backend, and the operations that are one call each. The file and process
+// operations are defined in FileOperations.cpp, FileLookup.cpp, TextFiles.cpp and ProcessStart.cpp.
 #include "platform/win32/Win32Platform.h"
 
 #include <string>
 
-#include "platform/win32/AnsiText.h"
 #include "platform/win32/Dpi.h"
-#include "platform/win32/FileLookup.h"
-#include "platform/win32/FileOperations.h"
 #include "platform/win32/FormClass.h"
-#include "platform/win32/ProcessStart.h"
 #include "platform/win32/SystemError.h"
-#include "platform/win32/TextFiles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Window.h"
 
@@ -22,42 +18,6 @@ Win32Platform::Win32Platform() : instance_(::GetModuleHandleW(nullptr)) {
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
   ::InitCommonControlsEx(&controls);
   RegisterFormClass(instance_, &Win32Window::WindowProc);
-}
-
-bool Win32Platform::Exists(const std::string& pattern, Lookup filter) {
-  return LookUp(pattern, filter);
-}
-
-void Win32Platform::CreateFolder(const std::string& path) {
-  CreateOneFolder(path);
-}
-
-std::string Win32Platform::ReadTextFile(const std::string& path) {
-  return ReadAnsiFile(path);
-}
-
-void Win32Platform::WriteTextFile(const std::string& path, const std::string& text) {
-  WriteAnsiFile(path, text);
-}
-
-bool Win32Platform::FitsTextFile(const std::string& text) {
-  return Utf8ToAnsi(text).has_value();
-}
-
-void Win32Platform::ReplaceFile(const std::string& from, const std::string& to) {
-  MoveReplacing(from, to);
-}
-
-void Win32Platform::DeleteFile(const std::string& path) {
-  DeleteOneFile(path);
-}
-
-void Win32Platform::CopyFile(const std::string& from, const std::string& to) {
-  CopyReplacing(from, to);
-}
-
-std::uint64_t Win32Platform::FileSize(const std::string& path) {
-  return SizeOfFile(path);
 }
 
 std::string Win32Platform::ProgramFolder() {
@@ -90,10 +50,6 @@ std::string Win32Platform::DecimalSeparator() {
     ThrowLastError("Decimal separator");
   }
   return Narrow(separator);
-}
-
-void Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait) {
-  StartProcess(program, commandLine, wait);
 }
 
 Answer Win32Platform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
@@ -130,6 +86,24 @@ std::unique_ptr<Window> Win32Platform::CreateForm(const FormLayout& layout, Even
 
 void Win32Platform::EndProgram() {
   ::ExitProcess(0);
+}
+
+std::unique_ptr<Platform> MakePlatform() {
+  return std::make_unique<Win32Platform>();
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The dialog manager gives the forms Tab and arrow-key navigation between their controls.
+    HWND form = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (form != nullptr && ::IsDialogMessageW(form, &message)) {
+      continue;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace corvane::win32

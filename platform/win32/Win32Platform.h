@@ -2,11 +2,12 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/win32/Backend.h"
 #include "platform/win32/WinApi.h"
 
 namespace corvane::win32 {
 
-class Win32Platform final : public Platform {
+class Win32Platform : public Platform {
  public:
   // Loads the common controls and registers the form class; throws PlatformError when the system refuses.
   Win32Platform();
@@ -21,6 +22,7 @@ class Win32Platform final : public Platform {
 
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
+  void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override;
 
   std::string ProgramFolder() override;

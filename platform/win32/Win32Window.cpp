@@ -33,9 +33,9 @@ RECT WindowRect(HWND window) {
 
 // The outer rectangle whose client area has the designed position and size.
 RECT OuterRect(const FormLayout& layout, int dpi) {
-  RECT rect{TwipsToPixels(layout.clientLeft, dpi), TwipsToPixels(layout.clientTop, dpi),
-            TwipsToPixels(layout.clientLeft + layout.clientWidth, dpi),
-            TwipsToPixels(layout.clientTop + layout.clientHeight, dpi)};
+  const Rect& client = layout.client;
+  RECT rect{TwipsToPixels(client.left, dpi), TwipsToPixels(client.top, dpi),
+            TwipsToPixels(client.left + client.width, dpi), TwipsToPixels(client.top + client.height, dpi)};
   ::AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);
   return rect;
 }
@@ -44,8 +44,8 @@ RECT OuterRect(const FormLayout& layout, int dpi) {
 
 Win32Window::Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink& sink)
     : layout_(layout), sink_(sink), dpi_(ScreenDpi()), font_(CreateControlFont(dpi_)) {
-  if (layout_.hasBackground) {
-    background_ = ScopedBrush(::CreateSolidBrush(ColourOf(layout_.background)));
+  if (layout_.background) {
+    background_ = ScopedBrush(::CreateSolidBrush(ColourOf(*layout_.background)));
   }
   const RECT outer = OuterRect(layout_, dpi_);
   // WM_NCCREATE stores `this` in the window and sets window_.
@@ -89,8 +89,8 @@ void Win32Window::CreateControls(HINSTANCE instance) {
     control.row = &table[index];
     control.window = CreateControl(window_, instance, table, index, dpi_);
     ::SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    if (control.row->hasColour) {
-      control.background = ScopedBrush(::CreateSolidBrush(ColourOf(control.row->colour)));
+    if (control.row->colour) {
+      control.background = ScopedBrush(::CreateSolidBrush(ColourOf(*control.row->colour)));
     }
     if (control.row->kind == ControlKind::TextBox) {
       ::SetWindowSubclass(control.window, &TextBoxProc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -209,7 +209,7 @@ LRESULT Win32Window::ControlColour(HDC dc, HWND control, UINT message, WPARAM wP
   if (found == nullptr || !found->background.IsValid()) {
     return ::DefWindowProcW(window_, message, wParam, lParam);
   }
-  ::SetBkColor(dc, ColourOf(found->row->colour));
+  ::SetBkColor(dc, ColourOf(*found->row->colour));
   return reinterpret_cast<LRESULT>(found->background.Get());
 }
 

@@ -1,0 +1,15 @@
+// What the program's entry needs of the Windows backend; free of <windows.h>, so that the entry is too.
+#pragma once
+
+#include <memory>
+
+#include "platform/Platform.h"
+
+namespace corvane::win32 {
+
+// Loads the common controls and registers the form class; throws PlatformError when the system refuses.
+std::unique_ptr<Platform> MakePlatform();
+// Dispatches the thread's messages until the program ends; returns the exit code.
+int RunMessageLoop();
+
+}  // namespace corvane::win32

@@ -1,0 +1,76 @@
+// The program's windows and their lifetimes.
+#include "program/Program.h"
+
+#include "platform/Failure.h"
+
+namespace corvane {
+
+Program::Program(Platform& platform)
+    : platform_(platform), launcher_(platform, *this), support_(platform, *this), editor_(platform, *this) {}
+
+void Program::Start() {
+  // Without its launcher the program has nothing to show: it says why and ends.
+  if (!RunGuarded(platform_, [&] { Show(FormName::Launcher); })) {
+    platform_.EndProgram();
+  }
+}
+
+Form& Program::FormNamed(FormName name) {
+  switch (name) {
+    case FormName::Launcher:
+      return launcher_;
+    case FormName::Support:
+      return support_;
+    case FormName::Editor:
+      return editor_;
+  }
+  return launcher_;
+}
+
+void Program::Show(FormName name) {
+  Form& form = FormNamed(name);
+  if (!form.IsLoaded()) {
+    form.Load();
+  }
+  form.window().Show();
+}
+
+void Program::Unload(FormName name) {
+  Form& form = FormNamed(name);
+  if (name == FormName::Launcher && form.IsLoaded()) {
+    // The other windows still place themselves beside where the launcher stood.
+    launcherWidth_ = form.window().OuterWidth();
+  }
+  form.Unload();
+}
+
+// A support window that is loaded but hidden does not keep the program running: nothing would be left to show it.
+void Program::Close(FormName name) {
+  Unload(name);
+  if (!AnyWindowOnScreen()) {
+    Exit();
+  }
+}
+
+void Program::Exit() {
+  Unload(FormName::Editor);
+  Unload(FormName::Launcher);
+  Unload(FormName::Support);
+  platform_.EndProgram();
+}
+
+int Program::LauncherWidth() const {
+  return launcher_.IsLoaded() ? launcher_.window().OuterWidth() : launcherWidth_;
+}
+
+bool Program::AnyWindowOnScreen() {
+  for (FormName name : {FormName::Launcher, FormName::Support, FormName::Editor}) {
+    Form& form = FormNamed(name);
+    if (form.IsLoaded() && form.window().IsVisible()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace corvane

@@ -1,0 +1,36 @@
+// The owner of the program's windows: the launcher from start-up, the support window and the editor while loaded.
+#pragma once
+
+#include "launcher/frmCorvane.h"
+#include "platform/FormOwner.h"
+#include "platform/Platform.h"
+#include "settings/frmPaths11.h"
+#include "support/frmSupport11.h"
+
+namespace corvane {
+
+class Program final : public FormOwner {
+ public:
+  explicit Program(Platform& platform);
+
+  // Loads the launcher, whose load runs to the end before it is shown.
+  void Start();
+
+  void Show(FormName form) override;
+  void Unload(FormName form) override;
+  void Close(FormName form) override;
+  void Exit() override;
+  int LauncherWidth() const override;
+
+ private:
+  Form& FormNamed(FormName name);
+  bool AnyWindowOnScreen();
+
+  Platform& platform_;
+  frmCorvane launcher_;
+  frmSupport11 support_;
+  frmPaths11 editor_;
+  int launcherWidth_ = 0;
+};
+
+}  // namespace corvane
