@@ -1,5 +1,5 @@
-// The settings editor: what it shows, copying the first folder, Close, and Browse's choice of Explorer.
-#include "LauncherFixture.h"
+// The settings editor: what it shows, copying the first folder, Close, the close box, and Browse.
+#include "HostTest.h"
 #include "settings/OpenExplorer.h"
 
 namespace corvane::testing {
@@ -7,54 +7,62 @@ namespace {
 
 using Shortcuts11::LauncherSettings;
 
-class EditorTest : public LauncherFixture {
+class EditorTest : public HostTest {
  protected:
   void SetUp() override {
-    platform.AddFile(kAccess);
     platform.programFolder = "C:\\Apps";
     Start();
-    Click("CmdOpenSupport");
-    platform.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);
-    editor = platform.Form("frmPaths11");
-    ASSERT_NE(editor, nullptr);
+    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    editor = &Shown("frmPaths11");
   }
   FakeWindow* editor = nullptr;
 };
 
-TEST_F(EditorTest, ShowsEverySettingBesideTheLauncher) {
-  EXPECT_EQ(editor->Left() + editor->OuterWidth(), launcher->Left() - 40);
-  EXPECT_EQ(editor->Text("cAppName10"), "App11.mde");
-  EXPECT_EQ(editor->Text("cAppName11"), "Manual1.pdf");
-  EXPECT_EQ(editor->Text("cAppName12"), "Manual2.pdf");
+TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncher) {
+  EXPECT_EQ(editor->Left() + editor->OuterWidth(), Shown("frmCorvane").Left() - 40);
+  const SettingsTexts stored = Shortcuts11::StoredTexts();
+  for (int i = 0; i < 13; ++i) {
+    EXPECT_EQ(editor->Text("cAppName" + std::to_string(i)), stored.appNames[i]);
+    EXPECT_EQ(editor->Text("cHLPath" + std::to_string(i)), stored.paths[i]);
+  }
+  for (int i = 0; i < kSlotCount; ++i) {
+    EXPECT_EQ(editor->Text("cAlias" + std::to_string(i)), stored.aliases[i]);
+  }
   EXPECT_EQ(editor->Text("cTitle"), "NAME");
+  EXPECT_EQ(editor->Text("cAppName12"), "Manual2.pdf");
   EXPECT_EQ(editor->Text("cHLPath11"), "C:\\Apps");
-  EXPECT_EQ(editor->Text("cHLPath12"), LauncherSettings.SupportUrl);
-  EXPECT_EQ(editor->Text("cAlias8"), "Transcrip");
 }
 
 TEST_F(EditorTest, DoubleClickingTheStripCopiesTheFirstFolderButNotTheSupportPage) {
-  for (const char* first : {"D:\\Data", ""}) {
-    editor->SetText("cHLPath0", first);
-    editor->Fire("pTitle", Event::DblClick);
-    for (int box = 1; box <= 11; ++box) {
-      EXPECT_EQ(editor->Text("cHLPath" + std::to_string(box)), first);
-    }
-    EXPECT_EQ(editor->Text("cHLPath12"), LauncherSettings.SupportUrl);
+  editor->SetText("cHLPath0", "D:\\Data");
+  editor->Fire("pTitle", Event::DblClick);
+  for (int box = 1; box <= 11; ++box) {
+    EXPECT_EQ(editor->Text("cHLPath" + std::to_string(box)), "D:\\Data");
   }
+  EXPECT_EQ(editor->Text("cHLPath12"), LauncherSettings.SupportUrl);
   EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Apps");  // nothing is stored before Close
-  EXPECT_FALSE(platform.HasFile("C:\\CorvanePaths.txt"));
 }
 
-TEST_F(EditorTest, CloseSavesAllThreeFilesAndTheLauncherKeepsItsCaptions) {
-  editor->SetText("cAlias2", "Smith, Jones");
+TEST_F(EditorTest, CloseSavesEveryBoxAndTheLauncherKeepsItsCaptions) {
+  for (int i = 0; i < 13; ++i) {
+    editor->SetText("cAppName" + std::to_string(i), "n" + std::to_string(i));
+    editor->SetText("cHLPath" + std::to_string(i), "p" + std::to_string(i));
+  }
+  for (int i = 0; i < kSlotCount; ++i) {
+    editor->SetText("cAlias" + std::to_string(i), "a" + std::to_string(i));
+  }
+  editor->SetText("cTitle", "Title");
   editor->Fire("CmdSaveClose", Event::Click);
-
   EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
-  EXPECT_EQ(platform.FilePaths().size(), 4u);  // the three files beside Access
-  EXPECT_NE(platform.Content("C:\\CorvaneAppAlias.txt").find("\"Smith, Jones\""), std::string::npos);
-  EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Smith, Jones");
-  EXPECT_EQ(launcher->Text("CmdOpen3"), "Contracts");
-  EXPECT_FALSE(platform.Form("frmSupport11")->IsVisible());
+  EXPECT_EQ(
+      platform.Content("C:\\CorvaneAppNames.txt"),
+      "\"n0\",\"n1\",\"n2\",\"n3\",\"n4\",\"n5\",\"n6\",\"n7\",\"n8\",\"n9\",\"n10\",\"n11\",\"n12\",\"Title\"\r\n");
+  EXPECT_EQ(platform.Content("C:\\CorvanePaths.txt"),
+            "\"p0\",\"p1\",\"p2\",\"p3\",\"p4\",\"p5\",\"p6\",\"p7\",\"p8\",\"p9\",\"p10\",\"p11\",\"p12\"\r\n");
+  EXPECT_EQ(platform.Content("C:\\CorvaneAppAlias.txt"),
+            "\"a0\",\"a1\",\"a2\",\"a3\",\"a4\",\"a5\",\"a6\",\"a7\",\"a8\",\"a9\",\"a10\"\r\n");
+  EXPECT_EQ(Shown("frmCorvane").Text("CmdOpen3"), "Contracts");
+  EXPECT_FALSE(platform.ended);
 }
 
 TEST_F(EditorTest, ARefusedOrFailedSaveKeepsTheEditorOpenWithTheTextsAsTyped) {
@@ -63,70 +71,50 @@ TEST_F(EditorTest, ARefusedOrFailedSaveKeepsTheEditorOpenWithTheTextsAsTyped) {
   ASSERT_EQ(platform.Form("frmPaths11"), editor);
   EXPECT_TRUE(editor->IsVisible());
   EXPECT_EQ(editor->Text("cAlias0"), "The \"Best\"");
-  EXPECT_EQ(platform.FilePaths().size(), 1u);  // Access alone: nothing written
+  EXPECT_TRUE(platform.FilePaths().empty());
 
   editor->SetText("cAlias0", "Best");
-  editor->SetText("cAppName0", "New.mde");
-  editor->SetText("cHLPath0", "D:\\New");
   platform.FailOn("ReplaceFile", "C:\\CorvaneAppNames.txt", "Access is denied.");
   editor->Fire("CmdSaveClose", Event::Click);
   EXPECT_EQ(platform.Form("frmPaths11"), editor);
-  EXPECT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(LauncherSettings.Apps[0].AppName, "New.mde");
-  EXPECT_EQ(LauncherSettings.Apps[0].AppPath, "C:\\Apps");
+  EXPECT_EQ(MessageTexts().back(), "C:\\CorvaneAppNames.txt: Access is denied.");
 }
 
-TEST_F(EditorTest, TheFramesCloseDropsTheEditsAndReopeningRefillsTheBoxes) {
+TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
   editor->SetText("cTitle", "Unsaved");
   editor->Fire("Form", Event::Close);
   EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
-  EXPECT_EQ(LauncherSettings.Title, "NAME");
-
-  Click("CmdOpenSupport");
-  platform.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);
-  FakeWindow* reopened = platform.Form("frmPaths11");
-  EXPECT_EQ(reopened->Text("cTitle"), "NAME");
-  reopened->SetText("cTitle", "Typed");
-  Click("CmdOpenSupport");
-  platform.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);  // already open: brought up unchanged
-  EXPECT_EQ(platform.Form("frmPaths11")->Text("cTitle"), "Typed");
+  EXPECT_TRUE(platform.FilePaths().empty());
+  EXPECT_FALSE(platform.ended);
+  OpenSupport().Fire("CmdEditPaths", Event::Click);
+  EXPECT_EQ(Shown("frmPaths11").Text("cTitle"), "NAME");
+  Shown("frmPaths11").SetText("cTitle", "Typed");
+  OpenSupport().Fire("CmdEditPaths", Event::Click);  // already open: brought up unchanged
+  EXPECT_EQ(Shown("frmPaths11").Text("cTitle"), "Typed");
 }
 
-class ExplorerTest : public CorvaneTest {};
-
-TEST_F(ExplorerTest, PrefersWinntUnlessOnlyTheWindowsOneExists) {
+TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
   const std::string windows = "C:\\Windows\\Explorer.exe";
   const std::string winnt = "C:\\Winnt\\Explorer.exe";
   struct Case {
     bool windowsExists, winntExists;
     std::string started;
-  };
-  for (const Case& c : {Case{true, false, windows}, Case{true, true, winnt}, Case{false, true, winnt}}) {
+    std::size_t messages;
+  } cases[] = {{true, false, windows, 0}, {true, true, winnt, 0}, {false, true, winnt, 0}, {false, false, "", 1}};
+  for (const Case& c : cases) {
     FakePlatform machine;
-    if (c.windowsExists)
+    if (c.windowsExists) {
       machine.AddFile(windows);
-    if (c.winntExists)
+    }
+    if (c.winntExists) {
       machine.AddFile(winnt);
+    }
     Shortcuts11::OpenExplorer(machine);
-    ASSERT_EQ(machine.starts.size(), 1u);
-    EXPECT_EQ(machine.starts[0].program, c.started);
-    EXPECT_EQ(machine.starts[0].commandLine, c.started + " /n, /e, C:\\Program Files");
-    EXPECT_TRUE(machine.messages.empty());
+    EXPECT_EQ(machine.messages.size(), c.messages);
+    EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, c.started);
+    // The retry's command line is recorded even when its start fails.
+    EXPECT_EQ(Shortcuts11::ShellCommandLine, (c.started.empty() ? windows : c.started) + " /n, /e, C:\\Program Files");
   }
-}
-
-TEST_F(ExplorerTest, RetriesOnceWithTheWindowsExplorerAndReportsOnlyTheRetry) {
-  Shortcuts11::OpenExplorer(platform);  // neither exists: the Winnt start fails, then the Windows one
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(Shortcuts11::ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
-
-  platform.messages.clear();
-  platform.AddFile("C:\\Windows\\Explorer.exe");
-  platform.FailOn("Exists", "C:\\Winnt\\Explorer.exe");
-  Shortcuts11::OpenExplorer(platform);
-  EXPECT_TRUE(platform.messages.empty());
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, "C:\\Windows\\Explorer.exe");
 }
 
 }  // namespace

@@ -36,9 +36,9 @@ bool Matches(std::string_view pattern, std::string_view name) {
 }  // namespace
 
 FakeWindow::FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink)
-    : platform_(platform), layout_(layout), sink_(sink), left_(layout.clientLeft - FakePlatform::kFrameWidth / 2) {
+    : platform_(platform), layout_(layout), sink_(sink), left_(layout.client.left - FakePlatform::kFrameWidth / 2) {
   for (const ControlSpec& control : layout.controls) {
-    controls_[std::string(control.name)] = Control{std::string(control.text), false, control.visible};
+    controls_[std::string(control.name)] = Control{std::string(control.text), false, !control.hidden};
   }
   platform_.forms_.push_back(this);
 }
@@ -80,7 +80,7 @@ bool FakeWindow::IsControlVisible(std::string_view control) const {
   return At(control).visible;
 }
 int FakeWindow::OuterWidth() const {
-  return layout_.clientWidth + FakePlatform::kFrameWidth;
+  return layout_.client.width + FakePlatform::kFrameWidth;
 }
 
 void FakeWindow::SetLeft(int twips) {
@@ -257,11 +257,21 @@ void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
     throw PlatformError(to + ": Access is denied.");
   }
-  const std::string content = source->second.content;
+  File copy = source->second;
+  copy.name = to;
   // Like a real copy that fails midway: half the bytes are already there.
-  files_[key] = File{content.substr(0, content.size() / 2), to};
+  files_[key] = File{copy.content.substr(0, copy.content.size() / 2), to};
   Check("CopyFile", to);
-  files_[key] = File{content, to};
+  files_[key] = copy;  // attributes and all, as Windows copies them
+}
+
+void FakePlatform::MakeWritable(const std::string& path) {
+  Check("MakeWritable", path);
+  auto it = files_.find(Key(path));
+  if (it == files_.end()) {
+    throw PlatformError(path + ": The system cannot find the file specified.");
+  }
+  it->second.readOnly = false;
 }
 
 std::uint64_t FakePlatform::FileSize(const std::string& path) {

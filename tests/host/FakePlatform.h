@@ -118,6 +118,7 @@ class FakePlatform : public Platform {
   void ReplaceFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
+  void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override;
   std::string ProgramFolder() override;
   Date Today() override;

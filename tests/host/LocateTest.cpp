@@ -1,5 +1,5 @@
-// The three locators: probe order, priority order and what is set when nothing is found.
-#include "CorvaneTest.h"
+// The three locators: every candidate probed, the priority between two installations, and probes that fail.
+#include "HostTest.h"
 #include "locate/Candidates.h"
 
 namespace corvane::testing {
@@ -7,97 +7,88 @@ namespace {
 
 using namespace Shortcuts11;
 
-class LocateTest : public CorvaneTest {
- protected:
-  void Install(std::string_view path) { platform.AddFile(std::string(path), "MZ"); }
-};
+const std::string kOffice = "C:\\Program Files\\Microsoft Office\\";
+const std::string kOffice86 = "C:\\Program Files (x86)\\Microsoft Office\\";
+const std::string kWordPad = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
+const std::string kWordPad86 = "C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe";
+const std::string kAdobe = "C:\\Program Files\\Adobe\\";
 
-TEST_F(LocateTest, AccessAtAnySingleCandidateIsFoundCharacterForCharacter) {
-  for (std::string_view candidate : kAccessCandidates) {
+// Two installations side by side, and the one each locator must choose.
+TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
+  struct Case {
+    void (*locate)(Platform&);
+    const std::string* chosen;
+    std::string installed, winner;
+  } cases[] = {
+      {LocateAccess, &AccessPath, kOffice + "Office14\\MSAccess.exe",
+       "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe"},
+      {LocateAccess, &AccessPath, kOffice86 + "Office10\\MSAccess.exe", kOffice + "Office14\\MSAccess.exe"},
+      {LocateAccess, &AccessPath, kOffice86 + "Office14\\MSAccess.exe", kOffice86 + "Art\\Office\\MSAccess.exe"},
+      {LocateWordProcessor, &WordProcessorPath, kWordPad, kOffice + "Office\\WinWord.exe"},
+      {LocateWordProcessor, &WordProcessorPath, kOffice + "Office12\\WinWord.exe", kOffice + "Office14\\WinWord.exe"},
+      {LocateWordProcessor, &WordProcessorPath, kOffice + "Office14\\WinWord.exe", kOffice86 + "Office10\\WinWord.exe"},
+      {LocateWordProcessor, &WordProcessorPath, kWordPad86, kWordPad},
+      {LocateWordProcessor, &WordProcessorPath, kWordPad86, "C:\\Program Files\\Accessories\\Wordpad.exe"},
+      {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
+       kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
+      {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 8.0\\Reader\\AcroRd32.exe",
+       kAdobe + "Acrobat 7.0\\Reader\\AcroRd32.exe"},
+  };
+  for (const Case& c : cases) {
+    ResetModuleState();
     FakePlatform machine;
-    machine.AddFile(std::string(candidate));
-    AccessPath.clear();
-    LocateAccess(machine);
-    EXPECT_EQ(AccessPath, candidate);
+    machine.AddFile(c.installed);
+    machine.AddFile(c.winner);
+    c.locate(machine);
+    EXPECT_EQ(*c.chosen, c.winner);
     EXPECT_TRUE(machine.messages.empty());
   }
 }
 
-TEST_F(LocateTest, EveryCandidateIsProbedInOrderEvenAfterAHit) {
-  Install(kAccessCandidates[0]);
-  LocateAccess(platform);
-  EXPECT_EQ(platform.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
-}
-
-TEST_F(LocateTest, AccessPrefersTheEarliestListedCandidate) {
-  Install("C:\\Program Files\\Microsoft Office\\Office14\\MSAccess.exe");
-  Install("C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
-  LocateAccess(platform);
-  EXPECT_EQ(AccessPath, "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
-}
-
-TEST_F(LocateTest, MissingAccessIsSaidOnceAndLeavesThePathEmpty) {
-  LocateAccess(platform);
-  EXPECT_EQ(AccessPath, "");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Can not find MSAccess.exe");
-  EXPECT_EQ(platform.messages[0].title, "Corvane");
-  EXPECT_EQ(platform.messages[0].buttons, Buttons::Ok);
-}
-
-TEST_F(LocateTest, FoldersHiddenAndSystemFilesAtACandidateDoNotCount) {
-  platform.AddFolder(std::string(kAccessCandidates[0]));
-  Install(kAccessCandidates[1]);
-  platform.FileAt(std::string(kAccessCandidates[1])).hidden = true;
-  Install(kAccessCandidates[2]);
-  platform.FileAt(std::string(kAccessCandidates[2])).system = true;
-  Install(kAccessCandidates[3]);
-  platform.FileAt(std::string(kAccessCandidates[3])).readOnly = true;
-  LocateAccess(platform);
+TEST(Locate, ProbesEveryCandidateAndCountsOnlyPlainFiles) {
+  FakePlatform machine;
+  machine.AddFolder(std::string(kAccessCandidates[0]));
+  for (std::size_t i : {1, 2, 3}) {
+    machine.AddFile(std::string(kAccessCandidates[i]));
+  }
+  machine.FileAt(std::string(kAccessCandidates[1])).hidden = true;
+  machine.FileAt(std::string(kAccessCandidates[2])).system = true;
+  machine.FileAt(std::string(kAccessCandidates[3])).readOnly = true;
+  LocateAccess(machine);
   EXPECT_EQ(AccessPath, kAccessCandidates[3]);
+  EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
 }
 
-TEST_F(LocateTest, TheWordProcessorPrefersTheLastListedCandidate) {
-  Install("C:\\Program Files\\Microsoft Office\\Office14\\WinWord.exe");
-  Install("C:\\Program Files (x86)\\Microsoft Office\\Office10\\WinWord.exe");
-  Install("C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe");
-  LocateWordProcessor(platform);
-  EXPECT_EQ(WordProcessorPath, "C:\\Program Files (x86)\\Microsoft Office\\Office10\\WinWord.exe");
-  EXPECT_EQ(WordProcessorStatus, "exists");
-}
+class LocateTest : public HostTest {};
 
-TEST_F(LocateTest, WithOnlyWordPadThePlainProgramFilesOneWins) {
-  Install("C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe");
-  Install("C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe");
-  LocateWordProcessor(platform);
-  EXPECT_EQ(WordProcessorPath, "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe");
-}
-
-TEST_F(LocateTest, TheReaderPrefersTheOldestListedVersion) {
-  Install("C:\\Program Files\\Adobe\\Reader 11.0\\Reader\\AcroRd32.exe");
-  Install("C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe");
-  LocatePdfReader(platform);
-  EXPECT_EQ(PdfReaderPath, "C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe");
-  EXPECT_EQ(PdfReaderStatus, "exists");
-}
-
-TEST_F(LocateTest, NoWordProcessorOrReaderSetsTheNotFoundTextsSilently) {
+TEST_F(LocateTest, NothingFoundLeavesThePathsEmptyAndOnlyAccessIsSaid) {
+  LocateAccess(platform);
   LocateWordProcessor(platform);
   LocatePdfReader(platform);
-  EXPECT_EQ(WordProcessorStatus, "Can not find Word Processor");
-  EXPECT_EQ(PdfReaderStatus, "Can not find Adobe Reader");
+  EXPECT_EQ(AccessPath, "");
   EXPECT_EQ(WordProcessorPath, "");
   EXPECT_EQ(PdfReaderPath, "");
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(WordProcessorStatus, "Can not find Word Processor");
+  EXPECT_EQ(PdfReaderStatus, "Can not find Adobe Reader");
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Can not find MSAccess.exe"});
+  EXPECT_EQ(platform.messages[0].title, "Corvane");
 }
 
-TEST_F(LocateTest, AFailingProbeIsReportedAndChoosesNothing) {
-  Install(kPdfReaderCandidates[0]);
-  platform.FailOn("Exists", std::string(kPdfReaderCandidates[4]), "The device is not ready.");
+// A place the system will not look into holds no program, silently; it never costs a program found elsewhere.
+TEST_F(LocateTest, AProbeTheSystemRefusesCountsAsAbsent) {
+  platform.AddFile(kOffice + "Office14\\MSAccess.exe");
+  platform.AddFile(kWordPad);
+  platform.AddFile(kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe");
+  platform.FailOn("Exists", std::string(kAccessCandidates[0]), "Access is denied.");
+  platform.FailOn("Exists", kOffice + "Office14\\WinWord.exe", "The directory name is invalid.");
+  platform.FailOn("Exists", std::string(kPdfReaderCandidates[0]), "Access is denied.");
+  LocateAccess(platform);
+  LocateWordProcessor(platform);
   LocatePdfReader(platform);
-  EXPECT_EQ(MessageTexts(),
-            std::vector<std::string>{std::string(kPdfReaderCandidates[4]) + ": The device is not ready."});
-  EXPECT_EQ(PdfReaderPath, "");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(AccessPath, kOffice + "Office14\\MSAccess.exe");
+  EXPECT_EQ(WordProcessorPath, kWordPad);
+  EXPECT_EQ(PdfReaderPath, kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe");
   EXPECT_EQ(PdfReaderStatus, "exists");
 }
 

@@ -1,0 +1,75 @@
+// The fixture of the host tests: a fresh fake machine, empty module state, and the program on it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakePlatform.h"
+#include "locate/ExternalPrograms.h"
+#include "locate/Locate.h"
+#include "program/Program.h"
+#include "settings/LauncherSettings.h"
+#include "settings/SettingsFiles.h"
+
+namespace corvane::testing {
+
+inline constexpr const char* kAccess = "C:\\Program Files\\Microsoft Office\\Office11\\MSAccess.exe";
+
+// The module's state as it is when the program starts.
+inline void ResetModuleState() {
+  Shortcuts11::LauncherSettings = {};
+  Shortcuts11::AccessPath.clear();
+  Shortcuts11::WordProcessorPath.clear();
+  Shortcuts11::PdfReaderPath.clear();
+  Shortcuts11::WordProcessorStatus.clear();
+  Shortcuts11::PdfReaderStatus.clear();
+  Shortcuts11::ShellCommandLine.clear();
+}
+
+// Eleven quoted values, "<prefix>1" to "<prefix>11", followed by `tail`, as one settings line.
+inline std::string SlotLine(const std::string& prefix, const std::vector<std::string>& tail = {}) {
+  std::vector<std::string> fields;
+  for (int n = 1; n <= kSlotCount; ++n) {
+    fields.push_back(prefix + std::to_string(n));
+  }
+  fields.insert(fields.end(), tail.begin(), tail.end());
+  return FormatSettingsLine(fields);
+}
+
+class HostTest : public ::testing::Test {
+ protected:
+  HostTest() { ResetModuleState(); }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& message : platform.messages) {
+      texts.push_back(message.text);
+    }
+    return texts;
+  }
+
+  // Starts the program as a double-click would, and returns its launcher.
+  FakeWindow& Start() {
+    program.Start();
+    return Shown("frmCorvane");
+  }
+  FakeWindow& Shown(std::string_view form) {
+    FakeWindow* window = platform.Form(form);
+    if (window == nullptr) {
+      throw std::logic_error("no window " + std::string(form));
+    }
+    return *window;
+  }
+  // The launcher's Support button, then the support window it shows.
+  FakeWindow& OpenSupport() {
+    Shown("frmCorvane").Fire("CmdOpenSupport", Event::Click);
+    return Shown("frmSupport11");
+  }
+
+  FakePlatform platform;
+  Program program{platform};
+};
+
+}  // namespace corvane::testing

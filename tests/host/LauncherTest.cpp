@@ -1,0 +1,150 @@
+// The launcher: start-up, placement, the eleven buttons, the title hint, Exit and the frame's close box.
+#include <set>
+
+#include "HostTest.h"
+#include "launcher/frmCorvaneLayout.h"
+#include "settings/frmPaths11Layout.h"
+#include "support/frmSupport11Layout.h"
+
+namespace corvane::testing {
+namespace {
+
+class LauncherTest : public HostTest {};
+
+TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithTheDefaults) {
+  FakeWindow& launcher = Start();
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Can not find MSAccess.exe"});
+  EXPECT_TRUE(platform.messages[0].visibleForms.empty());
+  EXPECT_TRUE(launcher.IsVisible());
+  EXPECT_EQ(launcher.Text("tTitle"), "NAME");
+  EXPECT_EQ(launcher.Text("CmdOpen1"), "HLQ");
+  EXPECT_EQ(launcher.Text("CmdOpen9"), "Transcrip");
+  EXPECT_EQ(launcher.Text("CmdOpen11"), "App11");
+  EXPECT_TRUE(platform.FilePaths().empty());
+  // The programs are located before the settings are read.
+  EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
+  EXPECT_EQ(std::vector(platform.probes.end() - 3, platform.probes.end()),
+            (std::vector<std::string>{"C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt"}));
+}
+
+TEST_F(LauncherTest, EndsFortyTwipsShortOfTheRightEdgeOnAnyScreen) {
+  for (int screen : {19200, 12000, 57600}) {
+    FakePlatform machine;
+    machine.screenWidth = screen;
+    Program other(machine);
+    other.Start();
+    const FakeWindow& window = *machine.Form("frmCorvane");
+    EXPECT_EQ(window.Left() + window.OuterWidth(), screen - 40) << screen;
+  }
+}
+
+TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
+  platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Front Office"}));
+  platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\My Apps\\", {"C:\\Help", "http://help"}));
+  platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("Caption "));
+  platform.AddFile(kAccess);
+  for (int n = 1; n <= kSlotCount; ++n) {
+    platform.AddFile("C:\\My Apps\\" + std::to_string(n) + "\\db" + std::to_string(n));
+  }
+  FakeWindow& launcher = Start();
+  EXPECT_EQ(launcher.Text("tTitle"), "Front Office");
+  for (int n = 1; n <= kSlotCount; ++n) {
+    const std::string button = "CmdOpen" + std::to_string(n);
+    EXPECT_EQ(launcher.Text(button), "Caption " + std::to_string(n));
+    launcher.Fire(button, Event::Click);
+    const std::string database = "C:\\My Apps\\" + std::to_string(n) + "\\db" + std::to_string(n);
+    ASSERT_EQ(platform.starts.size(), static_cast<std::size_t>(n));
+    EXPECT_EQ(platform.starts.back().program, kAccess);
+    EXPECT_EQ(platform.starts.back().commandLine, "\"" + std::string(kAccess) + "\" \"" + database + "\"");
+    EXPECT_EQ(platform.starts.back().wait, Wait::No);
+    EXPECT_EQ(Shortcuts11::ShellCommandLine, platform.starts.back().commandLine);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LauncherTest, OpeningTellsWhatIsMissing) {
+  platform.AddFile(platform.programFolder + "\\App2.mde");
+  FakeWindow& launcher = Start();
+  launcher.Fire("CmdOpen1", Event::Click);
+  launcher.Fire("CmdOpen2", Event::Click);  // the database is there, but no Access was found
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Can not find MSAccess.exe", "Cannot find App1.mde database.",
+                                                      ": The system cannot find the file specified."}));
+  EXPECT_TRUE(platform.starts.empty());
+}
+
+TEST_F(LauncherTest, TheTitleHintAndAFailedLoadStep) {
+  platform.FailOn("SetText", "CmdOpen7", "Out of memory.");
+  FakeWindow& launcher = Start();
+  EXPECT_EQ(MessageTexts().back(), "CmdOpen7: Out of memory.");
+  EXPECT_EQ(launcher.Text("CmdOpen6"), "Promos");
+  EXPECT_EQ(launcher.Text("CmdOpen7"), "Open 7");
+  EXPECT_EQ(launcher.Text("CmdOpen11"), "Open 11");
+  EXPECT_TRUE(launcher.IsVisible());
+  launcher.Fire("tTitle", Event::DblClick);
+  EXPECT_EQ(MessageTexts().back(),
+            "Press Support for Manuals and Web Support, or to Backup, Compact or edit App Filespecs");
+}
+
+TEST_F(LauncherTest, ExitClosesEveryWindowWithoutAsking) {
+  Start();
+  OpenSupport().Fire("CmdEditPaths", Event::Click);
+  Shown("frmPaths11").SetText("cTitle", "unsaved");
+  Shown("frmCorvane").Fire("CmdClose", Event::Click);
+  EXPECT_TRUE(platform.ended);
+  EXPECT_EQ(platform.Form("frmCorvane"), nullptr);
+  EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
+  EXPECT_TRUE(platform.FilePaths().empty());
+  EXPECT_EQ(platform.messages.size(), 1u);  // only start-up's
+}
+
+// The close box takes the launcher away alone; the program ends with the last window on the screen, and a
+// support window that is loaded but hidden does not keep it alive.
+TEST_F(LauncherTest, TheCloseBoxLeavesTheOtherWindowsToTheUser) {
+  Start();
+  Shown("frmCorvane").Fire("Form", Event::Close);
+  EXPECT_TRUE(platform.ended);
+
+  FakePlatform machine;
+  Program other(machine);
+  other.Start();
+  machine.Form("frmCorvane")->Fire("CmdOpenSupport", Event::Click);
+  machine.Form("frmCorvane")->Fire("Form", Event::Close);
+  EXPECT_EQ(machine.Form("frmCorvane"), nullptr);
+  ASSERT_FALSE(machine.ended);
+  machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);  // beside where the launcher stood
+  FakeWindow& editor = *machine.Form("frmPaths11");
+  EXPECT_EQ(editor.Left() + editor.OuterWidth(), machine.screenWidth - 40 - 1005 - FakePlatform::kFrameWidth - 40);
+  editor.SetText("cTitle", "Typed before");
+  EXPECT_FALSE(machine.ended);
+  editor.Fire("CmdSaveClose", Event::Click);
+  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvaneAppNames.txt"), 14).back(), "Typed before");
+  EXPECT_TRUE(machine.ended);
+}
+
+// Tables are checked by their rules, not copied: a person tabbing through a window meets every stop once, and
+// the editor's boxes row by row, top to bottom.
+TEST(Layouts, TabStopsAreUniqueAndTheEditorsGoTopToBottom) {
+  for (const FormLayout* layout : {&kFrmCorvaneLayout, &kFrmSupport11Layout, &kFrmPaths11Layout}) {
+    std::set<int> tabs;
+    std::set<std::string_view> names;
+    for (const ControlSpec& control : layout->controls) {
+      EXPECT_TRUE(names.insert(control.name).second) << control.name;
+      EXPECT_TRUE(!control.tab || tabs.insert(*control.tab).second) << control.name;
+    }
+  }
+  std::map<int, const ControlSpec*> byTab;
+  for (const ControlSpec& control : kFrmPaths11Controls) {
+    if (control.tab && control.name.starts_with("c") && control.name != "cTitle") {
+      byTab[*control.tab] = &control;
+    }
+  }
+  int top = 0;
+  for (const auto& [tab, control] : byTab) {
+    EXPECT_GE(control->rect.top, top) << control->name;
+    top = control->rect.top;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::testing

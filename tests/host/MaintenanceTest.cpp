@@ -1,0 +1,146 @@
+// Backup and compaction of a slot: names, questions, messages, Access's command line, and failures that must
+// never cost an existing backup.
+#include <functional>
+
+#include "HostTest.h"
+#include "support/Backup.h"
+#include "support/Compact.h"
+
+namespace corvane::testing {
+namespace {
+
+using namespace Shortcuts11;
+
+TEST(BackupName, MonthDayAndYearWithoutLeadingZeros) {
+  EXPECT_EQ(BackupName({2026, 12, 5}, "App1.mde"), "Arc12526App1.mde");
+  EXPECT_EQ(BackupName({2009, 3, 9}, "App1.mde"), "Arc399App1.mde");
+  EXPECT_EQ(BackupName({2026, 10, 31}, "x.mdb"), "Arc103126x.mdb");
+}
+
+TEST(KiloBytesText, ThousandsOfBytesInTheGeneralFormat) {
+  for (auto [bytes, separator, text] : {std::tuple<std::uint64_t, const char*, const char*>{500, ".", "0.5"},
+                                        {1000000, ".", "1000"},
+                                        {0, ".", "0"},
+                                        {1, ".", "0.001"},
+                                        {5368709121ULL, ".", "5368709.121"},
+                                        {1500, ",", "1,5"}}) {
+    EXPECT_EQ(KiloBytesText(bytes, separator), text);
+  }
+}
+
+class MaintenanceTest : public HostTest {
+ protected:
+  static constexpr const char* kBackup = "C:\\My Apps\\ArcBackup\\Arc12526App1.mde";
+
+  MaintenanceTest() {
+    LauncherSettings.Apps[0] = {"App1.mde", "C:\\My Apps", ""};
+    LauncherSettings.Apps[2] = {"App3.mde", "C:\\My Apps", ""};
+    platform.AddFile("C:\\My Apps\\App1.mde", std::string(1500, 'x'));
+    platform.AddFile(kAccess);
+    AccessPath = kAccess;
+  }
+};
+
+TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
+  BackupApp(platform, 0);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string("New Copy Is ") + kBackup});
+  platform.FileAt(kBackup).content = "old data";
+  platform.Answer(Answer::No);
+  BackupApp(platform, 0);
+  EXPECT_EQ(platform.Content(kBackup), "old data");
+  EXPECT_EQ(platform.messages.back().text, "Arc12526App1.mde Exists. Do You Want To Replace It?");
+  EXPECT_EQ(platform.messages.back().title, "WARNING");
+  EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
+  platform.Answer(Answer::Yes);
+  BackupApp(platform, 0);
+  EXPECT_EQ(platform.Content(kBackup), std::string(1500, 'x'));
+  EXPECT_EQ(platform.messages.back().text, "Replace Copy Done");
+  EXPECT_EQ(platform.FilePaths().size(), 3u);  // Access, the database and its backup: no partial copy
+}
+
+// A backup is the program's own copy: read-only databases and read-only old copies are no obstacle, and the
+// database keeps its attribute.
+TEST_F(MaintenanceTest, ReadOnlyDatabasesAndBackupsAreBackedUp) {
+  for (auto [database, backup] : {std::pair{true, false}, {false, true}, {true, true}}) {
+    FakePlatform machine;
+    machine.AddFile("C:\\My Apps\\App1.mde", "new data");
+    machine.AddFile(kBackup, "old data");
+    machine.AddFile(std::string(kBackup) + ".partial", "stale");
+    machine.FileAt("C:\\My Apps\\App1.mde").readOnly = database;
+    machine.FileAt(kBackup).readOnly = backup;
+    machine.FileAt(std::string(kBackup) + ".partial").readOnly = true;
+    machine.Answer(Answer::Yes);
+    BackupApp(machine, 0);
+    EXPECT_EQ(machine.messages.back().text, "Replace Copy Done");
+    EXPECT_EQ(machine.Content(kBackup), "new data");
+    EXPECT_FALSE(machine.FileAt(kBackup).readOnly);
+    EXPECT_EQ(machine.FileAt("C:\\My Apps\\App1.mde").readOnly, database);
+    EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial"));
+  }
+}
+
+TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
+  const std::vector<std::pair<const char*, std::function<void(FakePlatform&)>>> cases{
+      {"source missing", [](FakePlatform& p) { p.DeleteFile("C:\\My Apps\\App1.mde"); }},
+      {"disk full", [](FakePlatform& p) { p.FailOn("CopyFile", "", "There is not enough space on the disk."); }},
+      {"replace refused", [](FakePlatform& p) { p.FailOn("ReplaceFile", "", "Access is denied."); }},
+  };
+  for (const auto& [what, breakIt] : cases) {
+    FakePlatform machine;
+    machine.AddFile("C:\\My Apps\\App1.mde", "new data");
+    machine.AddFile(kBackup, "old data");
+    machine.FileAt(kBackup).readOnly = true;
+    breakIt(machine);
+    machine.Answer(Answer::Yes);
+    BackupApp(machine, 0);
+    EXPECT_EQ(machine.Content(kBackup), "old data") << what;
+    EXPECT_NE(machine.messages.back().text, "Replace Copy Done") << what;
+    EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial")) << what;
+  }
+}
+
+TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
+  platform.Answer(Answer::Ok);
+  CompactApp(platform, 0);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Please close App1.mde\n\rAnd have all other Users Exit this application before proceeding.");
+  EXPECT_EQ(platform.messages[0].title, "WARNING");
+  EXPECT_EQ(platform.messages[0].buttons, Buttons::OkCancel);
+  EXPECT_EQ(platform.messages[1].text, "App1.mde File Size Before Compaction is 1.5 KB");
+  EXPECT_EQ(platform.messages[2].text, "App1.mde File Size After Compaction is 1.5 KB");
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\My Apps\\App1.mde\" /compact");
+  EXPECT_EQ(platform.starts[0].wait, Wait::UntilEnded);
+}
+
+TEST_F(MaintenanceTest, CompactionStopsAtCancelAndAtAMissingFile) {
+  platform.Answer(Answer::Cancel);
+  CompactApp(platform, 0);
+  CompactApp(platform, 2);
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "Cannot find App3.mde database to compact");
+  EXPECT_TRUE(platform.starts.empty());
+}
+
+TEST_F(MaintenanceTest, CompactionWithoutAccessOrWithFailuresGoesOnToTheLastSize) {
+  AccessPath.clear();
+  platform.Answer(Answer::Ok);
+  CompactApp(platform, 0);
+  EXPECT_EQ(MessageTexts()[2], "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
+  EXPECT_EQ(MessageTexts()[3], "App1.mde File Size After Compaction is 1.5 KB");
+
+  AccessPath = kAccess;
+  platform.messages.clear();
+  platform.FailOn("FileSize", "C:\\My Apps\\App1.mde", "The process cannot access the file.");
+  platform.FailOn("StartProgram", kAccess, "The system cannot find the file specified.");
+  platform.Answer(Answer::Ok);
+  CompactApp(platform, 0);
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
+                                platform.messages[0].text, "C:\\My Apps\\App1.mde: The process cannot access the file.",
+                                std::string(kAccess) + ": The system cannot find the file specified.",
+                                "App1.mde File Size After Compaction is 1.5 KB"}));
+}
+
+}  // namespace
+}  // namespace corvane::testing

@@ -1,0 +1,160 @@
+// The settings files: their line format, LoadSettings, SaveSettings, SelectApp and character cuts.
+#include "HostTest.h"
+#include "settings/Characters.h"
+
+namespace corvane::testing {
+namespace {
+
+using Fields = std::vector<std::string>;
+using namespace Shortcuts11;
+
+TEST(SettingsLine, WritesQuotedFieldsThatReadBackUnchanged) {
+  const Fields written{"Smith, Jones", "  padded  ", "", "C:\\Data Files\\x", "caf\xC3\xA9"};
+  const std::string line = FormatSettingsLine(written);
+  EXPECT_EQ(line, "\"Smith, Jones\",\"  padded  \",\"\",\"C:\\Data Files\\x\",\"caf\xC3\xA9\"\r\n");
+  EXPECT_EQ(ReadSettingsFields(line, written.size()), written);
+}
+
+TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
+  struct Case {
+    std::string text;
+    std::size_t count;
+    Fields expected;
+  } cases[] = {
+      {"  one ,two,\"three\"\r\n", 3, {"one", "two", "three"}},
+      {"\"a\"\r\n\"b\"\n\"c\"\r\"d\"\r\n", 4, {"a", "b", "c", "d"}},
+      {"\"a\",\"b\",\r\n\"c\",\r\n  \"d\"", 4, {"a", "b", "c", "d"}},
+      {"\"a\"junk,\"b\",\"c\"\r\n", 2, {"a", "b"}},
+      {"\"a\",,\"c\"", 3, {"a", "", "c"}},
+      {"\"a\",\"b\"\r\n", 3, {"a", "b"}},
+      {"\"a\",\"unclosed", 3, {"a", "unclosed"}},
+      {"", 14, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadSettingsFields(c.text, c.count), c.expected) << c.text;
+  }
+}
+
+TEST(Characters, CutsCountCharactersNotBytes) {
+  struct Case {
+    std::string text;
+    std::optional<std::string> cut;
+  } cases[] = {
+      {"Billing.mde", "Billing"}, {"Daten.md\xC3\xA9", "Daten"},
+      {"Caf\xC3\xA9", ""},        {"\xC3\xA4\xC3\xB6\xC3\xBC", std::nullopt},
+      {"abc", std::nullopt},      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WithoutLastCharacters(c.text, 4), c.cut) << c.text;
+  }
+}
+
+class SettingsTest : public HostTest {};
+
+TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
+  LoadSettings(platform);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(LauncherSettings.Title, "NAME");
+  EXPECT_EQ(LauncherSettings.Apps[0].AppName, "App1.mde");
+  EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Contracts");
+  EXPECT_EQ(LauncherSettings.Apps[10].AppPath, platform.programFolder);
+  EXPECT_EQ(LauncherSettings.ManualPath, platform.programFolder);
+  EXPECT_EQ(LauncherSettings.ManualName2, "Manual2.pdf");
+  EXPECT_EQ(LauncherSettings.SupportUrl, "http://www.corvane.com/hlq/supporthlq.htm");
+}
+
+TEST_F(SettingsTest, EachFileFillsItsOwnFields) {
+  platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("n", {"m1.pdf", "m2.doc", "Front Office"}));
+  platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\p", {"C:\\Manuals", "http://help"}));
+  platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("a"));
+  LoadSettings(platform);
+  EXPECT_EQ(LauncherSettings.Apps[10].AppName, "n11");
+  EXPECT_EQ(LauncherSettings.Apps[4].AppPath, "C:\\p5");
+  EXPECT_EQ(LauncherSettings.Apps[0].Alias, "a1");
+  EXPECT_EQ(LauncherSettings.ManualName1, "m1.pdf");
+  EXPECT_EQ(LauncherSettings.ManualName2, "m2.doc");
+  EXPECT_EQ(LauncherSettings.Title, "Front Office");
+  EXPECT_EQ(LauncherSettings.ManualPath, "C:\\Manuals");
+  EXPECT_EQ(LauncherSettings.SupportUrl, "http://help");
+}
+
+TEST_F(SettingsTest, AShortFileIsReportedAndTheOthersAreStillRead) {
+  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\One\",\"C:\\Two\"\r\n");
+  platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("a"));
+  LoadSettings(platform);
+  EXPECT_EQ(MessageTexts(), Fields{"Input past end of file: C:\\CorvanePaths.txt holds 2 of its 13 fields."});
+  EXPECT_EQ(platform.messages[0].title, "Corvane");
+  EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Two");
+  EXPECT_EQ(LauncherSettings.Apps[10].Alias, "a11");
+  EXPECT_EQ(LauncherSettings.Title, "NAME");
+}
+
+SettingsTexts TextsFromSlots() {
+  SettingsTexts texts;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string n = std::to_string(slot + 1);
+    texts.appNames[slot] = "db" + n + ".mde";
+    texts.paths[slot] = "C:\\Apps " + n;
+    texts.aliases[slot] = "Alias " + n;
+  }
+  texts.appNames[11] = "Guide.pdf";
+  texts.appNames[12] = "Guide.doc";
+  texts.appNames[13] = "Office";
+  texts.paths[11] = "C:\\Help";
+  texts.paths[12] = "http://support";
+  return texts;
+}
+
+TEST_F(SettingsTest, SaveWritesTheThreeFilesAndTheRecord) {
+  ASSERT_TRUE(SaveSettings(platform, TextsFromSlots()));
+  EXPECT_EQ(platform.Content("C:\\CorvaneAppNames.txt"),
+            "\"db1.mde\",\"db2.mde\",\"db3.mde\",\"db4.mde\",\"db5.mde\",\"db6.mde\",\"db7.mde\",\"db8.mde\","
+            "\"db9.mde\",\"db10.mde\",\"db11.mde\",\"Guide.pdf\",\"Guide.doc\",\"Office\"\r\n");
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvanePaths.txt"), 14).back(), "http://support");
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvaneAppAlias.txt"), 11)[10], "Alias 11");
+  EXPECT_EQ(platform.FilePaths().size(), 3u);  // no scratch file is left behind
+  EXPECT_EQ(LauncherSettings.Apps[6].AppPath, "C:\\Apps 7");
+  EXPECT_EQ(LauncherSettings.Title, "Office");
+  EXPECT_EQ(StoredTexts().aliases, TextsFromSlots().aliases);
+}
+
+TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) {
+  struct Case {
+    void (*spoil)(SettingsTexts&);
+    std::string message;
+  } cases[] = {
+      {[](SettingsTexts& t) { t.aliases[2] = "say \"hi\""; },
+       "App3 Button Name can not hold a double quote or a line break. Nothing was saved."},
+      {[](SettingsTexts& t) { t.paths[12] = "http://a\r\nb"; },
+       "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
+      {[](SettingsTexts& t) { t.appNames[13] = "\xCE\xA9"; },
+       "Toolbar Name holds characters that this computer's code page can not store. Nothing was saved."},
+      {[](SettingsTexts& t) { t.appNames[11] = "\n"; },
+       "Manual 1 File Name can not hold a double quote or a line break. Nothing was saved."},
+  };
+  for (const Case& c : cases) {
+    ResetModuleState();
+    FakePlatform machine;
+    SettingsTexts texts = TextsFromSlots();
+    c.spoil(texts);
+    EXPECT_FALSE(SaveSettings(machine, texts));
+    ASSERT_EQ(machine.messages.size(), 1u);
+    EXPECT_EQ(machine.messages[0].text, c.message);
+    EXPECT_TRUE(machine.FilePaths().empty());
+    EXPECT_TRUE(LauncherSettings.Title.empty());
+  }
+}
+
+TEST_F(SettingsTest, SelectAppSetsTheCurrentSelection) {
+  LauncherSettings.Apps[2] = {"Contracts.mde", "C:\\Apps", "Contracts"};
+  LauncherSettings.Apps[10] = {"Last.mde", "", "Last"};
+  SelectApp(2);
+  EXPECT_EQ(LauncherSettings.CurrentAppFullPath, "C:\\Apps\\Contracts.mde");
+  SelectApp(11);  // no such slot: the selection stays
+  EXPECT_EQ(LauncherSettings.CurrentAppName, "Contracts.mde");
+  SelectApp(10);
+  EXPECT_EQ(LauncherSettings.CurrentAppFullPath, "\\Last.mde");
+}
+
+}  // namespace
+}  // namespace corvane::testing

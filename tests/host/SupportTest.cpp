@@ -1,0 +1,189 @@
+// The support window, its slot check boxes and Delete Path Files; the manuals and the support page.
+#include "HostTest.h"
+#include "support/Manuals.h"
+
+namespace corvane::testing {
+namespace {
+
+using namespace Shortcuts11;
+
+class SupportTest : public HostTest {
+ protected:
+  SupportTest() { Start(); }
+};
+
+TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
+  LauncherSettings.Apps[0].AppName = ".mde";
+  LauncherSettings.Apps[1].AppName = "Caf\xC3\xA9.accdb";
+  LauncherSettings.Apps[2].AppName = "Daten.md\xC3\xA9";
+  LauncherSettings.Apps[5].AppName = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three characters: too short to cut
+  FakeWindow& support = OpenSupport();
+  EXPECT_TRUE(support.IsVisible());
+  EXPECT_EQ(support.Left() + support.OuterWidth(), Shown("frmCorvane").Left() - 40);
+  EXPECT_EQ(support.Text("Check1"), "");
+  EXPECT_EQ(support.Text("Check2"), "Caf\xC3\xA9.a");
+  EXPECT_EQ(support.Text("Check3"), "Daten");
+  EXPECT_EQ(support.Text("Check5"), "App5");
+  EXPECT_EQ(support.Text("Check6"), "Check6");  // it and the boxes after it keep their design captions
+  EXPECT_EQ(support.Text("Check11"), "Check11");
+  EXPECT_EQ(MessageTexts().back(),
+            "Cannot make a check box caption from the file name \"\xC3\xA4\xC3\xB6\xC3\xBC\": it is shorter than four "
+            "characters.");
+  EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
+}
+
+TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
+  FakeWindow& support = OpenSupport();
+  support.SetChecked("Check2", true);
+  support.Fire("Frame1", Event::DblClick);
+  support.Fire("CmdEditPaths", Event::Click);
+  EXPECT_FALSE(support.IsVisible());
+  FakeWindow& editor = Shown("frmPaths11");
+  EXPECT_TRUE(editor.IsVisible());
+  editor.SetText("cAppName0", "Renamed.mde");
+  editor.Fire("CmdSaveClose", Event::Click);
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
+  EXPECT_FALSE(support.IsVisible());  // the editor never brings it back
+
+  EXPECT_EQ(&OpenSupport(), &support);  // the same window, shown again
+  EXPECT_EQ(support.Text("Check1"), "App1");
+  EXPECT_TRUE(support.IsChecked("Check2"));
+  EXPECT_TRUE(support.IsControlVisible("CmdDeletePathFiles"));
+
+  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
+  EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
+  EXPECT_FALSE(platform.ended);
+  FakeWindow& again = OpenSupport();
+  EXPECT_EQ(again.Text("Check1"), "Renamed");
+  EXPECT_FALSE(again.IsChecked("Check2"));
+  again.Fire("CmdClose", Event::Click);
+  EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
+}
+
+TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
+  for (const char* file : {"C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt"}) {
+    platform.AddFile(file, "\"x\"\r\n");
+  }
+  FakeWindow& support = OpenSupport();
+  platform.Answer(Answer::No);
+  support.Fire("CmdDeletePathFiles", Event::Click);
+  EXPECT_EQ(platform.FilePaths().size(), 3u);
+  EXPECT_EQ(platform.messages.back().text,
+            "Are you sure you want to Delete the files storing your Path and File specs?");
+  EXPECT_EQ(platform.messages.back().title, "WARNING");
+  EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
+
+  platform.FileAt("C:\\CorvanePaths.txt").readOnly = true;
+  platform.Answer(Answer::Yes);
+  support.Fire("CmdDeletePathFiles", Event::Click);
+  EXPECT_EQ(MessageTexts().back(), "C:\\CorvanePaths.txt: Access is denied.");
+  EXPECT_FALSE(platform.HasFile("C:\\CorvaneAppNames.txt"));
+  EXPECT_TRUE(platform.HasFile("C:\\CorvaneAppAlias.txt"));
+}
+
+TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
+  for (int slot : {0, 1, 2, 8}) {
+    LauncherSettings.Apps[slot].AppPath = slot == 1 ? "D:\\Gone" : "C:\\Apps";
+    platform.AddFile("C:\\Apps\\App" + std::to_string(slot + 1) + ".mde");
+  }
+  FakeWindow& support = OpenSupport();
+  const std::size_t before = platform.messages.size();
+  support.Fire("CmdBackup", Event::Click);  // nothing ticked: nothing happens
+  EXPECT_EQ(platform.messages.size(), before);
+  for (const char* box : {"Check9", "Check3", "Check1", "Check2"}) {
+    support.SetChecked(box, true);
+  }
+  support.Fire("CmdBackup", Event::Click);
+  std::vector<std::string> texts = MessageTexts();
+  texts.erase(texts.begin(), texts.begin() + static_cast<long>(before));
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[0], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde");
+  EXPECT_NE(texts[1].find("D:\\Gone"), std::string::npos);
+  EXPECT_EQ(texts[2], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App3.mde");
+  EXPECT_EQ(texts[3], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde");
+}
+
+TEST(Manuals, TheBaseNameAndTheDecisionTable) {
+  for (auto [name, base] : {std::pair{"Manual1.pdf", "Manual1"},
+                            {"Guide.doc", "Guide"},
+                            {"Guide.PDF", "Guide.PDF"},
+                            {"Guide", "Guide"},
+                            {".pdf", ""},
+                            {"H\xC3\xA9lp.doc", "H\xC3\xA9lp"}}) {
+    EXPECT_EQ(ManualBaseName(name), base);
+  }
+  struct Row {
+    bool reader, pdf, word, doc;
+    ManualAction action;
+    std::string message;
+  } rows[] = {
+      {true, true, true, true, ManualAction::OpenPdf, ""},
+      {true, false, true, true, ManualAction::OpenDoc, ""},
+      {true, false, true, false, ManualAction::Tell, "Cannot find the Manual in pdf or doc format"},
+      {true, false, false, true, ManualAction::Tell, "Cannot find the Manual or Word Processor"},
+      {false, true, true, true, ManualAction::OpenDoc, ""},
+      {false, true, true, false, ManualAction::Tell, "Cannot find Adobe Reader or the Manual"},
+      {false, true, false, true, ManualAction::Tell, "Cannot find Adobe Reader or Word Processor"},
+  };
+  for (const Row& row : rows) {
+    const ManualDecision decision = DecideManual(row.reader, row.pdf, row.word, row.doc);
+    EXPECT_EQ(decision.action, row.action) << row.reader << row.pdf << row.word << row.doc;
+    EXPECT_EQ(decision.message, row.message) << row.reader << row.pdf << row.word << row.doc;
+  }
+}
+
+class ManualsTest : public HostTest {
+ protected:
+  static constexpr const char* kReader = "C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe";
+  static constexpr const char* kWord = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
+
+  ManualsTest() {
+    platform.AddFile(kWord);
+    WordProcessorPath = kWord;
+    WordProcessorStatus = kExists;
+    LauncherSettings.ManualName1 = "Manual1.pdf";
+    LauncherSettings.ManualName2 = "Guide.PDF";
+    LauncherSettings.ManualPath = "C:\\Help Files";
+    platform.AddFile("C:\\Help Files\\Manual1.pdf");
+    platform.AddFile("C:\\Help Files\\Manual1.doc");
+  }
+};
+
+TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
+  OpenManual(platform, 1);  // no reader: the doc is probed and opened
+  EXPECT_EQ(ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
+  platform.AddFile(kReader);
+  PdfReaderPath = kReader;
+  PdfReaderStatus = kExists;
+  OpenManual(platform, 1);
+  EXPECT_EQ(ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(platform.starts.size(), 2u);
+  platform.probes.clear();
+  OpenManual(platform, 2);
+  EXPECT_EQ(platform.probes, (std::vector<std::string>{"C:\\Help Files", "C:\\Help Files\\Guide.PDF.pdf",
+                                                       "C:\\Help Files\\Guide.PDF.doc"}));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
+}
+
+TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingForTheManual) {
+  for (const char* folder : {"", "C:\\Nowhere"}) {
+    LauncherSettings.ManualPath = folder;
+    OpenManual(platform, 1);
+    EXPECT_EQ(MessageTexts().back(), "Cannot find Path to the Manual.");
+  }
+  EXPECT_EQ(platform.probes, std::vector<std::string>{"C:\\Nowhere"});
+  EXPECT_TRUE(platform.starts.empty());
+}
+
+TEST_F(ManualsTest, WebSupportStartsTheFixedBrowserWithTheAddressUnquoted) {
+  const std::string browser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
+  platform.AddFile(browser);
+  LauncherSettings.SupportUrl = "http://example.test/help page";
+  OpenWebSupport(platform);
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].program, browser);
+  EXPECT_EQ(ShellCommandLine, browser + " http://example.test/help page");
+}
+
+}  // namespace
+}  // namespace corvane::testing
