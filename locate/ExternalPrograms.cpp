@@ -9,9 +9,10 @@ std::string QuotedCommandLine(const std::string& program, const std::string& doc
   return "\"" + program + "\" \"" + document + "\"";
 }
 
-void StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait) {
+bool StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait,
+                   int limitMinutes) {
   ShellCommandLine = commandLine;
-  platform.StartProgram(program, ShellCommandLine, wait);
+  return platform.StartProgram(program, ShellCommandLine, wait, limitMinutes);
 }
 
 void OpenWith(Platform& platform, const std::string& program, const std::string& document) {

@@ -12,8 +12,9 @@ inline std::string ShellCommandLine;
 
 // "<program>" "<document>": each path quoted, so blanks inside either reach the program as one argument.
 std::string QuotedCommandLine(const std::string& program, const std::string& document);
-// Records `commandLine` in ShellCommandLine, then starts `program` with it.
-void StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait);
+// Records `commandLine` in ShellCommandLine, then starts `program` with it; false when a limited wait ran out.
+bool StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait,
+                   int limitMinutes = 0);
 // Opens `document` in a located program (Access, the reader, the word processor) without waiting. With no program
 // located the start fails, and its description is shown.
 void OpenWith(Platform& platform, const std::string& program, const std::string& document);

@@ -51,9 +51,13 @@ void LocateWithStatus(Platform& platform, std::span<const std::string_view> cand
 
 }  // namespace
 
+std::optional<std::string> FindAccess(Platform& platform) {
+  return Locate(platform, kAccessCandidates, Priority::FirstProbed);
+}
+
 void LocateAccess(Platform& platform) {
   RunGuarded(platform, [&] {
-    if (auto chosen = Locate(platform, kAccessCandidates, Priority::FirstProbed)) {
+    if (auto chosen = FindAccess(platform)) {
       AccessPath = *chosen;
     } else {
       ShowInfo(platform, "Can not find MSAccess.exe");

@@ -1,6 +1,7 @@
 // Finding Access, a word processor and a PDF reader at fixed installation paths, once at start-up.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ inline std::string PdfReaderPath;
 inline std::string WordProcessorStatus;
 inline std::string PdfReaderStatus;
 
+// The Access that LocateAccess chooses, without a word where there is none.
+std::optional<std::string> FindAccess(Platform& platform);
 void LocateAccess(Platform& platform);
 void LocateWordProcessor(Platform& platform);
 void LocatePdfReader(Platform& platform);

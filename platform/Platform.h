@@ -1,10 +1,13 @@
 // The seam to the operating system: everything the program asks of Windows goes through this interface.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/Window.h"
 
@@ -27,10 +30,19 @@ enum class Lookup { NormalFiles, Directories };
 
 enum class Wait { No, UntilEnded };
 
+// The local date and time.
 struct Date {
   int year = 0;
   int month = 0;  // 1 to 12
   int day = 0;    // 1 to 31
+  int hour = 0, minute = 0, second = 0;
+};
+
+// A plain file of a folder; the times only order files (a later time is a larger number).
+struct FolderEntry {
+  std::string name;
+  std::int64_t lastWrite = 0;
+  std::int64_t created = 0;
 };
 
 class Platform {
@@ -59,15 +71,34 @@ class Platform {
   // Clears the read-only attribute of a file the program owns, so that it can be replaced or deleted.
   virtual void MakeWritable(const std::string& path) = 0;
   virtual std::uint64_t FileSize(const std::string& path) = 0;
+  // The plain files of `folder` (no folders, hidden or system files).
+  virtual std::vector<FolderEntry> ListFiles(const std::string& folder) = 0;
+  // Whether two file names name the same file, compared as the file system compares them.
+  virtual bool SameFileName(std::string_view a, std::string_view b) = 0;
+  // Whether another process holds `path` open so that an open sharing nothing is refused; an absent file is not.
+  // The file is never changed.
+  virtual bool HeldOpen(const std::string& path) = 0;
+  // The first `limit` bytes of a file, as they are, read while other programs may be writing it.
+  virtual std::string ReadBytes(const std::string& path, std::size_t limit) = 0;
+  // Text in the ANSI code page, as UTF-8.
+  virtual std::string FromAnsi(std::string_view bytes) = 0;
+  // Appends UTF-8 text to a file, creating it where it is missing.
+  virtual void AppendUtf8File(const std::string& path, const std::string& text) = 0;
 
   // Folder of the program's own executable, without a trailing backslash.
   virtual std::string ProgramFolder() = 0;
-  virtual Date Today() = 0;
+  virtual Date Now() = 0;
   // The user's decimal separator, for numbers shown in messages.
   virtual std::string DecimalSeparator() = 0;
 
-  // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window.
-  virtual void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) = 0;
+  // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window. With
+  // Wait::UntilEnded and a limit, returns false when the program is still running after `limitMinutes`.
+  virtual bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                            int limitMinutes = 0) = 0;
+  // Writes a line to the console the program was started from; nothing where there is none.
+  virtual void WriteConsole(const std::string& line) = 0;
+  // Whether this is the only launcher running; when another one runs, it is brought to the front instead.
+  virtual bool ClaimLauncher() = 0;
 
   virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
   // Width of the whole screen, in twips.

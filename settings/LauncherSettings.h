@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -39,7 +40,16 @@ namespace Shortcuts11 {
 
 inline LauncherSettingsRecord LauncherSettings;
 
-// Fills the record from the three settings files, or from defaults for a file that is missing.
+// A settings file that is present but could not be read whole.
+struct SettingsProblem {
+  std::string file;
+  std::string description;
+};
+
+// Fills the record from the three settings files, or from defaults for a file that is missing; returns the files
+// that are present but could not be read whole. Such a file's remaining fields keep their values.
+std::vector<SettingsProblem> ReadSettings(Platform& platform);
+// ReadSettings, telling the user of each file that could not be read whole.
 void LoadSettings(Platform& platform);
 // Stores the editor's texts and writes the three files. Returns whether it completed.
 bool SaveSettings(Platform& platform, const SettingsTexts& texts);

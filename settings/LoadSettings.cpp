@@ -1,5 +1,6 @@
 // LoadSettings: each settings file on its own, from the file or, when it is missing, from the defaults.
 #include <functional>
+#include <optional>
 
 #include "platform/Failure.h"
 #include "settings/Defaults.h"
@@ -29,10 +30,10 @@ Values DefaultAliases() {
   return Values(kDefaultAliases.begin(), kDefaultAliases.end());
 }
 
-// A damaged or unreadable file is reported and ends only that file: the other files are still read.
-void LoadFile(Platform& platform, std::string_view path, const std::vector<SettingsField>& fields,
-              const std::function<Values()>& defaults) {
-  RunGuarded(platform, [&] {
+// A damaged or unreadable file ends only that file: the other files are still read. Returns what went wrong.
+std::optional<std::string> LoadFile(Platform& platform, std::string_view path, const std::vector<SettingsField>& fields,
+                                    const std::function<Values()>& defaults) {
+  try {
     const std::string file(path);
     const Values values = platform.Exists(file, Lookup::NormalFiles)
                               ? ReadSettingsFields(platform.ReadTextFile(file), fields.size())
@@ -44,15 +45,32 @@ void LoadFile(Platform& platform, std::string_view path, const std::vector<Setti
       throw ProgramError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
                          std::to_string(fields.size()) + " fields.");
     }
-  });
+    return std::nullopt;
+  } catch (const std::exception& failure) {
+    return failure.what();
+  }
 }
 
 }  // namespace
 
+std::vector<SettingsProblem> ReadSettings(Platform& platform) {
+  std::vector<SettingsProblem> problems;
+  const auto load = [&](std::string_view file, const std::vector<SettingsField>& fields,
+                        const std::function<Values()>& defaults) {
+    if (auto description = LoadFile(platform, file, fields, defaults)) {
+      problems.push_back({std::string(file), std::move(*description)});
+    }
+  };
+  load(kAppNamesFile, AppNamesFields(LauncherSettings), DefaultAppNames);
+  load(kPathsFile, PathsFields(LauncherSettings), [&] { return DefaultPaths(platform); });
+  load(kAppAliasFile, AppAliasFields(LauncherSettings), DefaultAliases);
+  return problems;
+}
+
 void LoadSettings(Platform& platform) {
-  LoadFile(platform, kAppNamesFile, AppNamesFields(LauncherSettings), DefaultAppNames);
-  LoadFile(platform, kPathsFile, PathsFields(LauncherSettings), [&] { return DefaultPaths(platform); });
-  LoadFile(platform, kAppAliasFile, AppAliasFields(LauncherSettings), DefaultAliases);
+  for (const SettingsProblem& problem : ReadSettings(platform)) {
+    RunGuarded(platform, [&] { ShowInfo(platform, problem.description); });
+  }
 }
 
 }  // namespace corvane::Shortcuts11

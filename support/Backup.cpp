@@ -6,7 +6,6 @@
 #include "settings/LauncherSettings.h"
 
 namespace corvane {
-namespace {
 
 // The copy is made under a scratch name first, so that neither a failed copy nor a failed replacement can leave
 // a partial file under the backup's name, or cost the user the backup being replaced. A backup is the program's
@@ -26,25 +25,30 @@ void CopyInto(Platform& platform, const std::string& source, const std::string& 
   });
 }
 
-}  // namespace
-
 std::string BackupName(const Date& date, const std::string& appName) {
   return "Arc" + std::to_string(date.month) + std::to_string(date.day) + std::to_string(date.year - 2000) + appName;
+}
+
+std::string BackupFolderOf(const std::string& appPath) {
+  return appPath + "\\ArcBackup";
+}
+
+BackupTarget PrepareBackup(Platform& platform, int slot) {
+  Shortcuts11::SelectApp(slot);
+  const auto& settings = Shortcuts11::LauncherSettings;
+  const std::string folder = BackupFolderOf(settings.CurrentAppPath);
+  if (!platform.Exists(folder + "\\", Lookup::Directories)) {
+    platform.CreateFolder(folder);
+  }
+  const std::string name = BackupName(platform.Now(), settings.CurrentAppName);
+  return {settings.CurrentAppPath + "\\" + settings.CurrentAppName, name, folder + "\\" + name};
 }
 
 namespace Shortcuts11 {
 
 void BackupApp(Platform& platform, int slot) {
   RunGuarded(platform, [&] {
-    SelectApp(slot);
-    const auto& settings = LauncherSettings;
-    const std::string name = BackupName(platform.Today(), settings.CurrentAppName);
-    const std::string folder = settings.CurrentAppPath + "\\ArcBackup\\";
-    if (!platform.Exists(folder, Lookup::Directories)) {
-      platform.CreateFolder(settings.CurrentAppPath + "\\ArcBackup");
-    }
-    const std::string source = settings.CurrentAppPath + "\\" + settings.CurrentAppName;
-    const std::string backupPath = folder + name;
+    const auto [source, name, backupPath] = PrepareBackup(platform, slot);
     if (platform.Exists(backupPath, Lookup::NormalFiles)) {
       const Answer answer = platform.ShowMessage(name + " Exists. Do You Want To Replace It?",
                                                  std::string(kWarningTitle), Buttons::YesNo);

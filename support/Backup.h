@@ -9,6 +9,18 @@ namespace corvane {
 
 // "Arc" + month + day + (year - 2000) + the file name, every number without leading zeros.
 std::string BackupName(const Date& date, const std::string& appName);
+// A slot's backup folder: ArcBackup in the database's folder.
+std::string BackupFolderOf(const std::string& appPath);
+
+struct BackupTarget {
+  std::string source;  // the database
+  std::string name;    // today's backup name
+  std::string path;    // today's backup, in the backup folder
+};
+// Selects the slot and creates its backup folder where it is missing.
+BackupTarget PrepareBackup(Platform& platform, int slot);
+// Copies `source` to `backupPath`, replacing an earlier copy only once the new one is whole.
+void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath);
 
 namespace Shortcuts11 {
 

@@ -7,6 +7,7 @@
 #include "locate/Locate.h"
 #include "platform/Failure.h"
 #include "settings/LauncherSettings.h"
+#include "support/InUse.h"
 
 namespace corvane {
 
@@ -36,6 +37,12 @@ void CompactApp(Platform& platform, int slot) {
         "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
         std::string(kWarningTitle), Buttons::OkCancel);
     if (answer == Answer::Cancel) {
+      return;
+    }
+    // Access cannot compact a database that someone still has open, and would only seem to have done it.
+    if (const auto where = WhereInUse(platform, path)) {
+      platform.ShowMessage(name + " is still open " + *where + ". Compaction was not started.",
+                           std::string(kWarningTitle), Buttons::Ok);
       return;
     }
     ReportFileSize(platform, path, "File Size Before Compaction is ", name);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -11,5 +13,7 @@ namespace corvane::win32 {
 std::unique_ptr<Platform> MakePlatform();
 // Dispatches the thread's messages until the program ends; returns the exit code.
 int RunMessageLoop();
+// The arguments the program was started with, without its own name.
+std::vector<std::string> CommandLineArguments();
 
 }  // namespace corvane::win32

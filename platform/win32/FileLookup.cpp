@@ -1,4 +1,4 @@
-// Exists: FindFirstFileExW over the exact pattern, walking the entries until one passes the attribute filter.
+// Exists and ListFiles: FindFirstFileExW, walking the entries that pass the attribute filter.
 #include "platform/win32/Win32Platform.h"
 
 #include "platform/win32/ScopedHandle.h"
@@ -86,6 +86,40 @@ bool Win32Platform::Exists(const std::string& pattern, Lookup filter) {
     return false;
   }
   ThrowSystemError(error, pattern);
+}
+
+std::vector<FolderEntry> Win32Platform::ListFiles(const std::string& folder) {
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW entry{};
+  ScopedFindHandle find(
+      ::FindFirstFileExW(Widen(folder + "\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
+  if (!find.IsValid()) {
+    const DWORD error = ::GetLastError();
+    if (MeansAbsent(error)) {
+      return entries;
+    }
+    ThrowSystemError(error, folder);
+  }
+  const auto ticks = [](const FILETIME& time) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+  };
+  do {
+    if (Accepts(entry.dwFileAttributes, Lookup::NormalFiles)) {
+      entries.push_back({Narrow(entry.cFileName), ticks(entry.ftLastWriteTime), ticks(entry.ftCreationTime)});
+    }
+  } while (::FindNextFileW(find.Get(), &entry));
+  const DWORD error = ::GetLastError();
+  if (!MeansAbsent(error)) {
+    ThrowSystemError(error, folder);
+  }
+  return entries;
+}
+
+bool Win32Platform::SameFileName(std::string_view a, std::string_view b) {
+  const std::wstring wideA = Widen(std::string(a));
+  const std::wstring wideB = Widen(std::string(b));
+  return ::CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace corvane::win32

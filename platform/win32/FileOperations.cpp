@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Platform.h"
 
 #include "platform/win32/CopyWithProgress.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/WideText.h"
 
@@ -63,6 +64,23 @@ void Win32Platform::MakeWritable(const std::string& path) {
       !::SetFileAttributesW(wide.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))) {
     ThrowLastError(path);
   }
+}
+
+bool Win32Platform::HeldOpen(const std::string& path) {
+  // Reading and sharing nothing: refused while any other process has the file open, and harmless otherwise.
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
+  if (file.IsValid()) {
+    return false;
+  }
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+    return true;
+  }
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+    return false;
+  }
+  ThrowSystemError(error, path);
 }
 
 void RefuseReadOnlyTarget(const std::string& path) {

@@ -10,7 +10,8 @@
 
 namespace corvane::win32 {
 
-void Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait) {
+bool Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                                 int limitMinutes) {
   if (program.empty()) {
     // There is no program to name; the command line shows what was asked for.
     ThrowSystemError(ERROR_FILE_NOT_FOUND, commandLine.empty() ? std::string("\"\"") : commandLine);
@@ -34,8 +35,9 @@ void Win32Platform::StartProgram(const std::string& program, const std::string& 
   ScopedHandle(started.hThread).Close();
 
   if (wait == Wait::UntilEnded) {
-    WaitKeepingWindowsPainted(process.Get(), program);
+    return WaitKeepingWindowsPainted(process.Get(), program, std::chrono::minutes(limitMinutes));
   }
+  return true;
 }
 
 }  // namespace corvane::win32

@@ -1,6 +1,7 @@
 // MsgWaitForMultipleObjects loop with the thread's windows disabled, as a modal wait should look.
 #include "platform/win32/ResponsiveWait.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/win32/SystemError.h"
@@ -29,16 +30,18 @@ void DispatchAllButInput(std::optional<WPARAM>& quit) {
 
 }  // namespace
 
-void WaitKeepingWindowsPainted(HANDLE object, std::string_view subject) {
+bool WaitKeepingWindowsPainted(HANDLE object, std::string_view subject, std::chrono::milliseconds limit) {
   ThreadWindowsDisabled disabled;
-  PumpAllButInputUntil(object, subject);
+  return PumpAllButInputUntil(object, subject, {}, {}, limit);
 }
 
-void PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::milliseconds interval,
-                          const std::function<void()>& tick) {
+bool PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::milliseconds interval,
+                          const std::function<void()>& tick, std::chrono::milliseconds limit) {
   const ULONGLONG step = static_cast<ULONGLONG>(interval.count());
+  const ULONGLONG deadline = limit.count() > 0 ? ::GetTickCount64() + static_cast<ULONGLONG>(limit.count()) : 0;
   std::optional<WPARAM> quit;
   ULONGLONG nextTick = ::GetTickCount64() + step;
+  bool ended = true;
   for (;;) {
     DWORD timeout = INFINITE;
     if (tick) {
@@ -49,6 +52,14 @@ void PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::
       }
       const ULONGLONG now = ::GetTickCount64();
       timeout = nextTick > now ? static_cast<DWORD>(nextTick - now) : 0;
+    }
+    if (deadline != 0) {
+      const ULONGLONG now = ::GetTickCount64();
+      if (now >= deadline) {
+        ended = false;
+        break;
+      }
+      timeout = std::min<DWORD>(timeout, static_cast<DWORD>(deadline - now));
     }
     const DWORD woken = ::MsgWaitForMultipleObjects(1, &object, FALSE, timeout, QS_ALLINPUT);
     if (woken == WAIT_OBJECT_0) {
@@ -63,6 +74,7 @@ void PumpAllButInputUntil(HANDLE object, std::string_view subject, std::chrono::
   if (quit) {
     ::PostQuitMessage(static_cast<int>(*quit));
   }
+  return ended;
 }
 
 }  // namespace corvane::win32

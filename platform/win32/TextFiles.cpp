@@ -1,4 +1,4 @@
-// The settings files: whole small files in the ANSI code page, read and written with CreateFileW.
+// Whole files read and written with CreateFileW: the settings files in the ANSI code page, lock files, the log.
 #include "platform/win32/Win32Platform.h"
 
 #include <algorithm>
@@ -18,11 +18,12 @@ namespace {
 // WriteFile and ReadFile move at most a DWORD at a time.
 constexpr std::size_t kMaxChunk = 1u << 30;
 
-}  // namespace
+enum class Larger { Refused, Cut };
 
-std::string Win32Platform::ReadTextFile(const std::string& path) {
-  ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+// The file's bytes up to `limit`; a larger file is refused or cut there.
+std::string ReadUpTo(const std::string& path, DWORD share, std::size_t limit, Larger larger) {
+  ScopedHandle file(
+      ::CreateFileW(Widen(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) {
     ThrowLastError(path);
   }
@@ -30,10 +31,11 @@ std::string Win32Platform::ReadTextFile(const std::string& path) {
   if (!::GetFileSizeEx(file.Get(), &size)) {
     ThrowLastError(path);
   }
-  if (static_cast<std::uint64_t>(size.QuadPart) > std::numeric_limits<int>::max()) {
+  const auto fileSize = static_cast<std::uint64_t>(size.QuadPart);
+  if (fileSize > limit && larger == Larger::Refused) {
     ThrowSystemError(ERROR_FILE_TOO_LARGE, path);
   }
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, limit)), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
     const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
@@ -47,6 +49,33 @@ std::string Win32Platform::ReadTextFile(const std::string& path) {
     done += read;
   }
   bytes.resize(done);
+  return bytes;
+}
+
+void WriteAll(HANDLE file, std::string_view bytes, const std::string& path) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) {
+      ThrowLastError(path);
+    }
+    done += written;
+  }
+}
+
+}  // namespace
+
+std::string Win32Platform::ReadTextFile(const std::string& path) {
+  return AnsiToUtf8(ReadUpTo(path, FILE_SHARE_READ, std::numeric_limits<int>::max(), Larger::Refused));
+}
+
+// A lock file is open in the program that keeps it, for writing: it is read while that goes on.
+std::string Win32Platform::ReadBytes(const std::string& path, std::size_t limit) {
+  return ReadUpTo(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, limit, Larger::Cut);
+}
+
+std::string Win32Platform::FromAnsi(std::string_view bytes) {
   return AnsiToUtf8(bytes);
 }
 
@@ -61,16 +90,21 @@ void Win32Platform::WriteTextFile(const std::string& path, const std::string& te
   if (!file.IsValid()) {
     ThrowLastError(path);
   }
-  std::size_t done = 0;
-  while (done < bytes->size()) {
-    const auto chunk = static_cast<DWORD>(std::min(bytes->size() - done, kMaxChunk));
-    DWORD written = 0;
-    if (!::WriteFile(file.Get(), bytes->data() + done, chunk, &written, nullptr)) {
-      ThrowLastError(path);
-    }
-    done += written;
-  }
+  WriteAll(file.Get(), *bytes, path);
   if (!::FlushFileBuffers(file.Get()) || !file.Close()) {
+    ThrowLastError(path);
+  }
+}
+
+// Appending opens for nothing but appending, so lines of two runs at once can never overwrite each other.
+void Win32Platform::AppendUtf8File(const std::string& path, const std::string& text) {
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) {
+    ThrowLastError(path);
+  }
+  WriteAll(file.Get(), text, path);
+  if (!file.Close()) {
     ThrowLastError(path);
   }
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <shellapi.h>
+
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormClass.h"
 #include "platform/win32/SystemError.h"
@@ -38,10 +40,10 @@ std::string Win32Platform::ProgramFolder() {
   return Narrow(path);
 }
 
-Date Win32Platform::Today() {
+Date Win32Platform::Now() {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
-  return Date{now.wYear, now.wMonth, now.wDay};
+  return Date{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 std::string Win32Platform::DecimalSeparator() {
@@ -90,6 +92,17 @@ void Win32Platform::EndProgram() {
 
 std::unique_ptr<Platform> MakePlatform() {
   return std::make_unique<Win32Platform>();
+}
+
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::vector<std::string> result;
+  for (int i = 1; arguments != nullptr && i < count; ++i) {
+    result.push_back(Narrow(arguments[i]));
+  }
+  ::LocalFree(arguments);
+  return result;
 }
 
 int RunMessageLoop() {

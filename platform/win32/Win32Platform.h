@@ -24,12 +24,21 @@ class Win32Platform : public Platform {
   void CopyFile(const std::string& from, const std::string& to) override;
   void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override;
+  std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+  bool SameFileName(std::string_view a, std::string_view b) override;
+  bool HeldOpen(const std::string& path) override;
+  std::string ReadBytes(const std::string& path, std::size_t limit) override;
+  std::string FromAnsi(std::string_view bytes) override;
+  void AppendUtf8File(const std::string& path, const std::string& text) override;
 
   std::string ProgramFolder() override;
-  Date Today() override;
+  Date Now() override;
   std::string DecimalSeparator() override;
 
-  void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) override;
+  bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                    int limitMinutes = 0) override;
+  void WriteConsole(const std::string& line) override;
+  bool ClaimLauncher() override;
 
   Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
@@ -38,6 +47,9 @@ class Win32Platform : public Platform {
 
  private:
   HINSTANCE instance_;
+  HANDLE console_ = nullptr;  // the console the program was started from, once it is first written to
+  bool consoleLooked_ = false;
+  HANDLE launcherMutex_ = nullptr;  // held for the whole run
 };
 
 }  // namespace corvane::win32

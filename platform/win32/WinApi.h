@@ -9,3 +9,4 @@
 #undef CopyFile
 #undef DeleteFile
 #undef ReplaceFile
+#undef WriteConsole

@@ -288,17 +288,59 @@ std::string FakePlatform::ProgramFolder() {
   return programFolder;
 }
 
-Date FakePlatform::Today() {
-  Check("Today");
-  return today;
-}
 
-void FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait) {
+bool FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                                int limitMinutes) {
   Check("StartProgram", program);
   if (program.empty() || !HasFile(program)) {
     throw PlatformError(program + ": The system cannot find the file specified.");
   }
-  starts.push_back({program, commandLine, wait});
+  starts.push_back({program, commandLine, wait, limitMinutes});
+  return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
+}
+
+std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
+  Check("ListFiles", folder);
+  std::vector<FolderEntry> entries;
+  for (const auto& [key, file] : files_) {
+    if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
+      entries.push_back({LastPart(file.name), file.lastWrite, file.created});
+    }
+  }
+  return entries;
+}
+
+bool FakePlatform::HeldOpen(const std::string& path) {
+  Check("HeldOpen", path);
+  return heldOpen.contains(path);
+}
+
+std::string FakePlatform::ReadBytes(const std::string& path, std::size_t limit) {
+  return ReadTextFile(path).substr(0, limit);
+}
+
+std::string FakePlatform::FromAnsi(std::string_view bytes) {
+  std::string text;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (byte >> 6));
+      text += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return text;
+}
+
+void FakePlatform::AppendUtf8File(const std::string& path, const std::string& text) {
+  Check("AppendUtf8File", path);
+  if (!FolderExists(Parent(Key(path)))) {
+    throw PlatformError(path + ": The system cannot find the path specified.");
+  }
+  File& file = files_[Key(path)];
+  file.name = path;
+  file.content += text;
 }
 
 corvane::Answer FakePlatform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {

@@ -63,6 +63,8 @@ class FakePlatform : public Platform {
     bool hidden = false;
     bool system = false;
     bool readOnly = false;
+    std::int64_t lastWrite = 0;
+    std::int64_t created = 0;
   };
   struct Message {
     std::string text;
@@ -74,6 +76,7 @@ class FakePlatform : public Platform {
     std::string program;
     std::string commandLine;
     Wait wait;
+    int limitMinutes;
   };
 
   static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
@@ -102,7 +105,11 @@ class FakePlatform : public Platform {
   std::vector<std::string> probes;  // every Exists pattern, in order
   bool ended = false;
 
-  Date today{2026, 12, 5};
+  Date now{2026, 12, 5, 2, 0, 0};
+  std::set<std::string> heldOpen;     // files another process holds open, as given
+  std::vector<std::string> console;   // lines written to the console
+  bool accessOverruns = false;        // a limited wait for a started program runs out
+  bool anotherLauncher = false;
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
   std::string decimalSeparator = ".";
@@ -121,9 +128,19 @@ class FakePlatform : public Platform {
   void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override;
   std::string ProgramFolder() override;
-  Date Today() override;
+  Date Now() override { return now; }
   std::string DecimalSeparator() override { return decimalSeparator; }
-  void StartProgram(const std::string& program, const std::string& commandLine, Wait wait) override;
+  bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                    int limitMinutes = 0) override;
+  std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+  bool SameFileName(std::string_view a, std::string_view b) override { return Key(std::string(a)) == Key(std::string(b)); }
+  bool HeldOpen(const std::string& path) override;
+  std::string ReadBytes(const std::string& path, std::size_t limit) override;
+  // Code page 1252 in brief: every byte is the Latin-1 character of its number.
+  std::string FromAnsi(std::string_view bytes) override;
+  void AppendUtf8File(const std::string& path, const std::string& text) override;
+  void WriteConsole(const std::string& line) override { console.push_back(line); }
+  bool ClaimLauncher() override { return !anotherLauncher; }
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;

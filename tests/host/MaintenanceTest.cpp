@@ -114,6 +114,46 @@ TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
   EXPECT_EQ(platform.starts[0].wait, Wait::UntilEnded);
 }
 
+// 64-byte lock-file records: a 32-byte computer name, then a 32-byte user name, padded with NULs.
+std::string LockRecord(const std::string& computer, const std::string& user) {
+  return computer + std::string(32 - computer.size(), '\0') + user + std::string(32 - user.size(), ' ');
+}
+
+TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
+  const std::string database = "C:\\My Apps\\App1.mde";
+  const std::string lockFile = "C:\\My Apps\\App1.ldb";
+  struct Case {
+    std::string held;            // what another process holds open
+    std::string lockContent;     // empty: no lock file
+    std::string warning;         // empty: compaction goes ahead
+  } cases[] = {
+      {database, LockRecord("PC1", "bob") + LockRecord("PC2", "") + LockRecord("PC1", "bob"),
+       "App1.mde is still open on PC1 (bob), PC2. Compaction was not started."},
+      {lockFile, LockRecord("CAF\xC9", "ann"), "App1.mde is still open on CAF\xC3\x89 (ann). Compaction was not started."},
+      {database, "", "App1.mde is still open in another program. Compaction was not started."},
+      {"", LockRecord("PC9", "stale"), ""},  // a lock file no one holds is left behind by a crash: no obstacle
+  };
+  for (const Case& c : cases) {
+    FakePlatform machine;
+    machine.AddFile(database, "db");
+    machine.AddFile(kAccess);
+    if (!c.lockContent.empty()) {
+      machine.AddFile(lockFile, c.lockContent);
+    }
+    machine.heldOpen = {c.held};
+    machine.Answer(Answer::Ok);
+    CompactApp(machine, 0);
+    EXPECT_EQ(machine.starts.size(), c.warning.empty() ? 1u : 0u) << c.warning;
+    if (!c.warning.empty()) {
+      ASSERT_EQ(machine.messages.size(), 2u);
+      EXPECT_EQ(machine.messages[1].text, c.warning);
+      EXPECT_EQ(machine.messages[1].title, "WARNING");
+      EXPECT_EQ(machine.messages[1].buttons, Buttons::Ok);
+    }
+    EXPECT_EQ(machine.HasFile(lockFile), !c.lockContent.empty());
+  }
+}
+
 TEST_F(MaintenanceTest, CompactionStopsAtCancelAndAtAMissingFile) {
   platform.Answer(Answer::Cancel);
   CompactApp(platform, 0);

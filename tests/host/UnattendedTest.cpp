@@ -1,0 +1,103 @@
+// Unattended runs: what a scheduled backup or compaction does to the files, its log, and its exit code.
+#include "HostTest.h"
+#include "unattended/RunUnattended.h"
+
+namespace corvane::testing {
+namespace {
+
+class UnattendedTest : public HostTest {
+ protected:
+  static constexpr const char* kLog = "C:\\Data\\ArcBackup\\Corvane.log";
+
+  UnattendedTest() {
+    platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Office"}) );
+    platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\Data\\", {"C:\\Help", "http://help"}));
+    platform.AddFolder("C:\\Data\\ArcBackup");
+    platform.AddFile("C:\\Data\\1\\db1", "one");
+    platform.AddFile("C:\\Data\\3\\db3", "three");
+    platform.AddFile(kAccess);
+  }
+
+  int Run(std::vector<std::string> arguments) {
+    const int code = RunUnattended(platform, arguments);
+    EXPECT_TRUE(platform.messages.empty());  // no message box, ever
+    EXPECT_EQ(platform.Form("frmCorvane"), nullptr);
+    return code;
+  }
+  std::string Log(int slot) { return platform.Content("C:\\Data\\" + std::to_string(slot) + "\\ArcBackup\\Corvane.log"); }
+};
+
+TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
+  const std::string folder = "C:\\Data\\1\\ArcBackup\\";
+  for (auto [name, written, created] : {std::tuple{"Arc11126db1", 5, 1}, {"Arc11226db1", 7, 1}, {"Arc1326db1", 7, 2},
+                                        {"ARC99DB1", 1, 1}, {"Arc12x26db1", 0, 0}, {"Arc1226db1.bak", 0, 0}}) {
+    platform.AddFile(folder + name, "old");
+    platform.FileAt(folder + name).lastWrite = written;
+    platform.FileAt(folder + name).created = created;
+  }
+  ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);
+  EXPECT_EQ(platform.Content(folder + "Arc12526db1"), "one");
+  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");
+  for (const char* kept : {"Arc1326db1", "Arc12x26db1", "Arc1226db1.bak"}) {
+    EXPECT_TRUE(platform.HasFile(folder + kept)) << kept;
+  }
+  for (const char* deleted : {"Arc11126db1", "Arc11226db1", "ARC99DB1"}) {
+    EXPECT_FALSE(platform.HasFile(folder + deleted)) << deleted;
+  }
+  EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "ARC99DB1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11226db1\tok\r\n");
+  EXPECT_EQ(platform.console.size(), 5u);
+  EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
+}
+
+TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
+  platform.AddFile("C:\\Data\\3\\ArcBackup\\Arc12526db3", "this morning's");
+  platform.FileAt("C:\\Data\\3\\ArcBackup\\Arc12526db3").readOnly = true;
+  ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
+  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");  // replaced without asking
+  EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
+  EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
+}
+
+TEST_F(UnattendedTest, ASettingsFileThatCannotBeReadIsNotedInEachSlotsLog) {
+  platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
+  ASSERT_EQ(Run({"/backup", "1"}), 1);
+  EXPECT_TRUE(Log(1).starts_with("2026-12-05 02:00:00\tbackup\tC:\\CorvaneAppAlias.txt\tfailed: Input past end of "
+                                 "file: C:\\CorvaneAppAlias.txt holds 1 of its 11 fields.\r\n"));
+  EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
+}
+
+TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) {
+  platform.heldOpen = {"C:\\Data\\1\\db1"};
+  ASSERT_EQ(Run({"/compact", "1", "3", "/wait", "5"}), 1);
+  EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tcompact\tC:\\Data\\1\\db1\tskipped: in use in another program\r\n");
+  EXPECT_EQ(Log(3), "2026-12-05 02:00:00\tcompact\tC:\\Data\\3\\db3\tok\t5\t5\r\n");
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\Data\\3\\db3\" /compact");
+  EXPECT_EQ(platform.starts[0].limitMinutes, 5);
+
+  platform.heldOpen.clear();
+  platform.accessOverruns = true;
+  ASSERT_EQ(Run({"/compact", "all"}), 1);
+  EXPECT_EQ(platform.starts.size(), 2u);  // slot 3 is not started beside the Access still at work on slot 1
+  EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Access has not ended after 60 minutes.\r\n"));
+}
+
+TEST_F(UnattendedTest, WithoutAccessEachSlotFails) {
+  platform.DeleteFile(kAccess);
+  ASSERT_EQ(Run({"-Compact", "1"}), 1);
+  EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n");
+}
+
+TEST_F(UnattendedTest, ABadCommandLineDoesNothingButSayHow) {
+  const std::size_t files = platform.FilePaths().size();
+  EXPECT_EQ(Run({"/backup", "12"}), 2);
+  EXPECT_EQ(platform.FilePaths().size(), files);
+  ASSERT_EQ(platform.console.size(), 1u);
+  EXPECT_TRUE(platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
+}
+
+}  // namespace
+}  // namespace corvane::testing

@@ -1,0 +1,186 @@
+// The unattended run: the launcher's own backup and compaction steps, each outcome written to the slot's log.
+#include "unattended/RunUnattended.h"
+
+#include <vector>
+
+#include "locate/ExternalPrograms.h"
+#include "locate/Locate.h"
+#include "platform/Failure.h"
+#include "settings/LauncherSettings.h"
+#include "support/Backup.h"
+#include "support/InUse.h"
+#include "unattended/KeepCopies.h"
+#include "unattended/LogLine.h"
+#include "unattended/UnattendedRequest.h"
+
+namespace corvane {
+
+namespace {
+
+using Shortcuts11::LauncherSettings;
+
+class UnattendedRun {
+ public:
+  UnattendedRun(Platform& platform, const UnattendedRequest& request) : platform_(platform), request_(request) {}
+
+  int Run() {
+    settingsProblems_ = Shortcuts11::ReadSettings(platform_);
+    failed_ = !settingsProblems_.empty();
+    if (request_.action == Maintenance::Compact) {
+      access_ = Shortcuts11::FindAccess(platform_);
+    }
+    for (int slot : Slots()) {
+      Shortcuts11::SelectApp(slot);
+      NoteSettingsProblems();
+      if (request_.action == Maintenance::Backup) {
+        Backup(slot);
+      } else if (!Compact()) {
+        break;  // Access is still at work: no further compaction may start beside it
+      }
+    }
+    return failed_ ? 1 : 0;
+  }
+
+ private:
+  // "all" means every slot whose database exists; a named slot's missing database is that slot's failure.
+  std::vector<int> Slots() {
+    if (!request_.allSlots) {
+      return request_.slots;
+    }
+    std::vector<int> slots;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      Shortcuts11::SelectApp(slot);
+      if (Exists(LauncherSettings.CurrentAppFullPath)) {
+        slots.push_back(slot);
+      }
+    }
+    return slots;
+  }
+
+  void Backup(int slot) {
+    const std::string database = LauncherSettings.CurrentAppFullPath;
+    try {
+      RequireDatabase(database);
+      const BackupTarget target = PrepareBackup(platform_, slot);
+      // A scheduled task may run twice a day: the day's copy is replaced without asking.
+      CopyInto(platform_, target.source, target.path);
+      Log("backup", database, "ok", {target.path, std::to_string(platform_.FileSize(target.path))});
+      DeleteOldCopies(target);
+    } catch (const std::exception& failure) {
+      Fail("backup", database, failure);
+    }
+  }
+
+  void DeleteOldCopies(const BackupTarget& target) {
+    if (request_.keep == 0) {
+      return;
+    }
+    const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);
+    const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
+    for (const std::string& name : CopiesToDelete(platform_.ListFiles(folder), LauncherSettings.CurrentAppName,
+                                                  target.name, request_.keep, sameName)) {
+      const std::string path = folder + "\\" + name;
+      try {
+        platform_.MakeWritable(path);
+        platform_.DeleteFile(path);
+        Log("delete", path, "ok");
+      } catch (const std::exception& failure) {
+        Fail("delete", path, failure);
+      }
+    }
+  }
+
+  // Returns false when Access was still compacting after the wait allowed.
+  bool Compact() {
+    const std::string database = LauncherSettings.CurrentAppFullPath;
+    try {
+      if (!access_) {
+        throw ProgramError("Can not find MSAccess.exe");
+      }
+      RequireDatabase(database);
+      if (const auto where = WhereInUse(platform_, database)) {
+        Log("compact", database, "skipped: in use " + *where);
+        failed_ = true;
+        return true;
+      }
+      const std::uint64_t before = platform_.FileSize(database);
+      const std::string commandLine = Shortcuts11::QuotedCommandLine(*access_, database) + " /compact";
+      if (!Shortcuts11::StartRecorded(platform_, *access_, commandLine, Wait::UntilEnded, request_.waitMinutes)) {
+        // Access is left to finish: ending it halfway could ruin the database.
+        Fail("compact", database,
+             ProgramError("Access has not ended after " + std::to_string(request_.waitMinutes) + " minutes."));
+        return false;
+      }
+      Log("compact", database, "ok", {std::to_string(before), std::to_string(platform_.FileSize(database))});
+    } catch (const std::exception& failure) {
+      Fail("compact", database, failure);
+    }
+    return true;
+  }
+
+  void RequireDatabase(const std::string& database) {
+    if (!Exists(database)) {
+      throw ProgramError("Cannot find " + LauncherSettings.CurrentAppName + " database.");
+    }
+  }
+
+  bool Exists(const std::string& path) {
+    try {
+      return platform_.Exists(path, Lookup::NormalFiles);
+    } catch (const PlatformError&) {
+      return false;
+    }
+  }
+
+  void NoteSettingsProblems() {
+    const std::string_view action = request_.action == Maintenance::Backup ? "backup" : "compact";
+    for (const SettingsProblem& problem : settingsProblems_) {
+      Log(action, problem.file, "failed: " + problem.description);
+    }
+  }
+
+  void Fail(std::string_view action, const std::string& path, const std::exception& failure) {
+    failed_ = true;
+    Log(action, path, std::string("failed: ") + failure.what());
+  }
+
+  // The log is the run's only voice, but never its master: a log that cannot be written stops no backup.
+  void Log(std::string_view action, const std::string& path, const std::string& outcome,
+           const std::vector<std::string>& extra = {}) {
+    const std::string line = LogLine(platform_.Now(), action, path, outcome, extra);
+    try {
+      platform_.WriteConsole(line);
+    } catch (const std::exception&) {
+    }
+    try {
+      const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);
+      if (!platform_.Exists(folder + "\\", Lookup::Directories)) {
+        platform_.CreateFolder(folder);
+      }
+      platform_.AppendUtf8File(folder + "\\Corvane.log", line);
+    } catch (const std::exception&) {
+    }
+  }
+
+  Platform& platform_;
+  const UnattendedRequest& request_;
+  std::vector<SettingsProblem> settingsProblems_;
+  std::optional<std::string> access_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+int RunUnattended(Platform& platform, std::span<const std::string> arguments) {
+  const std::optional<UnattendedRequest> request = ParseUnattended(arguments);
+  if (!request) {
+    try {
+      platform.WriteConsole(std::string(kUsage) + "\r\n");
+    } catch (const std::exception&) {
+    }
+    return 2;
+  }
+  return UnattendedRun(platform, *request).Run();
+}
+
+}  // namespace corvane
