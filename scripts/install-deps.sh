@@ -2,8 +2,9 @@
 # Installs the tools that build and test Corvane on Debian 12, only when one of them is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth imagemagick
-  googletest clang libclang-rt-14-dev xdotool)
+# fonts-wine: Wine's own fonts, which draw the frame buttons; without them Wine shows letters in their place.
+packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth
+  imagemagick googletest clang libclang-rt-14-dev xdotool)
 
 complete=true
 for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl wine wineserver winepath \
@@ -13,6 +14,7 @@ for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl
   fi
 done
 [ -x /usr/lib/wine/wine64 ] || complete=false
+[ -d /usr/share/wine/fonts ] || complete=false
 [ -f /usr/src/googletest/CMakeLists.txt ] || complete=false
 compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || complete=false
 if $complete; then
