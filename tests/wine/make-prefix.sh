@@ -12,5 +12,9 @@ if [ ! -f "$prefix/.corvane-ready" ]; then
   # A crash must end the test at once, not wait for a person to close Wine's crash dialog.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
+  # Wine draws the frame buttons with Marlett, which it looks for only in the prefix's own fonts folder.
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp -n /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+  fi
   touch "$prefix/.corvane-ready"
 fi
