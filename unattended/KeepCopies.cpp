@@ -6,7 +6,7 @@
 namespace corvane {
 
 bool IsBackupOf(std::string_view fileName, std::string_view appName, const SameName& sameName) {
-  if (fileName.size() < 4 || !sameName(fileName.substr(0, 3), "Arc")) {
+  if (!sameName(fileName.substr(0, 3), "Arc")) {
     return false;
   }
   // The file name may itself start with digits ("Arc12726" + "2024.mde"), so every cut of the digits is tried.
@@ -30,9 +30,6 @@ std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, std:
     }
   }
   const auto othersKept = static_cast<std::size_t>(keep - 1);
-  if (others.size() <= othersKept) {
-    return {};
-  }
   // Newest first; of two written at the same moment, the one created later is the newer.
   std::ranges::stable_sort(others, [](const BackupCopy* a, const BackupCopy* b) {
     return a->lastWrite != b->lastWrite ? a->lastWrite > b->lastWrite : a->created > b->created;

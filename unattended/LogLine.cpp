@@ -10,9 +10,7 @@ namespace {
 void AddField(std::string& line, std::string_view field) {
   std::string clean(field);
   for (char& c : clean) {
-    if (c == '\t' || c == '\r' || c == '\n') {
-      c = ' ';
-    }
+    c = c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
   }
   clean.erase(clean.find_last_not_of(' ') + 1);
   line += '\t' + clean;

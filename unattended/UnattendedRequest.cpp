@@ -46,23 +46,29 @@ std::optional<int> Number(std::string_view text, int max) {
   return static_cast<int>(value);
 }
 
-// The slots may arrive as one argument or several ("1,2", "1 2", "1, 2"): joined, the commas split the text into
-// groups, none empty, and blanks split each group into numbers.
+// The slots may arrive as one argument or several ("1,2", "1 2", "1, 2"), so they are read from the joined text:
+// blanks and commas both separate numbers, but a comma needs a number on each side ("1,,2" and "1," are refused).
 bool ReadSlots(std::string_view text, UnattendedRequest& request) {
   std::vector<std::string_view> words;
-  for (std::size_t start = 0; start <= text.size();) {
-    const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::string_view group = text.substr(start, comma - start);
-    const std::size_t wordsBefore = words.size();
-    for (std::size_t at = group.find_first_not_of(" \t"); at != std::string_view::npos;) {
-      const std::size_t end = std::min(group.find_first_of(" \t", at), group.size());
-      words.push_back(group.substr(at, end - at));
-      at = group.find_first_not_of(" \t", end);
+  bool wantNumber = true;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] == ' ' || text[at] == '\t') {
+      ++at;
+    } else if (text[at] == ',') {
+      if (wantNumber) {
+        return false;
+      }
+      wantNumber = true;
+      ++at;
+    } else {
+      const std::size_t end = std::min(text.find_first_of(" \t,", at), text.size());
+      words.push_back(text.substr(at, end - at));
+      wantNumber = false;
+      at = end;
     }
-    if (words.size() == wordsBefore) {
-      return false;
-    }
-    start = comma + 1;
+  }
+  if (wantNumber) {
+    return false;
   }
   if (words.size() == 1 && SameWord(words[0], "all")) {
     request.allSlots = true;
