@@ -36,15 +36,15 @@ struct SettingsTexts {
   std::array<std::string, 11> aliases;   // Alias of slots 0 to 10
 };
 
-namespace Shortcuts11 {
-
-inline LauncherSettingsRecord LauncherSettings;
-
 // A settings file that is present but could not be read whole.
 struct SettingsProblem {
   std::string file;
   std::string description;
 };
+
+namespace Shortcuts11 {
+
+inline LauncherSettingsRecord LauncherSettings;
 
 // Fills the record from the three settings files, or from defaults for a file that is missing; returns the files
 // that are present but could not be read whole. Such a file's remaining fields keep their values.

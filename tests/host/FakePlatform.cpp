@@ -288,7 +288,6 @@ std::string FakePlatform::ProgramFolder() {
   return programFolder;
 }
 
-
 bool FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                 int limitMinutes) {
   Check("StartProgram", program);

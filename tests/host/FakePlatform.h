@@ -106,9 +106,9 @@ class FakePlatform : public Platform {
   bool ended = false;
 
   Date now{2026, 12, 5, 2, 0, 0};
-  std::set<std::string> heldOpen;     // files another process holds open, as given
-  std::vector<std::string> console;   // lines written to the console
-  bool accessOverruns = false;        // a limited wait for a started program runs out
+  std::set<std::string> heldOpen;    // files another process holds open, as given
+  std::vector<std::string> console;  // lines written to the console
+  bool accessOverruns = false;       // a limited wait for a started program runs out
   bool anotherLauncher = false;
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
@@ -133,7 +133,9 @@ class FakePlatform : public Platform {
   bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                     int limitMinutes = 0) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
-  bool SameFileName(std::string_view a, std::string_view b) override { return Key(std::string(a)) == Key(std::string(b)); }
+  bool SameFileName(std::string_view a, std::string_view b) override {
+    return Key(std::string(a)) == Key(std::string(b));
+  }
   bool HeldOpen(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override;
   // Code page 1252 in brief: every byte is the Latin-1 character of its number.

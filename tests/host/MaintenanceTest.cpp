@@ -123,13 +123,14 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
   const std::string database = "C:\\My Apps\\App1.mde";
   const std::string lockFile = "C:\\My Apps\\App1.ldb";
   struct Case {
-    std::string held;            // what another process holds open
-    std::string lockContent;     // empty: no lock file
-    std::string warning;         // empty: compaction goes ahead
+    std::string held;         // what another process holds open
+    std::string lockContent;  // empty: no lock file
+    std::string warning;      // empty: compaction goes ahead
   } cases[] = {
       {database, LockRecord("PC1", "bob") + LockRecord("PC2", "") + LockRecord("PC1", "bob"),
        "App1.mde is still open on PC1 (bob), PC2. Compaction was not started."},
-      {lockFile, LockRecord("CAF\xC9", "ann"), "App1.mde is still open on CAF\xC3\x89 (ann). Compaction was not started."},
+      {lockFile, LockRecord("CAF\xC9", "ann"),
+       "App1.mde is still open on CAF\xC3\x89 (ann). Compaction was not started."},
       {database, "", "App1.mde is still open in another program. Compaction was not started."},
       {"", LockRecord("PC9", "stale"), ""},  // a lock file no one holds is left behind by a crash: no obstacle
   };

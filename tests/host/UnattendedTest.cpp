@@ -10,7 +10,7 @@ class UnattendedTest : public HostTest {
   static constexpr const char* kLog = "C:\\Data\\ArcBackup\\Corvane.log";
 
   UnattendedTest() {
-    platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Office"}) );
+    platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Office"}));
     platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\Data\\", {"C:\\Help", "http://help"}));
     platform.AddFolder("C:\\Data\\ArcBackup");
     platform.AddFile("C:\\Data\\1\\db1", "one");
@@ -24,13 +24,19 @@ class UnattendedTest : public HostTest {
     EXPECT_EQ(platform.Form("frmCorvane"), nullptr);
     return code;
   }
-  std::string Log(int slot) { return platform.Content("C:\\Data\\" + std::to_string(slot) + "\\ArcBackup\\Corvane.log"); }
+  std::string Log(int slot) {
+    return platform.Content("C:\\Data\\" + std::to_string(slot) + "\\ArcBackup\\Corvane.log");
+  }
 };
 
 TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
   const std::string folder = "C:\\Data\\1\\ArcBackup\\";
-  for (auto [name, written, created] : {std::tuple{"Arc11126db1", 5, 1}, {"Arc11226db1", 7, 1}, {"Arc1326db1", 7, 2},
-                                        {"ARC99DB1", 1, 1}, {"Arc12x26db1", 0, 0}, {"Arc1226db1.bak", 0, 0}}) {
+  for (auto [name, written, created] : {std::tuple{"Arc11126db1", 5, 1},
+                                        {"Arc11226db1", 7, 1},
+                                        {"Arc1326db1", 7, 2},
+                                        {"ARC99DB1", 1, 1},
+                                        {"Arc12x26db1", 0, 0},
+                                        {"Arc1226db1.bak", 0, 0}}) {
     platform.AddFile(folder + name, "old");
     platform.FileAt(folder + name).lastWrite = written;
     platform.FileAt(folder + name).created = created;
@@ -45,9 +51,9 @@ TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
     EXPECT_FALSE(platform.HasFile(folder + deleted)) << deleted;
   }
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "ARC99DB1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11226db1\tok\r\n" +
                         "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11226db1\tok\r\n");
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "ARC99DB1\tok\r\n");
   EXPECT_EQ(platform.console.size(), 5u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
 }
@@ -55,6 +61,7 @@ TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
 TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
   platform.AddFile("C:\\Data\\3\\ArcBackup\\Arc12526db3", "this morning's");
   platform.FileAt("C:\\Data\\3\\ArcBackup\\Arc12526db3").readOnly = true;
+  platform.AddFolder("C:\\Data\\4");  // a folder without its database
   ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
   EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");  // replaced without asking
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
@@ -64,8 +71,9 @@ TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
 TEST_F(UnattendedTest, ASettingsFileThatCannotBeReadIsNotedInEachSlotsLog) {
   platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
   ASSERT_EQ(Run({"/backup", "1"}), 1);
-  EXPECT_TRUE(Log(1).starts_with("2026-12-05 02:00:00\tbackup\tC:\\CorvaneAppAlias.txt\tfailed: Input past end of "
-                                 "file: C:\\CorvaneAppAlias.txt holds 1 of its 11 fields.\r\n"));
+  EXPECT_TRUE(
+      Log(1).starts_with("2026-12-05 02:00:00\tbackup\tC:\\CorvaneAppAlias.txt\tfailed: Input past end of "
+                         "file: C:\\CorvaneAppAlias.txt holds 1 of its 11 fields.\r\n"));
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
 }
 
