@@ -17,7 +17,21 @@ namespace corvane {
 // implementation of Platform throws it; the program's own findings are ProgramError (platform/Failure.h).
 class PlatformError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  PlatformError(const std::string& subject, const std::string& description, bool accessDenied = false)
+      : std::runtime_error(subject.empty() ? description : subject + ": " + description),
+        subject_(subject),
+        description_(description),
+        accessDenied_(accessDenied) {}
+
+  const std::string& subject() const { return subject_; }
+  const std::string& description() const { return description_; }
+  // Refused for want of rights, as at the root of C:, where a standard user may read files but not create them.
+  bool accessDenied() const { return accessDenied_; }
+
+ private:
+  std::string subject_;
+  std::string description_;
+  bool accessDenied_;
 };
 
 enum class Buttons { Ok, YesNo, OkCancel };

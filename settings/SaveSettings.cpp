@@ -1,4 +1,4 @@
-// SaveSettings: the editor's texts into the record and the three files, group by group.
+// SaveSettings: the editor's texts into the three files, then into the record.
 #include "platform/Failure.h"
 #include "settings/LauncherSettings.h"
 #include "settings/SettingsFields.h"
@@ -49,11 +49,16 @@ bool SaveSettings(Platform& platform, const SettingsTexts& texts) {
     return false;
   }
   return RunGuarded(platform, [&] {
+    std::vector<SettingsFileText> files;
+    for (const Group& group : groups) {
+      files.push_back({group.path, group.texts});
+    }
+    WriteSettingsFiles(platform, files);
+    // The running program takes the new settings only once they are stored.
     for (const Group& group : groups) {
       for (std::size_t i = 0; i < group.texts.size(); ++i) {
         *group.fields[i].value = group.texts[i];
       }
-      WriteSettingsFile(platform, group.path, group.texts);
     }
   });
 }

@@ -1,7 +1,7 @@
 // Reading and writing the settings files' one-line, quoted, comma-separated format.
 #include "settings/SettingsFiles.h"
 
-#include "platform/ReplaceViaScratch.h"
+#include "platform/Failure.h"
 
 namespace corvane {
 namespace {
@@ -110,10 +110,40 @@ bool FitsSettingsFile(std::string_view value) {
   return value.find_first_of("\"\r\n") == std::string_view::npos;
 }
 
-void WriteSettingsFile(Platform& platform, std::string_view path, std::span<const std::string> fields) {
-  const std::string target(path);
-  const std::string scratch = target + ".new";
-  ReplaceViaScratch(platform, scratch, target, [&] { platform.WriteTextFile(scratch, FormatSettingsLine(fields)); });
+void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files) {
+  const auto scratchOf = [](std::string_view path) { return std::string(path) + ".new"; };
+  // At the root of C: a standard user may read files but not create them.
+  const auto guarded = [](std::string_view path, auto&& step) {
+    try {
+      step();
+    } catch (const PlatformError& refusal) {
+      if (!refusal.accessDenied()) {
+        throw;
+      }
+      throw ProgramError("Corvane can not save " + std::string(path) + ": " + refusal.description() +
+                         " The settings at the root of C: can be changed by an administrator, for example by "
+                         "starting Corvane with \"Run as administrator\".");
+    }
+  };
+  try {
+    for (const SettingsFileText& file : files) {
+      guarded(file.path, [&] { platform.WriteTextFile(scratchOf(file.path), FormatSettingsLine(file.fields)); });
+    }
+    for (const SettingsFileText& file : files) {
+      guarded(file.path, [&] { platform.ReplaceFile(scratchOf(file.path), std::string(file.path)); });
+    }
+  } catch (...) {
+    for (const SettingsFileText& file : files) {
+      try {
+        if (platform.Exists(scratchOf(file.path), Lookup::NormalFiles)) {
+          platform.DeleteFile(scratchOf(file.path));
+        }
+      } catch (const PlatformError&) {
+        // The first failure is the one worth telling; a stray scratch file harms nothing.
+      }
+    }
+    throw;
+  }
 }
 
 }  // namespace corvane

@@ -26,7 +26,14 @@ std::vector<std::string> ReadSettingsFields(std::string_view text, std::size_t c
 // Whether the files can hold `value` at all: they have no escape for quotes or line breaks.
 bool FitsSettingsFile(std::string_view value);
 
-// Writes the file beside its final name first, then puts it in place, so a failure never leaves it half written.
-void WriteSettingsFile(Platform& platform, std::string_view path, std::span<const std::string> fields);
+struct SettingsFileText {
+  std::string_view path;
+  std::span<const std::string> fields;
+};
+
+// Writes every file beside its final name first and puts them in place only once all are written, so that a
+// failure to write leaves every file as it was, and none half written. Where Windows refuses for want of rights,
+// the failure says who may change the settings.
+void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files);
 
 }  // namespace corvane

@@ -136,13 +136,13 @@ void FakePlatform::FailOn(std::string operation, std::string path, std::string d
 void FakePlatform::Check(std::string_view operation, const std::string& path) {
   // Message boxes are how failures are told, so they are never counted or failed by number.
   if (operation != "ShowMessage" && ++operations == failAtOperation) {
-    throw PlatformError(std::string(kInjected) + " " + std::string(operation) + " " + path);
+    throw PlatformError("", std::string(kInjected) + " " + std::string(operation) + " " + path);
   }
   for (auto it = failures_.begin(); it != failures_.end(); ++it) {
     if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
       const std::string description = it->description;
       failures_.erase(it);
-      throw PlatformError(path.empty() ? description : path + ": " + description);
+      throw PlatformError(path, description, description == "Access is denied.");
     }
   }
 }
@@ -188,7 +188,7 @@ void FakePlatform::CreateFolder(const std::string& path) {
   Check("CreateFolder", path);
   const std::string key = Key(path);
   if (folders_.contains(key) || !FolderExists(Parent(key))) {
-    throw PlatformError(path + ": The system cannot find the path specified.");
+    throw PlatformError(path, "The system cannot find the path specified.");
   }
   folders_.insert(key);
 }
@@ -197,7 +197,7 @@ std::string FakePlatform::ReadTextFile(const std::string& path) {
   Check("ReadTextFile", path);
   auto it = files_.find(Key(path));
   if (it == files_.end()) {
-    throw PlatformError(path + ": The system cannot find the file specified.");
+    throw PlatformError(path, "The system cannot find the file specified.");
   }
   return it->second.content;
 }
@@ -205,10 +205,10 @@ std::string FakePlatform::ReadTextFile(const std::string& path) {
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
   const std::string key = Key(path);
   if (!FitsTextFile(text)) {
-    throw PlatformError(path + ": the text holds characters the code page cannot store.");
+    throw PlatformError(path, "the text holds characters the code page cannot store.");
   }
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
-    throw PlatformError(path + ": Access is denied.");
+    throw PlatformError(path, "Access is denied.", true);
   }
   // Like a real write that fails midway: the file was already created or truncated.
   files_[key] = File{{}, path};
@@ -231,7 +231,7 @@ void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
   Check("ReplaceFile", to);
   auto source = files_.find(Key(from));
   if (source == files_.end() || (files_.contains(Key(to)) && files_[Key(to)].readOnly)) {
-    throw PlatformError(to + ": Access is denied.");
+    throw PlatformError(to, "Access is denied.", true);
   }
   File moved = source->second;
   moved.name = to;
@@ -243,7 +243,7 @@ void FakePlatform::DeleteFile(const std::string& path) {
   Check("DeleteFile", path);
   auto it = files_.find(Key(path));
   if (it == files_.end() || it->second.readOnly) {
-    throw PlatformError(path + ": Access is denied.");
+    throw PlatformError(path, "Access is denied.", true);
   }
   files_.erase(it);
 }
@@ -251,11 +251,11 @@ void FakePlatform::DeleteFile(const std::string& path) {
 void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   auto source = files_.find(Key(from));
   if (source == files_.end()) {
-    throw PlatformError(from + ": The system cannot find the file specified.");
+    throw PlatformError(from, "The system cannot find the file specified.");
   }
   const std::string key = Key(to);
   if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
-    throw PlatformError(to + ": Access is denied.");
+    throw PlatformError(to, "Access is denied.", true);
   }
   File copy = source->second;
   copy.name = to;
@@ -269,7 +269,7 @@ void FakePlatform::MakeWritable(const std::string& path) {
   Check("MakeWritable", path);
   auto it = files_.find(Key(path));
   if (it == files_.end()) {
-    throw PlatformError(path + ": The system cannot find the file specified.");
+    throw PlatformError(path, "The system cannot find the file specified.");
   }
   it->second.readOnly = false;
 }
@@ -278,7 +278,7 @@ std::uint64_t FakePlatform::FileSize(const std::string& path) {
   Check("FileSize", path);
   auto it = files_.find(Key(path));
   if (it == files_.end()) {
-    throw PlatformError(path + ": The system cannot find the file specified.");
+    throw PlatformError(path, "The system cannot find the file specified.");
   }
   return it->second.content.size();
 }
@@ -292,7 +292,7 @@ bool FakePlatform::StartProgram(const std::string& program, const std::string& c
                                 int limitMinutes) {
   Check("StartProgram", program);
   if (program.empty() || !HasFile(program)) {
-    throw PlatformError(program + ": The system cannot find the file specified.");
+    throw PlatformError(program, "The system cannot find the file specified.");
   }
   starts.push_back({program, commandLine, wait, limitMinutes});
   return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
@@ -335,7 +335,7 @@ std::string FakePlatform::FromAnsi(std::string_view bytes) {
 void FakePlatform::AppendUtf8File(const std::string& path, const std::string& text) {
   Check("AppendUtf8File", path);
   if (!FolderExists(Parent(Key(path)))) {
-    throw PlatformError(path + ": The system cannot find the path specified.");
+    throw PlatformError(path, "The system cannot find the path specified.");
   }
   File& file = files_[Key(path)];
   file.name = path;

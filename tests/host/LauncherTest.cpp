@@ -68,7 +68,7 @@ TEST_F(LauncherTest, OpeningTellsWhatIsMissing) {
   launcher.Fire("CmdOpen1", Event::Click);
   launcher.Fire("CmdOpen2", Event::Click);  // the database is there, but no Access was found
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Can not find MSAccess.exe", "Cannot find App1.mde database.",
-                                                      ": The system cannot find the file specified."}));
+                                                      "The system cannot find the file specified."}));
   EXPECT_TRUE(platform.starts.empty());
 }
 
