@@ -6,31 +6,15 @@
 #include <stdexcept>
 
 namespace corvane::testing {
+
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
+const std::string kNoFile = "The system cannot find the file specified.";
+const std::string kNoPath = "The system cannot find the path specified.";
+const std::string kDenied = "Access is denied.";
 
 std::string LastPart(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
-}
-
-// Windows' * and ? in a file name.
-bool Matches(std::string_view pattern, std::string_view name) {
-  if (pattern.empty()) {
-    return name.empty();
-  }
-  if (pattern[0] == '*') {
-    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-      if (Matches(pattern.substr(1), name.substr(skip))) {
-        return true;
-      }
-    }
-    return false;
-  }
-  return !name.empty() && (pattern[0] == '?' || pattern[0] == name[0]) && Matches(pattern.substr(1), name.substr(1));
 }
 
 }  // namespace
@@ -47,7 +31,7 @@ FakeWindow::~FakeWindow() {
   std::erase(platform_.forms_, this);
 }
 
-FakeWindow::Control& FakeWindow::At(std::string_view control) {
+FakeWindow::Control& FakeWindow::At(std::string_view control) const {
   auto it = controls_.find(control);
   if (it == controls_.end()) {
     throw std::logic_error("no control " + std::string(control) + " on " + std::string(layout_.name));
@@ -55,30 +39,11 @@ FakeWindow::Control& FakeWindow::At(std::string_view control) {
   return it->second;
 }
 
-const FakeWindow::Control& FakeWindow::At(std::string_view control) const {
-  return const_cast<FakeWindow*>(this)->At(control);
-}
-
 void FakeWindow::SetText(std::string_view control, const std::string& text) {
   platform_.Check("SetText", std::string(control));
   At(control).text = text;
 }
 
-std::string FakeWindow::Text(std::string_view control) const {
-  return At(control).text;
-}
-bool FakeWindow::IsChecked(std::string_view control) const {
-  return At(control).checked;
-}
-void FakeWindow::SetChecked(std::string_view control, bool checked) {
-  At(control).checked = checked;
-}
-void FakeWindow::SetControlVisible(std::string_view control, bool visible) {
-  At(control).visible = visible;
-}
-bool FakeWindow::IsControlVisible(std::string_view control) const {
-  return At(control).visible;
-}
 int FakeWindow::OuterWidth() const {
   return layout_.client.width + FakePlatform::kFrameWidth;
 }
@@ -93,8 +58,10 @@ void FakeWindow::Show() {
   visible_ = true;
 }
 
-std::string FakePlatform::Key(const std::string& path) {
-  return Lower(path);
+std::string FakePlatform::Key(std::string_view path) {
+  std::string key(path);
+  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  return key;
 }
 
 std::string FakePlatform::Parent(const std::string& key) {
@@ -133,6 +100,11 @@ void FakePlatform::FailOn(std::string operation, std::string path, std::string d
   failures_.push_back({std::move(operation), Key(path), std::move(description)});
 }
 
+FakeWindow* FakePlatform::Form(std::string_view name) const {
+  const auto it = std::find_if(forms_.begin(), forms_.end(), [&](FakeWindow* f) { return f->layout().name == name; });
+  return it == forms_.end() ? nullptr : *it;
+}
+
 void FakePlatform::Check(std::string_view operation, const std::string& path) {
   // Message boxes are how failures are told, so they are never counted or failed by number.
   if (operation != "ShowMessage" && ++operations == failAtOperation) {
@@ -142,22 +114,27 @@ void FakePlatform::Check(std::string_view operation, const std::string& path) {
     if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
       const std::string description = it->description;
       failures_.erase(it);
-      throw PlatformError(path, description, description == "Access is denied.");
+      throw PlatformError(path, description, description == kDenied);
     }
   }
 }
 
-bool FakePlatform::FolderExists(const std::string& key) const {
-  return folders_.contains(key);
+FakePlatform::File& FakePlatform::Existing(const std::string& path, std::string_view operation) {
+  Check(operation, path);
+  auto it = files_.find(Key(path));
+  if (it == files_.end()) {
+    throw PlatformError(path, kNoFile);
+  }
+  return it->second;
 }
 
-FakeWindow* FakePlatform::Form(std::string_view name) const {
-  for (FakeWindow* form : forms_) {
-    if (form->layout().name == name) {
-      return form;
-    }
+void FakePlatform::CheckWritable(const std::string& key, const std::string& path) const {
+  if (!folders_.contains(Parent(key))) {
+    throw PlatformError(path, kNoPath);
   }
-  return nullptr;
+  if (files_.contains(key) && files_.at(key).readOnly) {
+    throw PlatformError(path, kDenied, true);
+  }
 }
 
 bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
@@ -167,49 +144,30 @@ bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
   if (filter == Lookup::Directories && key.ends_with('\\')) {
     key.pop_back();
   }
-  const std::string folder = Parent(key);
-  const std::string name = LastPart(key);
-  for (const auto& [fileKey, file] : files_) {
-    if (Parent(fileKey) == folder && Matches(name, LastPart(fileKey)) && !file.hidden && !file.system) {
-      return true;
-    }
-  }
-  if (filter == Lookup::Directories) {
-    for (const std::string& folderKey : folders_) {
-      if (Parent(folderKey) == folder && Matches(name, LastPart(folderKey))) {
-        return true;
-      }
-    }
-  }
-  return false;
+  const auto file = files_.find(key);
+  return (file != files_.end() && !file->second.hidden && !file->second.system) ||
+         (filter == Lookup::Directories && folders_.contains(key));
 }
 
 void FakePlatform::CreateFolder(const std::string& path) {
   Check("CreateFolder", path);
   const std::string key = Key(path);
-  if (folders_.contains(key) || !FolderExists(Parent(key))) {
-    throw PlatformError(path, "The system cannot find the path specified.");
+  if (folders_.contains(key) || !folders_.contains(Parent(key))) {
+    throw PlatformError(path, kNoPath);
   }
   folders_.insert(key);
 }
 
 std::string FakePlatform::ReadTextFile(const std::string& path) {
-  Check("ReadTextFile", path);
-  auto it = files_.find(Key(path));
-  if (it == files_.end()) {
-    throw PlatformError(path, "The system cannot find the file specified.");
-  }
-  return it->second.content;
+  return Existing(path, "ReadTextFile").content;
 }
 
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
   const std::string key = Key(path);
   if (!FitsTextFile(text)) {
-    throw PlatformError(path, "the text holds characters the code page cannot store.");
+    throw PlatformError(path, "No mapping for the Unicode character exists in the target multi-byte code page.");
   }
-  if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
-    throw PlatformError(path, "Access is denied.", true);
-  }
+  CheckWritable(key, path);
   // Like a real write that fails midway: the file was already created or truncated.
   files_[key] = File{{}, path};
   Check("WriteTextFile", path);
@@ -217,22 +175,17 @@ void FakePlatform::WriteTextFile(const std::string& path, const std::string& tex
 }
 
 bool FakePlatform::FitsTextFile(const std::string& text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    // Lead bytes C2 and C3 start U+0080 to U+00FF; anything beyond is outside the code page here.
-    if (byte >= 0xC4) {
-      return false;
-    }
-  }
-  return true;
+  // Lead bytes C2 and C3 start U+0080 to U+00FF; anything beyond is outside the code page here.
+  return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC4; });
 }
 
 void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
   Check("ReplaceFile", to);
   auto source = files_.find(Key(from));
-  if (source == files_.end() || (files_.contains(Key(to)) && files_[Key(to)].readOnly)) {
-    throw PlatformError(to, "Access is denied.", true);
+  if (source == files_.end()) {
+    throw PlatformError(from, kNoFile);
   }
+  CheckWritable(Key(to), to);
   File moved = source->second;
   moved.name = to;
   files_.erase(source);
@@ -240,24 +193,16 @@ void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
 }
 
 void FakePlatform::DeleteFile(const std::string& path) {
-  Check("DeleteFile", path);
-  auto it = files_.find(Key(path));
-  if (it == files_.end() || it->second.readOnly) {
-    throw PlatformError(path, "Access is denied.", true);
+  if (Existing(path, "DeleteFile").readOnly) {
+    throw PlatformError(path, kDenied, true);
   }
-  files_.erase(it);
+  files_.erase(Key(path));
 }
 
 void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
-  auto source = files_.find(Key(from));
-  if (source == files_.end()) {
-    throw PlatformError(from, "The system cannot find the file specified.");
-  }
+  File copy = files_.contains(Key(from)) ? files_.at(Key(from)) : throw PlatformError(from, kNoFile);
   const std::string key = Key(to);
-  if (!FolderExists(Parent(key)) || (files_.contains(key) && files_[key].readOnly)) {
-    throw PlatformError(to, "Access is denied.", true);
-  }
-  File copy = source->second;
+  CheckWritable(key, to);
   copy.name = to;
   // Like a real copy that fails midway: half the bytes are already there.
   files_[key] = File{copy.content.substr(0, copy.content.size() / 2), to};
@@ -265,37 +210,8 @@ void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   files_[key] = copy;  // attributes and all, as Windows copies them
 }
 
-void FakePlatform::MakeWritable(const std::string& path) {
-  Check("MakeWritable", path);
-  auto it = files_.find(Key(path));
-  if (it == files_.end()) {
-    throw PlatformError(path, "The system cannot find the file specified.");
-  }
-  it->second.readOnly = false;
-}
-
 std::uint64_t FakePlatform::FileSize(const std::string& path) {
-  Check("FileSize", path);
-  auto it = files_.find(Key(path));
-  if (it == files_.end()) {
-    throw PlatformError(path, "The system cannot find the file specified.");
-  }
-  return it->second.content.size();
-}
-
-std::string FakePlatform::ProgramFolder() {
-  Check("ProgramFolder");
-  return programFolder;
-}
-
-bool FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                                int limitMinutes) {
-  Check("StartProgram", program);
-  if (program.empty() || !HasFile(program)) {
-    throw PlatformError(program, "The system cannot find the file specified.");
-  }
-  starts.push_back({program, commandLine, wait, limitMinutes});
-  return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
+  return Existing(path, "FileSize").content.size();
 }
 
 std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
@@ -314,10 +230,6 @@ bool FakePlatform::HeldOpen(const std::string& path) {
   return heldOpen.contains(path);
 }
 
-std::string FakePlatform::ReadBytes(const std::string& path, std::size_t limit) {
-  return ReadTextFile(path).substr(0, limit);
-}
-
 std::string FakePlatform::FromAnsi(std::string_view bytes) {
   std::string text;
   for (const char c : bytes) {
@@ -325,8 +237,7 @@ std::string FakePlatform::FromAnsi(std::string_view bytes) {
     if (byte < 0x80) {
       text += c;
     } else {
-      text += static_cast<char>(0xC0 | (byte >> 6));
-      text += static_cast<char>(0x80 | (byte & 0x3F));
+      text += {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
     }
   }
   return text;
@@ -334,12 +245,25 @@ std::string FakePlatform::FromAnsi(std::string_view bytes) {
 
 void FakePlatform::AppendUtf8File(const std::string& path, const std::string& text) {
   Check("AppendUtf8File", path);
-  if (!FolderExists(Parent(Key(path)))) {
-    throw PlatformError(path, "The system cannot find the path specified.");
-  }
+  CheckWritable(Key(path), path);
   File& file = files_[Key(path)];
   file.name = path;
   file.content += text;
+}
+
+std::string FakePlatform::ProgramFolder() {
+  Check("ProgramFolder");
+  return programFolder;
+}
+
+bool FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                                int limitMinutes) {
+  Check("StartProgram", program);
+  if (program.empty() || !HasFile(program)) {
+    throw PlatformError(program, kNoFile);
+  }
+  starts.push_back({program, commandLine, wait, limitMinutes});
+  return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
 }
 
 corvane::Answer FakePlatform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {

@@ -24,18 +24,17 @@ class FakeWindow : public Window {
   void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
 
   void SetText(std::string_view control, const std::string& text) override;
-  std::string Text(std::string_view control) const override;
-  bool IsChecked(std::string_view control) const override;
-  void SetChecked(std::string_view control, bool checked) override;
-  void SetControlVisible(std::string_view control, bool visible) override;
-  bool IsControlVisible(std::string_view control) const override;
+  std::string Text(std::string_view control) const override { return At(control).text; }
+  bool IsChecked(std::string_view control) const override { return At(control).checked; }
+  void SetChecked(std::string_view control, bool checked) override { At(control).checked = checked; }
+  void SetControlVisible(std::string_view control, bool visible) override { At(control).visible = visible; }
+  bool IsControlVisible(std::string_view control) const override { return At(control).visible; }
   int OuterWidth() const override;
   int Left() const override { return left_; }
   void SetLeft(int twips) override;
   void Show() override;
   void Hide() override { visible_ = false; }
   bool IsVisible() const override { return visible_; }
-
   const FormLayout& layout() const { return layout_; }
 
  private:
@@ -44,13 +43,12 @@ class FakeWindow : public Window {
     bool checked = false;
     bool visible = true;
   };
-  Control& At(std::string_view control);
-  const Control& At(std::string_view control) const;
+  Control& At(std::string_view control) const;
 
   FakePlatform& platform_;
   const FormLayout& layout_;
   EventSink& sink_;
-  std::map<std::string, Control, std::less<>> controls_;
+  mutable std::map<std::string, Control, std::less<>> controls_;
   int left_;
   bool visible_ = false;
 };
@@ -60,61 +58,53 @@ class FakePlatform : public Platform {
   struct File {
     std::string content;
     std::string name;  // the path as first given
-    bool hidden = false;
-    bool system = false;
-    bool readOnly = false;
-    std::int64_t lastWrite = 0;
-    std::int64_t created = 0;
+    bool hidden = false, system = false, readOnly = false;
+    std::int64_t lastWrite = 0, created = 0;
   };
   struct Message {
-    std::string text;
-    std::string title;
+    std::string text, title;
     Buttons buttons;
     std::vector<std::string> visibleForms;  // the forms on screen while the box was up
   };
   struct Start {
-    std::string program;
-    std::string commandLine;
+    std::string program, commandLine;
     Wait wait;
     int limitMinutes;
   };
 
   static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
+  static constexpr std::string_view kInjected = "Injected failure:";
 
   FakePlatform() { AddFolder("C:"); }
 
-  // Setting up the machine.
-  // Adds the file and every folder above it.
+  // Setting up the machine. AddFile adds every folder above the file too.
   void AddFile(const std::string& path, std::string content = {});
-  File& FileAt(const std::string& path);
   void AddFolder(const std::string& path);
+  File& FileAt(const std::string& path);
   bool HasFile(const std::string& path) const { return files_.contains(Key(path)); }
   const std::string& Content(const std::string& path) { return FileAt(path).content; }
   std::vector<std::string> FilePaths() const;
   // The next operation `operation` on `path` (any path where empty) fails with `description`.
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.");
   void Answer(corvane::Answer answer) { answers_.push_back(answer); }
+  FakeWindow* Form(std::string_view name) const;
+
   // Operations (message boxes aside) made so far; the one numbered failAtOperation fails with kInjected.
   int operations = 0;
   int failAtOperation = 0;
-  static constexpr std::string_view kInjected = "Injected failure:";
-
   // What happened.
   std::vector<Message> messages;
   std::vector<Start> starts;
   std::vector<std::string> probes;  // every Exists pattern, in order
+  std::vector<std::string> console;
   bool ended = false;
-
+  // The machine's state.
   Date now{2026, 12, 5, 2, 0, 0};
-  std::set<std::string> heldOpen;    // files another process holds open, as given
-  std::vector<std::string> console;  // lines written to the console
-  bool accessOverruns = false;       // a limited wait for a started program runs out
-  bool anotherLauncher = false;
-  int screenWidth = 19200;  // 1280 pixels at 96 DPI
+  std::set<std::string> heldOpen;  // files another process holds open, as given
+  bool accessOverruns = false;     // a limited wait for a started program runs out
+  int screenWidth = 19200;         // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
   std::string decimalSeparator = ".";
-
-  FakeWindow* Form(std::string_view name) const;
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -125,24 +115,24 @@ class FakePlatform : public Platform {
   void ReplaceFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
-  void MakeWritable(const std::string& path) override;
+  void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
   std::uint64_t FileSize(const std::string& path) override;
+  std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+  bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
+  bool HeldOpen(const std::string& path) override;
+  std::string ReadBytes(const std::string& path, std::size_t limit) override {
+    return ReadTextFile(path).substr(0, limit);
+  }
+  // Every byte is the Latin-1 character of its number.
+  std::string FromAnsi(std::string_view bytes) override;
+  void AppendUtf8File(const std::string& path, const std::string& text) override;
   std::string ProgramFolder() override;
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return decimalSeparator; }
   bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                     int limitMinutes = 0) override;
-  std::vector<FolderEntry> ListFiles(const std::string& folder) override;
-  bool SameFileName(std::string_view a, std::string_view b) override {
-    return Key(std::string(a)) == Key(std::string(b));
-  }
-  bool HeldOpen(const std::string& path) override;
-  std::string ReadBytes(const std::string& path, std::size_t limit) override;
-  // Code page 1252 in brief: every byte is the Latin-1 character of its number.
-  std::string FromAnsi(std::string_view bytes) override;
-  void AppendUtf8File(const std::string& path, const std::string& text) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
-  bool ClaimLauncher() override { return !anotherLauncher; }
+  bool ClaimLauncher() override { return true; }
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
@@ -151,15 +141,17 @@ class FakePlatform : public Platform {
  private:
   friend class FakeWindow;
   struct Failure {
-    std::string operation;
-    std::string path;
-    std::string description;
+    std::string operation, path, description;
   };
 
-  static std::string Key(const std::string& path);
+  static std::string Key(std::string_view path);
   static std::string Parent(const std::string& key);
+  // Counts the operation and throws the failure injected for it, if any.
   void Check(std::string_view operation, const std::string& path = {});
-  bool FolderExists(const std::string& key) const;
+  // The existing file at `path`, for an operation that needs it; throws as Windows would when it is missing.
+  File& Existing(const std::string& path, std::string_view operation);
+  // Refuses, as Windows does, to write where there is no folder or over a read-only file.
+  void CheckWritable(const std::string& key, const std::string& path) const;
 
   std::map<std::string, File> files_;
   std::set<std::string> folders_;
