@@ -1,0 +1,44 @@
+// What the benchmarks share: the programs they start and watch, and the judged lines of the summary table.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Layout.h"
+#include "platform/win32/ScopedHandle.h"
+
+namespace corvane::bench {
+
+// A program started from its command line; terminated by its own handle when this goes, if it still runs.
+class Program {
+ public:
+  explicit Program(std::wstring commandLine);
+  ~Program();
+  DWORD Id() const { return id_; }
+  HANDLE Handle() const { return process_.Get(); }
+  bool HasEnded(DWORD waitMs = 0) const { return ::WaitForSingleObject(process_.Get(), waitMs) == WAIT_OBJECT_0; }
+
+ private:
+  win32::ScopedHandle process_;
+  DWORD id_ = 0;
+};
+
+// The Win32 id of the control of that layout name: the table's order gives it (ControlIdOf).
+int IdOf(std::span<const ControlSpec> controls, std::string_view name);
+// Polls every millisecond for the program's visible top-level window with this caption; throws when none shows in 10 s.
+HWND WaitForWindow(const Program& program, std::string_view caption);
+
+// Prints "result: FIGURE | MEASURED | GOAL | VERDICT", the line bench/run.sh puts in its table, for the ratio of the
+// medians beside the rounds' spread; false when the goal ("<= 1.10", ">= 0.90") is missed by more than that spread.
+// The first round of each list is a warm-up, left out.
+bool ReportRatio(const char* figure, std::vector<double> numerator, std::vector<double> denominator, const char* goal);
+
+// Each prints its figures and returns 0 when every goal was met, 1 when one was missed.
+int StartUpBench(const std::wstring& corvane, const std::wstring& bareWindow);
+int CopyBench(const std::wstring& corvane, const std::wstring& folder, int rounds);
+
+}  // namespace corvane::bench
