@@ -296,6 +296,74 @@ TEST_F(CorvaneTest, CompactionReportsBothSizesWhileTheLauncherKeepsAnswering) {
   EXPECT_EQ(AccessLog(1), std::string(kAccessQuoted) + " \"" + std::string(kApps) + "\\Db1.mde\" /compact\r\n");
 }
 
+TEST_F(CorvaneTest, CompactionRefusesADatabaseSomeoneHoldsOpenAndStartsNoAccess) {
+  const Form support = SupportWithFirstSlotTicked("database");
+  // Another program holds the lock file open, as Access does, with one record: computer PC1, user ann.
+  WriteBytes(kAppsFolder / "Db1.ldb", std::string("PC1") + std::string(29, '\0') + "ann" + std::string(29, ' '));
+  const win32::ScopedHandle held(::CreateFileW((kAppsFolder / "Db1.ldb").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held.IsValid());
+  support.Click("CmdCompact");
+  ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.", "WARNING");
+  ExpectMessage("Db1.mde is still open on PC1 (ann). Compaction was not started.", "WARNING");
+  EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+}
+
+// Runs Corvane.exe with options to its end, watching that no window or message box shows meanwhile.
+DWORD RunUnattended(const std::wstring& options) {
+  const win32::ScopedHandle run = StartProcess(L"\"" + kCorvaneExe.wstring() + L"\" " + options);
+  const DWORD id = ::GetProcessId(run.Get());
+  while (::WaitForSingleObject(run.Get(), 50) == WAIT_TIMEOUT) {
+    EXPECT_FALSE(FindWindowOf(id, "Corvane") || FindMessageBox(id)) << "an unattended run showed a window";
+  }
+  DWORD code = 0;
+  ::GetExitCodeProcess(run.Get(), &code);
+  return code;
+}
+
+TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsKeepsTheNewestCopiesAndLogsEachStep) {
+  Install();
+  WriteBytes(kAppsFolder / "Db3.mde", "third");
+  const fs::path backups = kAppsFolder / "ArcBackup";
+  for (const char* old : {"Arc11126Db3.mde", "Arc1226Db3.mde", "Arc1226Db3.mde.bak"}) {
+    WriteBytes(backups / old, "old");
+  }
+  // The oldest by its time of writing: the one to go when two are kept.
+  const HANDLE oldest = ::CreateFileW((backups / "Arc11126Db3.mde").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+  const FILETIME longAgo{0, 0x01000000};
+  ::SetFileTime(oldest, nullptr, nullptr, &longAgo);
+  ::CloseHandle(oldest);
+
+  EXPECT_EQ(RunUnattended(L"/backup all /keep 2"), 0u);
+  SYSTEMTIME today{};
+  ::GetLocalTime(&today);
+  const std::string copy = std::string(kApps) + "\\ArcBackup\\Arc" + std::to_string(today.wMonth) +
+                           std::to_string(today.wDay) + std::to_string(today.wYear - 2000) + "Db3.mde";
+  EXPECT_EQ(ReadBytes(fs::path(copy)), "third");
+  EXPECT_FALSE(fs::exists(backups / "Arc11126Db3.mde"));
+  EXPECT_TRUE(fs::exists(backups / "Arc1226Db3.mde") && fs::exists(backups / "Arc1226Db3.mde.bak"));
+  const std::string log = ReadBytes(backups / "Corvane.log");
+  EXPECT_NE(log.find("\tbackup\t" + std::string(kApps) + "\\Db3.mde\tok\t" + copy + "\t5\r\n"), std::string::npos)
+      << log;
+  EXPECT_NE(log.find("\tdelete\t" + std::string(kApps) + "\\ArcBackup\\Arc11126Db3.mde\tok\r\n"), std::string::npos);
+  EXPECT_EQ(std::ranges::count(log, '\n'), 2);
+
+  EXPECT_EQ(RunUnattended(L"/backup 12"), 2u);  // no such slot: nothing is done
+  EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
+}
+
+TEST_F(CorvaneTest, ASecondStartLeavesOneLauncherOnTheScreen) {
+  Install();
+  const Form launcher = StartLauncher();
+  const win32::ScopedHandle second = StartProcess(L"\"" + kCorvaneExe.wstring() + L"\"");
+  ASSERT_EQ(::WaitForSingleObject(second.Get(), static_cast<DWORD>(kStartWait.count())), WAIT_OBJECT_0);
+  DWORD code = 1;
+  ::GetExitCodeProcess(second.Get(), &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(::IsWindowVisible(launcher.handle()));
+}
+
 TEST_F(CorvaneTest, ClosingTheLauncherByItsFrameLeavesTheEditorUntilItsOwnCloseEndsTheProgram) {
   Install();
   const Form launcher = StartLauncher();
