@@ -86,7 +86,6 @@ SettingsTexts frmPaths11::BoxTexts() const {
 void frmPaths11::CmdSaveClose_Click() {
   RunGuarded(platform_, [&] {
     if (Shortcuts11::SaveSettings(platform_, BoxTexts())) {
-      window_->Hide();
       owner_.Close(FormName::Editor);
     }
   });

@@ -59,6 +59,7 @@ TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
   EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Contracts");
   EXPECT_EQ(LauncherSettings.Apps[10].AppPath, platform.programFolder);
   EXPECT_EQ(LauncherSettings.ManualPath, platform.programFolder);
+  EXPECT_EQ(LauncherSettings.ManualName1, "Manual1.pdf");
   EXPECT_EQ(LauncherSettings.ManualName2, "Manual2.pdf");
   EXPECT_EQ(LauncherSettings.SupportUrl, "http://www.corvane.com/hlq/supporthlq.htm");
 }
