@@ -11,13 +11,6 @@
 namespace corvane::win32::test {
 namespace {
 
-// Read without a message to the window's thread, which is busy with the copy.
-std::wstring TextOf(HWND window) {
-  wchar_t text[128] = {};
-  ::InternalGetWindowText(window, text, 128);
-  return text;
-}
-
 TEST(CopyProgressTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInput) {
   TempFolder folder;
   const std::string source = folder / "App1.mde";
@@ -25,9 +18,9 @@ TEST(CopyProgressTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInpu
   // One of the caller's windows, which a typed key would change.
   HWND caller = ::CreateWindowExW(0, WC_EDITW, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr,
                                   nullptr, nullptr);
-  bool callerEnabled = true;
+  bool callerEnabled = true, visible = false;
   HWND progress = nullptr;
-  std::wstring shownLines;
+  wchar_t heading[64] = {}, detail[64] = {};
 
   const auto slowCopy = [&](const std::wstring&, const std::wstring& to, const CopiedReport& report) {
     callerEnabled = ::IsWindowEnabled(caller);
@@ -37,27 +30,28 @@ TEST(CopyProgressTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInpu
       ::Sleep(20);
       progress = ::FindWindowW(kProgressClassName, nullptr);
     }
-    if (::IsWindowVisible(progress)) {
-      HWND heading = ::GetWindow(progress, GW_CHILD);
-      shownLines = TextOf(heading) + L"|" + TextOf(::GetWindow(heading, GW_HWNDNEXT));
-    }
+    visible = ::IsWindowVisible(progress);
+    // Read without a message to the caller's thread, which is busy with the copy.
+    ::InternalGetWindowText(::GetWindow(progress, GW_CHILD), heading, 64);
+    ::InternalGetWindowText(::GetWindow(::GetWindow(progress, GW_CHILD), GW_HWNDNEXT), detail, 64);
     MakeSparseFile(Narrow(to), 1'024'000'000);
     return DWORD{ERROR_SUCCESS};
   };
   CopyKeepingWindowsPainted(source, source + ".partial", slowCopy);
 
   EXPECT_FALSE(callerEnabled);
-  EXPECT_EQ(shownLines, L"Copying App1.mde|512 MB of 1024 MB") << "no visible progress window";
+  EXPECT_TRUE(visible);
+  EXPECT_STREQ(heading, L"Copying App1.mde");
+  EXPECT_STREQ(detail, L"512 MB of 1024 MB");
   EXPECT_FALSE(::IsWindow(progress));
   EXPECT_TRUE(::IsWindowEnabled(caller));
-  // The key typed meanwhile was dropped, while one typed now arrives.
-  ::PostMessageW(caller, WM_CHAR, 'y', 0);
+  // The key typed meanwhile was dropped, not left to act now.
   for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
     ::DispatchMessageW(&message);
   }
   wchar_t typed[8] = {};
   ::GetWindowTextW(caller, typed, 8);
-  EXPECT_STREQ(typed, L"y");
+  EXPECT_STREQ(typed, L"");
   ::DestroyWindow(caller);
 }
 

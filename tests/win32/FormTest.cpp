@@ -35,36 +35,25 @@ struct Sink : EventSink {
   bool unload = false;
 };
 
-class FormTest : public testing::Test {
- protected:
-  FormTest() {
-    sink_.form = platform_.CreateForm(kLayout, sink_);
-    sink_.form->Show();
-    window_ = dynamic_cast<Win32Window&>(*sink_.form).handle();
-  }
-  HWND Control(std::size_t index) const { return ::GetDlgItem(window_, ControlIdOf(index)); }
-
-  Win32Platform platform_;
-  Sink sink_;
-  HWND window_ = nullptr;
-};
-
-TEST_F(FormTest, TabVisitsTheControlsByTabIndexUnderTheirIds) {
+TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhenItUnloadsTheForm) {
+  Win32Platform platform;
+  Sink sink;
+  sink.form = platform.CreateForm(kLayout, sink);
+  sink.form->Show();
+  HWND window = dynamic_cast<Win32Window&>(*sink.form).handle();
   std::vector<int> ids;
-  for (HWND control = Control(0); ids.size() < 4; ids.push_back(::GetDlgCtrlID(control))) {
-    control = ::GetNextDlgTabItem(window_, control, FALSE);
+  for (HWND control = ::GetDlgItem(window, ControlIdOf(0)); ids.size() < 4; ids.push_back(::GetDlgCtrlID(control))) {
+    control = ::GetNextDlgTabItem(window, control, FALSE);
   }
   EXPECT_EQ(ids, (std::vector<int>{ControlIdOf(2), ControlIdOf(3), ControlIdOf(0), ControlIdOf(2)}));
-}
 
-TEST_F(FormTest, ClicksReachTheSinkByNameAndAHandlerMayUnloadItsOwnForm) {
-  ::SendMessageW(Control(3), BM_CLICK, 0, 0);
-  EXPECT_TRUE(sink_.form->IsChecked("Check1"));
-  sink_.unload = true;
-  ::SendMessageW(Control(2), BM_CLICK, 0, 0);
-  EXPECT_EQ(sink_.heard,
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(3)), BM_CLICK, 0, 0);
+  EXPECT_TRUE(sink.form->IsChecked("Check1"));
+  sink.unload = true;
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(2)), BM_CLICK, 0, 0);
+  EXPECT_EQ(sink.heard,
             (std::vector<std::pair<std::string, Event>>{{"Check1", Event::Click}, {"CmdGo", Event::Click}}));
-  EXPECT_FALSE(::IsWindow(window_));
+  EXPECT_FALSE(::IsWindow(window));
 }
 
 }  // namespace

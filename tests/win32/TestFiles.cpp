@@ -20,23 +20,25 @@ void Check(bool done, std::string_view what, const std::string& path) {
   }
 }
 
+// Wine gives each run the same process ids, hence the clock.
+std::string UniqueTempPath() {
+  static int made = 0;
+  const std::string name = "corvane-" + std::to_string(::GetTickCount64()) + "-" + std::to_string(++made);
+  return (std::filesystem::temp_directory_path() / name).string();
+}
+
 }  // namespace
 
-TempFolder::TempFolder() {
-  static int made = 0;
-  // Wine gives each run the same process ids, hence the clock.
-  path_ = (std::filesystem::temp_directory_path() /
-           ("corvane-" + std::to_string(::GetTickCount64()) + "-" + std::to_string(++made)))
-              .string();
-  Check(::CreateDirectoryW(Widen(path_).c_str(), nullptr), "CreateDirectoryW", path_);
+TempFolder::TempFolder() : path(UniqueTempPath()) {
+  Check(::CreateDirectoryW(Widen(path).c_str(), nullptr), "CreateDirectoryW", path);
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored)) {
     ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files are removed too
   }
-  std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(path, ignored);
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes, DWORD attributes) {

@@ -10,18 +10,14 @@
 namespace corvane::win32::test {
 
 // A unique folder under %TEMP%, removed with everything in it, read-only files too, when the test ends.
-class TempFolder {
- public:
+struct TempFolder {
   TempFolder();
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
+  std::string operator/(std::string_view name) const { return path + "\\" + std::string(name); }
 
-  const std::string& path() const { return path_; }
-  std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
-
- private:
-  std::string path_;
+  const std::string path;
 };
 
 // A failure of these throws std::runtime_error.
