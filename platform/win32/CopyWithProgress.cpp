@@ -109,8 +109,7 @@ DWORD CALLBACK ReportProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_IN
 
 DWORD SystemCopy(const std::wstring& from, const std::wstring& to, const CopiedReport& report) {
   if (::CopyFileExW(from.c_str(), to.c_str(), &ReportProgress, const_cast<CopiedReport*>(&report), nullptr, 0)) {
-    // Some systems end a copy early on a read error and still report success: a short copy is no backup.
-    return StateOf(to).size == StateOf(from).size ? ERROR_SUCCESS : static_cast<DWORD>(ERROR_READ_FAULT);
+    return ERROR_SUCCESS;
   }
   const DWORD error = ::GetLastError();
   return error != ERROR_SUCCESS ? error : static_cast<DWORD>(E_FAIL);
@@ -143,6 +142,10 @@ void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, c
     });
   }
   progress.reset();
+  // Some systems end a copy early on a read error and still report success: a short copy is no backup.
+  if (!job.thrown && job.error == ERROR_SUCCESS && StateOf(job.to).size != StateOf(job.from).size) {
+    job.error = ERROR_READ_FAULT;
+  }
   if (job.thrown || job.error != ERROR_SUCCESS) {
     RemoveLeftover(job.to, before);
     if (job.thrown) {

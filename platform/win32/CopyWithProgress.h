@@ -21,8 +21,9 @@ DWORD SystemCopy(const std::wstring& from, const std::wstring& to, const CopiedR
 
 // Runs `step` and returns when it has ended. Meanwhile this thread's windows take no input and stay painted, as
 // while waiting for a process; from about one second on, a progress window names the file and counts the bytes,
-// a few times a second, until the copy ends. When the copy fails, whatever it had begun writing at `to` is removed;
-// a `to` it never wrote stays as it was. Throws PlatformError naming both paths.
+// a few times a second, until the copy ends. A copy whose `to` ends a different size from `from` has failed, whatever
+// `step` said. When the copy fails, whatever it had begun writing at `to` is removed; a `to` it never wrote stays
+// as it was. Throws PlatformError naming both paths.
 void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, const CopyStep& step = SystemCopy);
 
 }  // namespace corvane::win32
