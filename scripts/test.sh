@@ -60,7 +60,7 @@ fi
 # Verbose, so the log holds each Windows program's own GoogleTest summary.
 ctest_options=(--verbose)
 # Only what the Windows tests run; bench/run.sh builds the benchmarks.
-targets=(Corvane corvane_backend_tests corvane_version_tests corvane_e2e)
+targets=(Corvane corvane_backend_tests corvane_e2e)
 level windows "${display[@]}"
 WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
 

@@ -39,7 +39,7 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
     AnsweringYes platform;
     Shortcuts11::LauncherSettings.Apps[3] = {.AppName = "App4.mde", .AppPath = folder.path, .Alias = "App 4"};
     const std::string database = folder / "App4.mde";
-    const std::string backup = folder / "ArcBackup\\" + BackupName(platform.Today(), "App4.mde");
+    const std::string backup = folder / "ArcBackup\\" + BackupName(platform.Now(), "App4.mde");
     MakeFolder(folder / "ArcBackup");
     WriteBytes(database, kDatabase, row.database);
     WriteBytes(backup, kOldBackup, row.backup);
