@@ -1,0 +1,150 @@
+// The rules of unattended maintenance: the command line, the lock file's holders, which backups go, a log line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "support/LockFile.h"
+#include "unattended/KeepCopies.h"
+#include "unattended/LogLine.h"
+#include "unattended/UnattendedRequest.h"
+
+namespace corvane {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(UnattendedRequest, AcceptsBothFormsInTheirSpellings) {
+  struct Case {
+    Arguments arguments;
+    Maintenance action;
+    bool allSlots;
+    std::vector<int> slots;
+    int keep, wait;
+  } const cases[] = {
+      {{"-BACKUP", "ALL", "-Keep", "14"}, Maintenance::Backup, true, {}, 14, 60},
+      {{"/backup", "2,1", "/keep", "999"}, Maintenance::Backup, false, {0, 1}, 999, 60},
+      {{"/backup", "3,", "1", "11", "3"}, Maintenance::Backup, false, {0, 2, 10}, 0, 60},
+      {{"/Compact", "7", "/WAIT", "1"}, Maintenance::Compact, false, {6}, 0, 1},
+      {{"-compact", "all", "-wait", "1440"}, Maintenance::Compact, true, {}, 0, 1440},
+  };
+  for (const Case& c : cases) {
+    const auto request = ParseUnattended(c.arguments);
+    ASSERT_TRUE(request) << c.arguments[1];
+    EXPECT_EQ(request->action, c.action);
+    EXPECT_EQ(request->allSlots, c.allSlots);
+    EXPECT_EQ(request->slots, c.slots);
+    EXPECT_EQ(request->keep, c.keep);
+    EXPECT_EQ(request->waitMinutes, c.wait);
+  }
+}
+
+TEST(UnattendedRequest, RefusesAnythingElse) {
+  const Arguments cases[] = {
+      {},
+      {"all"},
+      {"backup", "all"},
+      {"/backup", "all", "/force"},
+      {"/backup", "1", "/keep", "2", "/keep", "2"},
+      {"/backup", "1", "/compact", "2"},
+      {"/compact", "/wait", "5"},
+      {"/backup", "1,12"},
+      {"/backup", "0"},
+      {"/backup", "+1"},
+      {"/backup", "1,,2"},
+      {"/backup", "all", "1"},
+      {"/backup", "1", "/keep"},
+      {"/backup", "1", "/keep", "1000"},
+      {"/backup", "1", "/keep", "4294967297"},
+      {"/compact", "1", "/wait", "0"},
+      {"/compact", "1", "/wait", "1441"},
+      {"/compact", "1", "/keep", "3"},
+      {"/backup", "1", "/wait", "3"},
+  };
+  for (const Arguments& arguments : cases) {
+    EXPECT_FALSE(ParseUnattended(arguments)) << ::testing::PrintToString(arguments);
+  }
+}
+
+// One record: each name padded to its 32 bytes.
+std::string Record(std::string computer, std::string user, char pad = '\0') {
+  computer.resize(32, pad);
+  user.resize(32, pad);
+  return computer + user;
+}
+
+TEST(LockFile, SitsBesideTheDatabaseAndNamesEachHolderOnce) {
+  for (auto [database, lock] : {std::pair{"C:\\Apps\\Billing.MDE", "C:\\Apps\\Billing.ldb"},
+                                {"C:\\Apps\\Billing.mdb", "C:\\Apps\\Billing.ldb"},
+                                {"C:\\My.Apps\\Old.Billing.AccDe", "C:\\My.Apps\\Old.Billing.laccdb"},
+                                {"C:\\Apps\\Billing.accdb", "C:\\Apps\\Billing.laccdb"},
+                                {"C:\\Apps.mdb\\Billing", ""},
+                                {"C:\\Apps\\Billing.mdbx", ""}}) {
+    EXPECT_EQ(LockFilePathFor(database), lock) << database;
+  }
+  const std::string full(32, 'C');
+  const std::pair<std::string, std::vector<LockHolder>> cases[] = {
+      {"", {}},
+      {Record("PC1", "ann", ' '), {{"PC1", "ann"}}},
+      {Record(std::string("PC1\0old", 7), std::string("ann\0 x", 6), ' '), {{"PC1", "ann"}}},
+      {Record(full, full), {{full, full}}},
+      {Record("PC1", "ann") + Record("PC2", "") + Record("PC1", "ann", ' '), {{"PC1", "ann"}, {"PC2", ""}}},
+      {Record("", "ann") + Record(" ", "bob", ' ') + Record("PC1", "eve"), {{"PC1", "eve"}}},
+      {Record("PC1", "ann") + Record("PC2", "bob").substr(0, 63), {{"PC1", "ann"}}},
+  };
+  for (const auto& [bytes, holders] : cases) {
+    EXPECT_EQ(ReadLockHolders(bytes), holders) << bytes;
+  }
+}
+
+TEST(LockFile, ShowsAtMostTenHoldersAfterRepeatsAreDropped) {
+  std::string bytes = Record("PC0", "u");
+  for (int i = 0; i < 12; ++i) {
+    bytes += Record("PC" + std::to_string(i), i == 1 ? "" : "u");
+  }
+  const auto holders = ReadLockHolders(bytes);
+  ASSERT_EQ(holders.size(), 10u);
+  EXPECT_EQ(holders.back().computer, "PC9");
+  EXPECT_EQ(HoldersText(holders).substr(0, 19), "PC0 (u), PC1, PC2 (");
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+TEST(KeepCopies, DeletesTheOldestTrueBackupsBeyondN) {
+  for (auto [name, app, isBackup] : {std::tuple{"aRC1billing.MDE", "Billing.mde", true},
+                                     {"Arc122262024.mde", "2024.mde", true},
+                                     {"Arc2024.mde", "2024.mde", false},
+                                     {"ArcBilling.mde", "Billing.mde", false},
+                                     {"Arc12x26Billing.mde", "Billing.mde", false},
+                                     {"Arc1226Billing.mde.bak", "Billing.mde", false},
+                                     {"Arc1226XBilling.mde", "Billing.mde", false}}) {
+    EXPECT_EQ(IsBackupOf(name, app, SameIgnoringCase), isBackup) << name;
+  }
+  // The new copy keeps its database's old write time, so it may be the oldest of all.
+  const BackupCopy folder[] = {
+      {"Arc1126Billing.mde", 100, 100}, {"Arc1326Billing.mde", 300, 10}, {"Arc1426Billing.mde", 300, 20},
+      {"Arc1226Billing.mde", 200, 200}, {"Arc1526Billing.mde", 50, 50},  {"Arc1126Other.mde", 1, 1},
+  };
+  const std::pair<int, std::vector<std::string>> cases[] = {
+      {0, {}},
+      {2, {"Arc1126Billing.mde", "Arc1226Billing.mde", "Arc1326Billing.mde"}},  // equal write: the later created stays
+      {4, {"Arc1126Billing.mde"}},
+      {5, {}},
+  };
+  for (const auto& [keep, expected] : cases) {
+    auto doomed = CopiesToDelete(folder, "Billing.mde", "ARC1526BILLING.MDE", keep, SameIgnoringCase);
+    std::ranges::sort(doomed);
+    EXPECT_EQ(doomed, expected) << "keep " << keep;
+  }
+}
+
+TEST(LogLine, IsOneTabSeparatedLineWhateverTheSystemsTextHolds) {
+  const std::vector<std::string> sizes{"1", "2"};
+  EXPECT_EQ(LogLine({2027, 1, 7, 2, 0, 5}, "compact", "C:\\A.mdb", "failed: Access is\tdenied.\r\n", sizes),
+            "2027-01-07 02:00:05\tcompact\tC:\\A.mdb\tfailed: Access is denied.\t1\t2\r\n");
+}
+
+}  // namespace
+}  // namespace corvane
