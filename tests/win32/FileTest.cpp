@@ -1,13 +1,16 @@
-// Against the real file system: existence by attributes, ANSI bytes, copy and replace, folders, sizes, attributes.
+// Against the real file system: existence by attributes, ANSI bytes, copy and replace, a slow copy's progress window,
+// folders, sizes, attributes, and backups whose files are read-only or held open (copies keep attributes).
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "platform/win32/CopyWithProgress.h"
+#include "platform/win32/ProgressWindow.h"
 #include "platform/win32/Win32Platform.h"
+#include "settings/LauncherSettings.h"
+#include "support/Backup.h"
 
 namespace corvane::win32::test {
 namespace {
-
-constexpr DWORD kAbsent = INVALID_FILE_ATTRIBUTES;
 
 class FileTest : public testing::Test {
  protected:
@@ -55,10 +58,10 @@ TEST_F(FileTest, SettingsTextIsAnsiOnDiskAndTextTheCodePageCannotHoldNeverReache
     EXPECT_THROW(platform_.WriteTextFile(target, "Snow \xE2\x98\x83\r\n"), PlatformError) << target;
   }
   EXPECT_EQ(ReadBytes(path), bytes);
-  EXPECT_EQ(AttributesOf(folder_ / "CorvanePaths.txt"), kAbsent);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "CorvanePaths.txt"));
 }
 
-TEST_F(FileTest, AReadOnlyOrLockedFileIsLeftAsItWasAndAFailedCopyMakesNoFile) {
+TEST_F(FileTest, AReadOnlyOrLockedFileIsLeftAsItWasAndAFailedOrShortCopyMakesNoFile) {
   WriteBytes(folder_ / "App1.mde", "new");
   WriteBytes(folder_ / "ReadOnly.mde", "kept", FILE_ATTRIBUTE_READONLY);
   WriteBytes(folder_ / "Locked.mde", "kept");
@@ -72,27 +75,120 @@ TEST_F(FileTest, AReadOnlyOrLockedFileIsLeftAsItWasAndAFailedCopyMakesNoFile) {
   }
   EXPECT_EQ(ReadBytes(folder_ / "ReadOnly.mde"), "kept");
   EXPECT_EQ(ReadBytes(folder_ / "Locked.mde"), "kept");
-  EXPECT_EQ(AttributesOf(folder_ / "New.mde"), kAbsent);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "New.mde"));
+  // A copy step that wrote too little, whether it says so or not, leaves nothing behind, read-only as its source.
+  for (const DWORD result : {DWORD{ERROR_SUCCESS}, DWORD{ERROR_DISK_FULL}}) {
+    const auto shortCopy = [&](const std::wstring&, const std::wstring& to, const CopiedReport&) {
+      WriteBytes(Narrow(to), "n", FILE_ATTRIBUTE_READONLY);
+      return result;
+    };
+    EXPECT_THROW(CopyKeepingWindowsPainted(folder_ / "App1.mde", folder_ / "Short.mde", shortCopy), PlatformError);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Short.mde")) << result;
+  }
 }
 
-TEST_F(FileTest, CreateFolderMakesOneLevelOnly) {
+TEST_F(FileTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInput) {
+  const std::string source = folder_ / "App1.mde";
+  MakeSparseFile(source, 1'024'000'000);
+  // One of the caller's windows, which a typed key would change.
+  HWND caller = ::CreateWindowExW(0, WC_EDITW, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+  bool callerEnabled = true, visible = false;
+  HWND progress = nullptr;
+  wchar_t heading[64] = {}, detail[64] = {};
+
+  const auto slowCopy = [&](const std::wstring&, const std::wstring& to, const CopiedReport& report) {
+    callerEnabled = ::IsWindowEnabled(caller);
+    ::PostMessageW(caller, WM_CHAR, 'x', 0);
+    report(512'000'000);
+    for (int tries = 0; tries < 250 && !::IsWindowVisible(progress); ++tries) {
+      ::Sleep(20);
+      progress = ::FindWindowW(kProgressClassName, nullptr);
+    }
+    visible = ::IsWindowVisible(progress);
+    // Read without a message to the caller's thread, which is busy with the copy.
+    ::InternalGetWindowText(::GetWindow(progress, GW_CHILD), heading, 64);
+    ::InternalGetWindowText(::GetWindow(::GetWindow(progress, GW_CHILD), GW_HWNDNEXT), detail, 64);
+    MakeSparseFile(Narrow(to), 1'024'000'000);
+    return DWORD{ERROR_SUCCESS};
+  };
+  CopyKeepingWindowsPainted(source, source + ".partial", slowCopy);
+
+  EXPECT_FALSE(callerEnabled);
+  EXPECT_TRUE(visible);
+  EXPECT_STREQ(heading, L"Copying App1.mde");
+  EXPECT_STREQ(detail, L"512 MB of 1024 MB");
+  EXPECT_FALSE(::IsWindow(progress));
+  EXPECT_TRUE(::IsWindowEnabled(caller));
+  // The key typed meanwhile was dropped, not left to act now.
+  for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+    ::DispatchMessageW(&message);
+  }
+  EXPECT_EQ(::GetWindowTextLengthW(caller), 0);
+  ::DestroyWindow(caller);
+}
+
+TEST_F(FileTest, CreateFolderMakesOneLevelFileSizeCountsBeyondFourGigabytesAndMakeWritableKeepsTheRest) {
   platform_.CreateFolder(folder_ / "ArcBackup");
-  EXPECT_NE(AttributesOf(folder_ / "ArcBackup") & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_TRUE(std::filesystem::is_directory(folder_ / "ArcBackup"));
   EXPECT_THROW(platform_.CreateFolder(folder_ / "Outer\\Inner"), PlatformError);
-  EXPECT_EQ(AttributesOf(folder_ / "Outer"), kAbsent);
-}
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "Outer"));
 
-TEST_F(FileTest, FileSizeCountsBeyondFourGigabytesAndRefusesAFolder) {
   MakeSparseFile(folder_ / "Large.mde", (5ull << 30) + 7);
   EXPECT_EQ(platform_.FileSize(folder_ / "Large.mde"), (5ull << 30) + 7);
   EXPECT_THROW(platform_.FileSize(folder_.path), PlatformError);
-}
 
-TEST_F(FileTest, MakeWritableClearsReadOnlyAndKeepsTheRest) {
   const std::string path = folder_ / "Arc12526App1.mde";
   WriteBytes(path, "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
   platform_.MakeWritable(path);
   EXPECT_EQ(AttributesOf(path) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE), FILE_ATTRIBUTE_ARCHIVE);
+}
+
+// Answers Yes to every question and keeps the last text shown.
+struct AnsweringYes : Win32Platform {
+  Answer ShowMessage(const std::string& text, const std::string&, Buttons) override {
+    last = text;
+    return Answer::Yes;
+  }
+  std::string last;
+};
+
+TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldOne) {
+  constexpr DWORD kPlain = FILE_ATTRIBUTE_NORMAL, kReadOnly = FILE_ATTRIBUTE_READONLY;
+  const std::string kDatabase("db\0\xFF\r\nbytes", 11), kOldBackup = "older backup";
+  struct Case {
+    const char* what;
+    DWORD database, backup;
+    bool stalePartial, backupInUse;
+  };
+  constexpr Case kCases[] = {
+      {"read-only database", kReadOnly, kPlain, false, false},
+      {"read-only old backup", kPlain, kReadOnly, false, false},
+      {"both read-only", kReadOnly, kReadOnly, false, false},
+      {"read-only scratch file of an earlier run", kPlain, kPlain, true, false},
+      {"old backup in use", kReadOnly, kPlain, false, true},
+  };
+  for (const Case& row : kCases) {
+    TempFolder folder;
+    AnsweringYes platform;
+    Shortcuts11::LauncherSettings.Apps[3] = {.AppName = "App4.mde", .AppPath = folder.path, .Alias = "App 4"};
+    const std::string database = folder / "App4.mde";
+    const std::string backup = folder / "ArcBackup\\" + BackupName(platform.Now(), "App4.mde");
+    MakeFolder(folder / "ArcBackup");
+    WriteBytes(database, kDatabase, row.database);
+    WriteBytes(backup, kOldBackup, row.backup);
+    if (row.stalePartial) {
+      WriteBytes(backup + ".partial", "half a copy", kReadOnly);
+    }
+    ScopedHandle inUse = row.backupInUse ? OpenWithoutSharing(backup) : ScopedHandle();
+    Shortcuts11::BackupApp(platform, 3);
+    inUse.Close();
+    EXPECT_EQ(platform.last == "Replace Copy Done", !row.backupInUse) << row.what << ": " << platform.last;
+    EXPECT_EQ(ReadBytes(backup), row.backupInUse ? kOldBackup : kDatabase) << row.what;
+    EXPECT_EQ(AttributesOf(backup) & kReadOnly, 0u) << row.what;
+    EXPECT_EQ(AttributesOf(database) & kReadOnly, row.database & kReadOnly) << row.what;
+    EXPECT_FALSE(std::filesystem::exists(backup + ".partial")) << row.what;
+  }
 }
 
 }  // namespace

@@ -1,32 +1,73 @@
 // What the backend tests share: a fresh folder under %TEMP%, and file access that goes around the code under test.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "platform/win32/ScopedHandle.h"
+#include "platform/win32/WideText.h"
+
+#include <winioctl.h>
 
 namespace corvane::win32::test {
 
-// A unique folder under %TEMP%, removed with everything in it, read-only files too, when the test ends.
+// A unique folder under %TEMP%, removed with everything in it, read-only files too, when the test ends. Wine gives
+// each run the same process ids, hence the clock in the name.
 struct TempFolder {
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  TempFolder() { std::filesystem::create_directory(path); }
+  ~TempFolder() {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored)) {
+      ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::filesystem::remove_all(path, ignored);
+  }
   std::string operator/(std::string_view name) const { return path + "\\" + std::string(name); }
 
-  const std::string path;
+  inline static int made = 0;
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("corvane-" + std::to_string(::GetTickCount64()) + "-" + std::to_string(++made)))
+                               .string();
 };
 
-// A failure of these throws std::runtime_error.
-void WriteBytes(const std::string& path, std::string_view bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
-void MakeFolder(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
-void MakeSparseFile(const std::string& path, std::uint64_t size);  // takes no room on the disk
-std::string ReadBytes(const std::string& path);
-DWORD AttributesOf(const std::string& path);               // INVALID_FILE_ATTRIBUTES when absent
-ScopedHandle OpenWithoutSharing(const std::string& path);  // as a database in use is
-std::string ThisProgram();
+// A failure of these fails the calling test: a file it did not make would let a check pass for the wrong reason.
+inline void WriteBytes(const std::string& path, std::string_view bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+  EXPECT_TRUE(std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes)).flush().good()) << path;
+  EXPECT_TRUE(::SetFileAttributesW(Widen(path).c_str(), attributes)) << path;
+}
+
+inline void MakeFolder(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+  EXPECT_TRUE(std::filesystem::create_directory(path) && ::SetFileAttributesW(Widen(path).c_str(), attributes)) << path;
+}
+
+// Takes no room on the disk, whatever its size.
+inline void MakeSparseFile(const std::string& path, std::uint64_t size) {
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD returned = 0;
+  EXPECT_TRUE(::DeviceIoControl(file.Get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr) &&
+              ::SetFilePointerEx(file.Get(), {.QuadPart = static_cast<LONGLONG>(size)}, nullptr, FILE_BEGIN) &&
+              ::SetEndOfFile(file.Get()))
+      << path;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+inline DWORD AttributesOf(const std::string& path) {
+  return ::GetFileAttributesW(Widen(path).c_str());
+}
+
+// As a database in use is held.
+inline ScopedHandle OpenWithoutSharing(const std::string& path) {
+  return ScopedHandle(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 }  // namespace corvane::win32::test
