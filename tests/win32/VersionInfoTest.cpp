@@ -34,11 +34,16 @@ TEST(VersionInfo, TheNumbersAndTextsOfTheProjectsVersion) {
   ASSERT_NE(translation, nullptr);
   wchar_t texts[40];
   std::swprintf(texts, std::size(texts), L"\\StringFileInfo\\%04X%04X\\", translation[0], translation[1]);
+  // The fields a file's properties show, as an administrator looks them up.
   for (auto [name, expected] : {std::pair<const wchar_t*, const wchar_t*>{L"ProductName", L"Corvane"},
+                                {L"FileDescription", L"Corvane application launcher"},
                                 {L"FileVersion", kVersion},
-                                {L"ProductVersion", kVersion}}) {
+                                {L"ProductVersion", kVersion},
+                                {L"OriginalFilename", L"Corvane.exe"},
+                                {L"InternalName", L"Corvane"}}) {
     EXPECT_STREQ(static_cast<const wchar_t*>(query(texts + std::wstring(name))), expected) << name;
   }
+  EXPECT_NE(query(texts + std::wstring(L"LegalCopyright")), nullptr);
 }
 
 }  // namespace
