@@ -2,11 +2,8 @@
 #include <functional>
 
 #include "HostTest.h"
-#include "launcher/Launch.h"
-#include "settings/OpenExplorer.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
-#include "support/Manuals.h"
 
 namespace corvane::testing {
 namespace {
@@ -78,8 +75,6 @@ struct Scenario {
        }
        EXPECT_EQ(m.FilePaths().size(), 3u);  // no scratch file left
      }},
-    {"OpenApp", SelectableSlot, [](FakePlatform& m) { OpenApp(m, 0); },
-     [](FakePlatform& m) { EXPECT_TRUE(m.starts.empty()); }},
     {"BackupApp, new", SelectableSlot, [](FakePlatform& m) { BackupApp(m, 0); },
      [](FakePlatform& m) { CheckBackup(m, ""); }},
     {"BackupApp, replacing",
@@ -95,20 +90,6 @@ struct Scenario {
        m.AddFile("C:\\Apps1\\o1.ldb", std::string(64, 'x'));
      },
      [](FakePlatform& m) { CompactApp(m, 0); }, [](FakePlatform& m) { EXPECT_LE(m.starts.size(), 1u); }},
-    {"OpenManual",
-     [](FakePlatform& m) {
-       const std::string reader = "C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe";
-       m.AddFile(reader);
-       m.AddFile("C:\\Help\\Manual1.pdf");
-       PdfReaderPath = reader;
-       PdfReaderStatus = kExists;
-       LauncherSettings.ManualName1 = "Manual1.pdf";
-       LauncherSettings.ManualPath = "C:\\Help";
-     },
-     [](FakePlatform& m) { OpenManual(m, 1); }, [](FakePlatform& m) { EXPECT_TRUE(m.starts.empty()); }},
-    {"OpenExplorer", [](FakePlatform& m) { m.AddFile("C:\\Windows\\Explorer.exe"); },
-     [](FakePlatform& m) { OpenExplorer(m); },
-     [](FakePlatform& m) { EXPECT_EQ(m.starts.size(), InjectedMessages(m) > 0 ? 0u : 1u); }, true},
     {"Delete Path Files",
      [](FakePlatform& m) {
        AddSettingsFiles(m);

@@ -7,8 +7,6 @@ namespace {
 
 class UnattendedTest : public HostTest {
  protected:
-  static constexpr const char* kLog = "C:\\Data\\ArcBackup\\Corvane.log";
-
   UnattendedTest() {
     platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Office"}));
     platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\Data\\", {"C:\\Help", "http://help"}));
