@@ -104,13 +104,6 @@ HWND Form::Control(std::string_view name) const {
   return search.second;
 }
 
-void Form::Type(std::string_view name, std::string_view text) const {
-  HWND box = Control(name);
-  const std::wstring wide = win32::Widen(text);
-  Send(box, EM_SETSEL, 0, -1);
-  Send(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
 void SaveScreenshot(const std::wstring& path, const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;

@@ -51,8 +51,6 @@ class Form {
   // Throws when the table has no such name or the window no such control.
   HWND Control(std::string_view name) const;
   std::string Text(std::string_view name) const { return TextOf(Control(name)); }
-  // Selects the whole text and types over it.
-  void Type(std::string_view name, std::string_view text) const;
   // Posted, so that a handler that opens a modal message box never blocks the test.
   void Click(std::string_view name) const { ::PostMessageW(Control(name), BM_CLICK, 0, 0); }
 

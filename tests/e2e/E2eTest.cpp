@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -47,10 +47,7 @@ void WriteBytes(const fs::path& path, std::string_view bytes) {
 
 // Twips as the screen's pixels; 1440 twips make an inch.
 double Pixels(int twips) {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-  ::ReleaseDC(nullptr, screen);
-  return twips * dpi / 1440.0;
+  return twips * ::GetDpiForSystem() / 1440.0;
 }
 
 RECT Screen() {
@@ -78,26 +75,27 @@ std::string AccessLog() {
   return log;
 }
 
-// Runs Corvane.exe with these options (each after a blank) to its end, watching that it shows no window meanwhile;
-// returns its exit code.
+// Runs Corvane.exe with these options (each after a blank) until it ends, shows a window or has run for kStartWait;
+// checks that it showed none and returns its exit code.
 DWORD RunWithoutWindows(const std::wstring& options) {
   const win32::ScopedHandle run = StartProcess(L"\"" + kCorvaneExe.wstring() + L"\"" + options);
-  while (::WaitForSingleObject(run.Get(), 50) == WAIT_TIMEOUT) {
-    EXPECT_TRUE(VisibleTopWindowsOf(::GetProcessId(run.Get())).empty()) << "a window showed";
-  }
+  const DWORD id = ::GetProcessId(run.Get());
+  bool shown = false;
+  const auto ended = [&] { return ::WaitForSingleObject(run.Get(), 0) == WAIT_OBJECT_0; };
+  WaitFor([&] { return (shown = !VisibleTopWindowsOf(id).empty()) || ended(); }, kStartWait);
+  EXPECT_FALSE(shown) << "a window showed";
   DWORD code = 0;
   ::GetExitCodeProcess(run.Get(), &code);
+  ::TerminateProcess(run.Get(), 1);
   return code;
 }
 
 class CorvaneTest : public ::testing::Test {
  protected:
-  void SetUp() override { Clean(); }
-  void TearDown() override { Clean(); }
-
-  // Drive C: as a new installation finds it: no settings, no Access, no databases. The program goes first, so that
-  // it holds none of the files.
-  void Clean() {
+  // Each test starts on, and leaves, drive C: as a new installation finds it: no settings, no Access, no databases.
+  // The program goes first, so that it holds none of the files.
+  void SetUp() override { TearDown(); }
+  void TearDown() override {
     if (corvane_.IsValid()) {
       ::TerminateProcess(corvane_.Get(), 1);
       HasEnded(kShortWait);
@@ -210,7 +208,8 @@ TEST_F(CorvaneTest, AnEditIsSavedInAnsiAndTheLaunchersCloseBoxLeavesTheEditorToE
   names.replace(names.rfind("Title"), 5, "Caf\xE9");  // a letter the ANSI code page holds as one byte
   const Form launcher = StartLauncher();
   Form editor = OpenEditor(launcher);
-  editor.Type("cTitle", "Caf\u00e9");
+  ::SendMessageW(editor.Control("cTitle"), EM_SETSEL, 0, -1);
+  ::SendMessageW(editor.Control("cTitle"), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Caf\u00e9"));
   Screenshot(L"editor.png", RectOf(editor.handle()));
   editor.Click("CmdSaveClose");
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(editor.handle()); })) << "Close left the editor open";
@@ -230,9 +229,7 @@ TEST_F(CorvaneTest, AnEditIsSavedInAnsiAndTheLaunchersCloseBoxLeavesTheEditorToE
 TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhileTheLauncherKeepsAnswering) {
   Install();
   std::string database(200000, '\0');
-  for (std::size_t index = 0; index < database.size(); ++index) {
-    database[index] = static_cast<char>(index * 7919 % 251);
-  }
+  std::iota(database.begin(), database.end(), '\0');  // every byte value, over and over
   WriteBytes(kAppsFolder / "Db1.mde", database);
   const Form launcher = StartLauncher();
   const Form support = OpenSupport(launcher);
@@ -262,15 +259,10 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   ExpectMessage(warning, "WARNING");
   ExpectMessage("Db1.mde File Size Before Compaction is 200 KB");
   int answered = 0;
-  int unanswered = 0;
-  const auto deadline = std::chrono::steady_clock::now() + kStartWait;
-  while (!FindMessageBox(id_) && std::chrono::steady_clock::now() < deadline) {
-    DWORD_PTR ignored = 0;
-    ++(::SendMessageTimeoutW(launcher.handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &ignored) ? answered
-                                                                                                : unanswered);
-    ::Sleep(100);
+  for (DWORD_PTR ignored = 0; !FindMessageBox(id_) && answered < 100; ::Sleep(100), ++answered) {
+    EXPECT_TRUE(::SendMessageTimeoutW(launcher.handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &ignored))
+        << "the launcher took more than 250 ms to answer";
   }
-  EXPECT_EQ(unanswered, 0) << "the launcher took more than 250 ms to answer";
   EXPECT_GE(answered, 5) << "the compaction was over before it could be watched";
   ExpectMessage("Db1.mde File Size After Compaction is 100 KB");
   EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\" /compact\r\n");
@@ -283,7 +275,7 @@ TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAn
   WriteBytes(backups / "Arc1226Db3.mde", "old");
   WriteBytes(backups / "Arc11126Db3.mde", "old");
   // The oldest by its time of writing: the one to go when two are kept.
-  fs::last_write_time(backups / "Arc11126Db3.mde", fs::last_write_time(kAppNames) - std::chrono::hours(24 * 365));
+  fs::last_write_time(backups / "Arc11126Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
 
   EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 2"), 0u);
   const std::string copy = TodaysBackupOf("Db3.mde");
