@@ -5,8 +5,8 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <stdexcept>
-#include <vector>
 
 #include "platform/win32/WideText.h"
 
@@ -18,22 +18,6 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
   return static_cast<LRESULT>(result);
-}
-
-std::vector<HWND> VisibleTopWindowsOf(DWORD processId) {
-  std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-  ::EnumWindows(
-      [](HWND window, LPARAM param) {
-        auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && ::IsWindowVisible(window)) {
-          found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
 }
 
 void Check(HRESULT result) {
@@ -74,66 +58,50 @@ RECT RectOf(HWND window) {
   return rect;
 }
 
+std::vector<HWND> VisibleTopWindowsOf(DWORD processId) {
+  std::pair<DWORD, std::vector<HWND>> search{processId, {}};
+  ::EnumWindows(
+      [](HWND window, LPARAM param) {
+        auto& [processId, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && ::IsWindowVisible(window)) {
+          found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
 HWND FindWindowOf(DWORD processId, std::string_view caption) {
-  for (HWND window : VisibleTopWindowsOf(processId)) {
-    if (!IsMessageBox(window) && TextOf(window) == caption) {
-      return window;
-    }
-  }
-  return nullptr;
+  const std::vector<HWND> windows = VisibleTopWindowsOf(processId);
+  const auto found = std::ranges::find_if(windows, [&](HWND w) { return !IsMessageBox(w) && TextOf(w) == caption; });
+  return found == windows.end() ? nullptr : *found;
 }
 
-std::optional<MessageBoxShown> FindMessageBox(DWORD processId) {
-  for (HWND window : VisibleTopWindowsOf(processId)) {
-    if (IsMessageBox(window)) {
-      // The prompt is the box's static control with id 0xFFFF.
-      HWND prompt = ::GetDlgItem(window, 0xFFFF);
-      return MessageBoxShown{window, TextOf(window), prompt != nullptr ? TextOf(prompt) : std::string()};
-    }
-  }
-  return std::nullopt;
-}
-
-void Answer(const MessageBoxShown& box, int button) {
-  ::PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+HWND FindMessageBox(DWORD processId) {
+  const std::vector<HWND> windows = VisibleTopWindowsOf(processId);
+  const auto found = std::ranges::find_if(windows, IsMessageBox);
+  return found == windows.end() ? nullptr : *found;
 }
 
 HWND Form::Control(std::string_view name) const {
-  for (std::size_t index = 0; index < controls_.size(); ++index) {
-    if (controls_[index].name != name) {
-      continue;
-    }
-    // Controls inside a frame are the frame's children: search every descendant, not only the window's own.
-    std::pair<int, HWND> search{ControlIdOf(index), nullptr};
-    ::EnumChildWindows(
-        window_,
-        [](HWND child, LPARAM param) {
-          auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(param);
-          found = ::GetDlgCtrlID(child) == id ? child : nullptr;
-          return found == nullptr ? TRUE : FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.second == nullptr) {
-      throw std::runtime_error("the window has no control " + std::string(name));
-    }
-    return search.second;
+  const auto row = std::ranges::find(controls_, name, &ControlSpec::name);
+  // Controls inside a frame are the frame's children: search every descendant, not only the window's own.
+  std::pair<int, HWND> search{ControlIdOf(static_cast<std::size_t>(row - controls_.begin())), nullptr};
+  ::EnumChildWindows(
+      window_,
+      [](HWND child, LPARAM param) {
+        auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(param);
+        found = ::GetDlgCtrlID(child) == id ? child : nullptr;
+        return found == nullptr ? TRUE : FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (row == controls_.end() || search.second == nullptr) {
+    throw std::runtime_error("no control " + std::string(name));
   }
-  throw std::runtime_error("the layout has no control " + std::string(name));
-}
-
-void Form::Type(std::string_view name, std::string_view text) const {
-  HWND box = Control(name);
-  const std::wstring wide = win32::Widen(text);
-  Send(box, EM_SETSEL, 0, -1);
-  Send(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Form::Click(std::string_view name) const {
-  ::PostMessageW(Control(name), BM_CLICK, 0, 0);
-}
-
-bool Form::IsChecked(std::string_view name) const {
-  return Send(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return search.second;
 }
 
 void SaveScreenshot(const std::wstring& path, const RECT& area) {

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include <chrono>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Layout.h"
 #include "platform/win32/ScopedHandle.h"
@@ -23,13 +23,12 @@ inline constexpr Timeout kStartWait{10000};
 template <class Probe>
 auto WaitFor(Probe probe, Timeout timeout = kShortWait) -> decltype(probe()) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    auto result = probe();
-    if (result || std::chrono::steady_clock::now() >= deadline) {
-      return result;
-    }
+  auto result = probe();
+  while (!result && std::chrono::steady_clock::now() < deadline) {
     ::Sleep(50);
+    result = probe();
   }
+  return result;
 }
 
 // Starts a program from its command line; the caller waits for it, and ends it, by this handle of its own.
@@ -38,16 +37,10 @@ win32::ScopedHandle StartProcess(std::wstring commandLine);
 // A window's text, asked of its own process (WM_GETTEXT), which also answers while a message box is up.
 std::string TextOf(HWND window);
 RECT RectOf(HWND window);
+std::vector<HWND> VisibleTopWindowsOf(DWORD processId);
 // The process's visible top-level window with this caption, message boxes aside; nullptr when none shows.
 HWND FindWindowOf(DWORD processId, std::string_view caption);
-
-struct MessageBoxShown {
-  HWND window = nullptr;
-  std::string title, text;
-};
-std::optional<MessageBoxShown> FindMessageBox(DWORD processId);
-// Posted: the box's own modal loop takes the answer (IDOK, IDYES, ...), and the test never blocks on the program.
-void Answer(const MessageBoxShown& box, int button);
+HWND FindMessageBox(DWORD processId);
 
 // A window built from a layout table: its controls are found by name, through the ids ControlIdOf gives them.
 class Form {
@@ -58,11 +51,8 @@ class Form {
   // Throws when the table has no such name or the window no such control.
   HWND Control(std::string_view name) const;
   std::string Text(std::string_view name) const { return TextOf(Control(name)); }
-  // Selects the whole text and types over it.
-  void Type(std::string_view name, std::string_view text) const;
   // Posted, so that a handler that opens a modal message box never blocks the test.
-  void Click(std::string_view name) const;
-  bool IsChecked(std::string_view name) const;
+  void Click(std::string_view name) const { ::PostMessageW(Control(name), BM_CLICK, 0, 0); }
 
  private:
   HWND window_;

@@ -2,9 +2,8 @@
 // slowly: a command line ending in " /compact" halves the database named by its first argument after 2.5 s, so that a
 // test can see whether the program under test keeps answering while it waits.
 #include <windows.h>
-// after windows.h, which it needs
-#include <shellapi.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,13 +19,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (!commandLine.ends_with(L" /compact")) {
     return 0;
   }
-  int count = 0;
-  LPWSTR* arguments = ::CommandLineToArgvW(commandLine.data(), &count);
-  if (arguments == nullptr || count < 2) {
-    return 2;
-  }
-  const std::filesystem::path database = arguments[1];
-  ::LocalFree(arguments);
+  const std::filesystem::path database = __argv[1];
   ::Sleep(2500);
   std::filesystem::resize_file(database, std::filesystem::file_size(database) / 2);
   return 0;
