@@ -272,19 +272,20 @@ TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAn
   Install();
   WriteBytes(kAppsFolder / "Db3.mde", "third");
   const fs::path backups = kAppsFolder / "ArcBackup";
-  WriteBytes(backups / "Arc1226Db3.mde", "old");
-  WriteBytes(backups / "Arc11126Db3.mde", "old");
+  // Old copies under names no date gives (no month 0), so that today's copy is never one of them.
+  WriteBytes(backups / "Arc0226Db3.mde", "old");
+  WriteBytes(backups / "Arc00126Db3.mde", "old");
   // The oldest by its time of writing: the one to go when two are kept.
-  fs::last_write_time(backups / "Arc11126Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+  fs::last_write_time(backups / "Arc00126Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
 
   EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 2"), 0u);
   const std::string copy = TodaysBackupOf("Db3.mde");
   EXPECT_EQ(ReadBytes(copy), "third");
-  EXPECT_FALSE(fs::exists(backups / "Arc11126Db3.mde"));
-  EXPECT_TRUE(fs::exists(backups / "Arc1226Db3.mde"));
+  EXPECT_FALSE(fs::exists(backups / "Arc00126Db3.mde"));
+  EXPECT_TRUE(fs::exists(backups / "Arc0226Db3.mde"));
   const std::string log = ReadBytes(backups / "Corvane.log");
   EXPECT_NE(log.find("\tbackup\t" + kApps + "\\Db3.mde\tok\t" + copy + "\t5\r\n"), std::string::npos) << log;
-  EXPECT_NE(log.find("\tdelete\t" + kApps + "\\ArcBackup\\Arc11126Db3.mde\tok\r\n"), std::string::npos);
+  EXPECT_NE(log.find("\tdelete\t" + kApps + "\\ArcBackup\\Arc00126Db3.mde\tok\r\n"), std::string::npos);
   EXPECT_EQ(std::ranges::count(log, '\n'), 2);
 
   EXPECT_EQ(RunWithoutWindows(L" /backup 12"), 2u);  // no such slot: nothing is done
