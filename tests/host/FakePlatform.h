@@ -73,7 +73,6 @@ class FakePlatform : public Platform {
   };
 
   static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
-  static constexpr std::string_view kInjected = "Injected failure:";
 
   FakePlatform() { AddFolder("C:"); }
 
@@ -89,9 +88,6 @@ class FakePlatform : public Platform {
   void Answer(corvane::Answer answer) { answers_.push_back(answer); }
   FakeWindow* Form(std::string_view name) const;
 
-  // Operations (message boxes aside) made so far; the one numbered failAtOperation fails with kInjected.
-  int operations = 0;
-  int failAtOperation = 0;
   // What happened.
   std::vector<Message> messages;
   std::vector<Start> starts;

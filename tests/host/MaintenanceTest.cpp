@@ -58,27 +58,6 @@ TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
   EXPECT_EQ(platform.FilePaths().size(), 3u);  // Access, the database and its backup: no partial copy
 }
 
-// A backup is the program's own copy: read-only databases and read-only old copies are no obstacle, and the
-// database keeps its attribute.
-TEST_F(MaintenanceTest, ReadOnlyDatabasesAndBackupsAreBackedUp) {
-  for (auto [database, backup] : {std::pair{true, false}, {false, true}, {true, true}}) {
-    FakePlatform machine;
-    machine.AddFile("C:\\My Apps\\App1.mde", "new data");
-    machine.AddFile(kBackup, "old data");
-    machine.AddFile(std::string(kBackup) + ".partial", "stale");
-    machine.FileAt("C:\\My Apps\\App1.mde").readOnly = database;
-    machine.FileAt(kBackup).readOnly = backup;
-    machine.FileAt(std::string(kBackup) + ".partial").readOnly = true;
-    machine.Answer(Answer::Yes);
-    BackupApp(machine, 0);
-    EXPECT_EQ(machine.messages.back().text, "Replace Copy Done");
-    EXPECT_EQ(machine.Content(kBackup), "new data");
-    EXPECT_FALSE(machine.FileAt(kBackup).readOnly);
-    EXPECT_EQ(machine.FileAt("C:\\My Apps\\App1.mde").readOnly, database);
-    EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial"));
-  }
-}
-
 TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
   const std::vector<std::pair<const char*, std::function<void(FakePlatform&)>>> cases{
       {"source missing", [](FakePlatform& p) { p.DeleteFile("C:\\My Apps\\App1.mde"); }},

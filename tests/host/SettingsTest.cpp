@@ -55,7 +55,9 @@ TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
   LoadSettings(platform);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(LauncherSettings.Title, "NAME");
-  EXPECT_EQ(LauncherSettings.Apps[0].AppName, "App1.mde");
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    EXPECT_EQ(LauncherSettings.Apps[slot].AppName, "App" + std::to_string(slot + 1) + ".mde");
+  }
   EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Contracts");
   EXPECT_EQ(LauncherSettings.Apps[10].AppPath, platform.programFolder);
   EXPECT_EQ(LauncherSettings.ManualPath, platform.programFolder);
