@@ -4,8 +4,9 @@
 #include "unattended/RunUnattended.h"
 
 int main() {
-  const std::unique_ptr<corvane::Platform> platform = corvane::win32::MakePlatform();
   const std::vector<std::string> arguments = corvane::win32::CommandLineArguments();
+  // Started with options, Corvane runs unattended: no window, not even a copy's progress.
+  const std::unique_ptr<corvane::Platform> platform = corvane::win32::MakePlatform(!arguments.empty());
   if (!arguments.empty()) {
     // A scheduled run is no launcher: it neither waits for one nor keeps one from starting.
     return corvane::RunUnattended(*platform, arguments);

@@ -9,8 +9,9 @@
 
 namespace corvane::win32 {
 
-// Loads the common controls and registers the form class; throws PlatformError when the system refuses.
-std::unique_ptr<Platform> MakePlatform();
+// Loads the common controls and registers the form class; throws PlatformError when the system refuses. A windowless
+// platform, for an unattended run, shows no window of its own.
+std::unique_ptr<Platform> MakePlatform(bool windowless);
 // Dispatches the thread's messages until the program ends; returns the exit code.
 int RunMessageLoop();
 // The arguments the program was started with, without its own name.

@@ -115,7 +115,7 @@ DWORD SystemCopy(const std::wstring& from, const std::wstring& to, const CopiedR
   return error != ERROR_SUCCESS ? error : static_cast<DWORD>(E_FAIL);
 }
 
-void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, const CopyStep& step) {
+void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, const CopyStep& step, Progress shown) {
   // A failure may concern either path, so the message names both.
   const std::string subject = from + " -> " + to;
   CopyJob job(step, from, to);
@@ -123,7 +123,9 @@ void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, c
   const FileState before = StateOf(job.to);
   // Made once the windows are disabled, so it is not disabled itself; it goes when the copy has ended.
   std::optional<ProgressWindow> progress;
-  {
+  if (shown == Progress::Never) {
+    RunCopy(&job);  // no window to keep painted, and none may show
+  } else {
     // Disabled before the copy starts: no click may slip in between.
     ThreadWindowsDisabled disabled;
     CopyThread thread(job);

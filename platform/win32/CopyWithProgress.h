@@ -24,6 +24,9 @@ DWORD SystemCopy(const std::wstring& from, const std::wstring& to, const CopiedR
 // a few times a second, until the copy ends. A copy whose `to` ends a different size from `from` has failed, whatever
 // `step` said. When the copy fails, whatever it had begun writing at `to` is removed; a `to` it never wrote stays
 // as it was. Throws PlatformError naming both paths.
-void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, const CopyStep& step = SystemCopy);
+// With Progress::Never the copy runs on the calling thread and no window shows.
+enum class Progress { AfterASecond, Never };
+void CopyKeepingWindowsPainted(const std::string& from, const std::string& to, const CopyStep& step = SystemCopy,
+                               Progress shown = Progress::AfterASecond);
 
 }  // namespace corvane::win32

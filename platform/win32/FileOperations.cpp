@@ -39,7 +39,7 @@ void Win32Platform::DeleteFile(const std::string& path) {
 
 void Win32Platform::CopyFile(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
-  CopyKeepingWindowsPainted(from, to);
+  CopyKeepingWindowsPainted(from, to, SystemCopy, windowless_ ? Progress::Never : Progress::AfterASecond);
 }
 
 std::uint64_t Win32Platform::FileSize(const std::string& path) {
@@ -68,8 +68,8 @@ void Win32Platform::MakeWritable(const std::string& path) {
 
 bool Win32Platform::HeldOpen(const std::string& path) {
   // Reading and sharing nothing: refused while any other process has the file open, and harmless otherwise.
-  ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
+  ScopedHandle file(
+      ::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.IsValid()) {
     return false;
   }

@@ -3,8 +3,7 @@
 #include "platform/win32/Win32Platform.h"
 
 #include <string>
-
-#include <shellapi.h>
+#include <string_view>
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormClass.h"
@@ -14,7 +13,10 @@
 
 namespace corvane::win32 {
 
-Win32Platform::Win32Platform() : instance_(::GetModuleHandleW(nullptr)) {
+Win32Platform::Win32Platform(bool windowless) : instance_(::GetModuleHandleW(nullptr)), windowless_(windowless) {
+  if (windowless_) {
+    return;  // it makes no forms
+  }
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -90,13 +92,28 @@ void Win32Platform::EndProgram() {
   ::ExitProcess(0);
 }
 
-std::unique_ptr<Platform> MakePlatform() {
-  return std::make_unique<Win32Platform>();
+std::unique_ptr<Platform> MakePlatform(bool windowless) {
+  return std::make_unique<Win32Platform>(windowless);
 }
 
+// The launcher's start is the common case and has no arguments: the shell's splitter, whose library is large, is
+// loaded only when something follows the program's name.
 std::vector<std::string> CommandLineArguments() {
+  std::wstring_view line = ::GetCommandLineW();
+  const bool quoted = line.starts_with(L'"');
+  const std::size_t nameEnd = quoted ? line.find(L'"', 1) : line.find_first_of(L" \t");
+  if (nameEnd == std::wstring_view::npos || line.find_first_not_of(L" \t", nameEnd + (quoted ? 1 : 0)) == line.npos) {
+    return {};
+  }
+  using Splitter = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+  // Through void*, as GetProcAddress's answer must be cast to the function's own type.
+  const auto split = reinterpret_cast<Splitter>(
+      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "CommandLineToArgvW")));
+  if (split == nullptr) {
+    ThrowLastError("CommandLineToArgvW");
+  }
   int count = 0;
-  LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  LPWSTR* arguments = split(line.data(), &count);
   std::vector<std::string> result;
   for (int i = 1; arguments != nullptr && i < count; ++i) {
     result.push_back(Narrow(arguments[i]));

@@ -9,8 +9,9 @@ namespace corvane::win32 {
 
 class Win32Platform : public Platform {
  public:
-  // Loads the common controls and registers the form class; throws PlatformError when the system refuses.
-  Win32Platform();
+  // Loads the common controls and registers the form class; throws PlatformError when the system refuses. A
+  // windowless platform, for an unattended run, shows no window of its own (no copy progress).
+  explicit Win32Platform(bool windowless = false);
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -47,6 +48,7 @@ class Win32Platform : public Platform {
 
  private:
   HINSTANCE instance_;
+  bool windowless_;
   HANDLE console_ = nullptr;  // the console the program was started from, once it is first written to
   bool consoleLooked_ = false;
   HANDLE launcherMutex_ = nullptr;  // held for the whole run
