@@ -1,22 +1,12 @@
 // Any command line, split into arguments at NUL bytes: an accepted request is always one the run can carry out.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "Require.h"
 #include "unattended/UnattendedRequest.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> arguments(1);

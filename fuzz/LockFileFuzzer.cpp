@@ -1,20 +1,10 @@
 // Any bytes as a lock file: the holders read from it keep the record rules whatever another program wrote.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "Require.h"
 #include "support/LockFile.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
