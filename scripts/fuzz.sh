@@ -14,9 +14,8 @@ for name in "${targets[@]}"; do
   # The seed corpus stays as committed; what the run finds goes into the build folder.
   corpus=build/fuzz/corpus/$name
   mkdir -p "$corpus"
-  # Each target's seeds are in fuzz/corpus/<target>; the settings target's are in fuzz/corpus itself.
+  # Each target's seeds are in fuzz/corpus/<target>.
   seeds=fuzz/corpus/$name
-  [ -d "$seeds" ] || seeds=fuzz/corpus
   echo "=== $name for ${seconds} s"
   if ! "$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix=build/fuzz/ "$corpus" "$seeds" 2>&1 | tail -n 12; then

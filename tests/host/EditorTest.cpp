@@ -103,24 +103,20 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
 TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
   const std::string windows = "C:\\Windows\\Explorer.exe";
   const std::string winnt = "C:\\Winnt\\Explorer.exe";
-  struct Case {
-    bool windowsExists, winntExists;
-    std::string started;
-    std::size_t messages;
-  } cases[] = {{true, false, windows, 0}, {true, true, winnt, 0}, {false, true, winnt, 0}, {false, false, "", 1}};
-  for (const Case& c : cases) {
+  // Which explorers exist, and the one started; with neither, only the retry's failure is told.
+  for (const auto& [installed, started] : {std::pair<std::vector<std::string>, std::string>{{windows}, windows},
+                                           {{windows, winnt}, winnt},
+                                           {{winnt}, winnt},
+                                           {{}, ""}}) {
     FakePlatform machine;
-    if (c.windowsExists) {
-      machine.AddFile(windows);
-    }
-    if (c.winntExists) {
-      machine.AddFile(winnt);
+    for (const std::string& explorer : installed) {
+      machine.AddFile(explorer);
     }
     Shortcuts11::OpenExplorer(machine);
-    EXPECT_EQ(machine.messages.size(), c.messages);
-    EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, c.started);
+    EXPECT_EQ(machine.messages.size(), started.empty() ? 1u : 0u);
+    EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, started);
     // The retry's command line is recorded even when its start fails.
-    EXPECT_EQ(Shortcuts11::ShellCommandLine, (c.started.empty() ? windows : c.started) + " /n, /e, C:\\Program Files");
+    EXPECT_EQ(Shortcuts11::ShellCommandLine, (started.empty() ? windows : started) + " /n, /e, C:\\Program Files");
   }
 }
 

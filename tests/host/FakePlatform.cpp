@@ -263,13 +263,7 @@ bool FakePlatform::StartProgram(const std::string& program, const std::string& c
 }
 
 corvane::Answer FakePlatform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
-  std::vector<std::string> visible;
-  for (const FakeWindow* form : forms_) {
-    if (form->IsVisible()) {
-      visible.emplace_back(form->layout().name);
-    }
-  }
-  messages.push_back({text, title, buttons, visible});
+  messages.push_back({text, title, buttons});
   if (answers_.empty()) {
     return buttons == Buttons::Ok ? corvane::Answer::Ok : throw std::logic_error("unscripted question: " + text);
   }

@@ -64,7 +64,6 @@ class FakePlatform : public Platform {
   struct Message {
     std::string text, title;
     Buttons buttons;
-    std::vector<std::string> visibleForms;  // the forms on screen while the box was up
   };
   struct Start {
     std::string program, commandLine;

@@ -8,13 +8,6 @@ namespace {
 using Fields = std::vector<std::string>;
 using namespace Shortcuts11;
 
-TEST(SettingsLine, WritesQuotedFieldsThatReadBackUnchanged) {
-  const Fields written{"Smith, Jones", "  padded  ", "", "C:\\Data Files\\x", "caf\xC3\xA9"};
-  const std::string line = FormatSettingsLine(written);
-  EXPECT_EQ(line, "\"Smith, Jones\",\"  padded  \",\"\",\"C:\\Data Files\\x\",\"caf\xC3\xA9\"\r\n");
-  EXPECT_EQ(ReadSettingsFields(line, written.size()), written);
-}
-
 TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
   struct Case {
     std::string text;
@@ -127,17 +120,6 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
     EXPECT_TRUE(machine.FilePaths().empty());
     EXPECT_TRUE(LauncherSettings.Title.empty());
   }
-}
-
-TEST_F(SettingsTest, SelectAppSetsTheCurrentSelection) {
-  LauncherSettings.Apps[2] = {"Contracts.mde", "C:\\Apps", "Contracts"};
-  LauncherSettings.Apps[10] = {"Last.mde", "", "Last"};
-  SelectApp(2);
-  EXPECT_EQ(LauncherSettings.CurrentAppFullPath, "C:\\Apps\\Contracts.mde");
-  SelectApp(11);  // no such slot: the selection stays
-  EXPECT_EQ(LauncherSettings.CurrentAppName, "Contracts.mde");
-  SelectApp(10);
-  EXPECT_EQ(LauncherSettings.CurrentAppFullPath, "\\Last.mde");
 }
 
 }  // namespace
