@@ -141,7 +141,7 @@ class FakePlatform : public Platform {
 
   static std::string Key(std::string_view path);
   static std::string Parent(const std::string& key);
-  // Counts the operation and throws the failure injected for it, if any.
+  // Throws the failure injected for the operation, if any.
   void Check(std::string_view operation, const std::string& path = {});
   // The existing file at `path`, for an operation that needs it; throws as Windows would when it is missing.
   File& Existing(const std::string& path, std::string_view operation);

@@ -28,7 +28,7 @@ inline void ResetModuleState() {
   Shortcuts11::ShellCommandLine.clear();
 }
 
-// Eleven quoted values, "<prefix>1" to "<prefix>11", followed by `tail`, as one settings line.
+// "<prefix>1" to "<prefix>11", then `tail`, as a settings line.
 inline std::string SlotLine(const std::string& prefix, const std::vector<std::string>& tail = {}) {
   std::vector<std::string> fields;
   for (int n = 1; n <= kSlotCount; ++n) {
