@@ -31,8 +31,6 @@ TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
       {LocateWordProcessor, &WordProcessorPath, kWordPad86, "C:\\Program Files\\Accessories\\Wordpad.exe"},
       {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
        kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
-      {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 8.0\\Reader\\AcroRd32.exe",
-       kAdobe + "Acrobat 7.0\\Reader\\AcroRd32.exe"},
   };
   for (const Case& c : cases) {
     ResetModuleState();

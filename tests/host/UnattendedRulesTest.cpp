@@ -1,4 +1,4 @@
-// The rules of unattended maintenance: the command line, the lock file's holders, which backups go, a log line.
+// The rules of unattended maintenance: the command line, the lock file's holders, which files are backups.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +6,6 @@
 
 #include "support/LockFile.h"
 #include "unattended/KeepCopies.h"
-#include "unattended/LogLine.h"
 #include "unattended/UnattendedRequest.h"
 
 namespace corvane {
@@ -104,12 +103,6 @@ TEST(KeepCopies, KnowsABackupFromNamesThatOnlyLookAlike) {
                                      {"Arc1226XBilling.mde", "Billing.mde", false}}) {
     EXPECT_EQ(IsBackupOf(name, app, SameIgnoringCase), isBackup) << name;
   }
-}
-
-TEST(LogLine, IsOneTabSeparatedLineWhateverTheSystemsTextHolds) {
-  const std::vector<std::string> sizes{"1", "2"};
-  EXPECT_EQ(LogLine({2027, 1, 7, 2, 0, 5}, "compact", "C:\\A.mdb", "failed: Access is\tdenied.\r\n", sizes),
-            "2027-01-07 02:00:05\tcompact\tC:\\A.mdb\tfailed: Access is denied.\t1\t2\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Against the real file system: existence by attributes, ANSI bytes, copy and replace, a slow copy's progress window,
-// folders, sizes, attributes, and backups whose files are read-only or held open (copies keep attributes).
+// Against the real file system: existence, ANSI bytes, copies and their progress, files held open, read-only backups.
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
@@ -126,6 +125,20 @@ TEST_F(FileTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInput) {
   }
   EXPECT_EQ(::GetWindowTextLengthW(caller), 0);
   ::DestroyWindow(caller);
+}
+
+// As Access keeps the lock file of a database in use: open, sharing reads and writes with others.
+TEST_F(FileTest, AFileHeldOpenIsSeenAndStillReadAStaleOneIsNotAndNeitherChanges) {
+  const std::string lock = folder_ / "App1.ldb";
+  WriteBytes(lock, "PC1");
+  {
+    ScopedHandle held(::CreateFileW(Widen(lock).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_TRUE(platform_.HeldOpen(lock));
+    EXPECT_EQ(platform_.ReadBytes(lock, 2), "PC");
+  }
+  EXPECT_FALSE(platform_.HeldOpen(lock) || platform_.HeldOpen(folder_ / "Missing.ldb"));
+  EXPECT_EQ(ReadBytes(lock), "PC1");
 }
 
 TEST_F(FileTest, CreateFolderMakesOneLevelFileSizeCountsBeyondFourGigabytesAndMakeWritableKeepsTheRest) {
