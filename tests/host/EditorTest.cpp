@@ -37,6 +37,8 @@ TEST_F(EditorTest, DoubleClickingTheStripCopiesTheFirstFolderButNotTheSupportPag
   }
   EXPECT_EQ(editor->Text("cHLPath12"), LauncherSettings.SupportUrl);
   EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Apps");  // nothing is stored before Close
+  editor->Fire("CmdBrowse", Event::Click);
+  EXPECT_EQ(Shortcuts11::ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
 }
 
 TEST_F(EditorTest, CloseSavesEveryBoxAndTheLauncherKeepsItsCaptions) {

@@ -20,7 +20,6 @@ class FakeWindow : public Window {
   FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink);
   ~FakeWindow() override;
 
-  // What a person does.
   void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
 
   void SetText(std::string_view control, const std::string& text) override;

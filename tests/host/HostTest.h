@@ -62,7 +62,6 @@ class HostTest : public ::testing::Test {
     }
     return *window;
   }
-  // The launcher's Support button, then the support window it shows.
   FakeWindow& OpenSupport() {
     Shown("frmCorvane").Fire("CmdOpenSupport", Event::Click);
     return Shown("frmSupport11");

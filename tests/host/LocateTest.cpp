@@ -27,7 +27,6 @@ TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
       {LocateWordProcessor, &WordProcessorPath, kWordPad, kOffice + "Office\\WinWord.exe"},
       {LocateWordProcessor, &WordProcessorPath, kOffice + "Office12\\WinWord.exe", kOffice + "Office14\\WinWord.exe"},
       {LocateWordProcessor, &WordProcessorPath, kOffice + "Office14\\WinWord.exe", kOffice86 + "Office10\\WinWord.exe"},
-      {LocateWordProcessor, &WordProcessorPath, kWordPad86, kWordPad},
       {LocateWordProcessor, &WordProcessorPath, kWordPad86, "C:\\Program Files\\Accessories\\Wordpad.exe"},
       {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
        kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},

@@ -24,6 +24,10 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
             "Cannot make a check box caption from the file name \"\xC3\xA4\xC3\xB6\xC3\xBC\": it is shorter than four "
             "characters.");
   EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
+  platform.AddFolder(LauncherSettings.ManualPath);
+  LauncherSettings.ManualName2 = "Guide.pdf";
+  support.Fire("CmdOpenManual2", Event::Click);  // no reader, no word processor: both copies are looked for
+  EXPECT_EQ(platform.probes.back(), LauncherSettings.ManualPath + "\\Guide.doc");
 }
 
 TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
