@@ -11,16 +11,6 @@
 namespace corvane::Shortcuts11 {
 namespace {
 
-// A place the system will not look into (access denied, a file where a folder should be) holds no program: it must
-// not cost the program found at another place.
-bool Probe(Platform& platform, std::string_view candidate) {
-  try {
-    return platform.Exists(std::string(candidate), Lookup::NormalFiles);
-  } catch (const PlatformError&) {
-    return false;
-  }
-}
-
 // Every candidate is probed, hits or not, before anything is chosen.
 std::optional<std::string> Locate(Platform& platform, std::span<const std::string_view> candidates, Priority priority) {
   std::vector<bool> found;
@@ -50,6 +40,16 @@ void LocateWithStatus(Platform& platform, std::span<const std::string_view> cand
 }
 
 }  // namespace
+
+// A place the system will not look into (access denied, a file where a folder should be) holds no program: it must
+// not cost the program found at another place.
+bool Probe(Platform& platform, std::string_view path) {
+  try {
+    return platform.Exists(std::string(path), Lookup::NormalFiles);
+  } catch (const PlatformError&) {
+    return false;
+  }
+}
 
 std::optional<std::string> FindAccess(Platform& platform) {
   return Locate(platform, kAccessCandidates, Priority::FirstProbed);

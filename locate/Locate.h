@@ -19,6 +19,8 @@ inline std::string PdfReaderPath;
 inline std::string WordProcessorStatus;
 inline std::string PdfReaderStatus;
 
+// Whether a plain file is at `path`; a place the system will not look into holds none.
+bool Probe(Platform& platform, std::string_view path);
 // The Access that LocateAccess chooses, without a word where there is none.
 std::optional<std::string> FindAccess(Platform& platform);
 void LocateAccess(Platform& platform);

@@ -50,7 +50,7 @@ class UnattendedRun {
     std::vector<int> slots;
     for (int slot = 0; slot < kSlotCount; ++slot) {
       Shortcuts11::SelectApp(slot);
-      if (Exists(LauncherSettings.CurrentAppFullPath)) {
+      if (Shortcuts11::Probe(platform_, LauncherSettings.CurrentAppFullPath)) {
         slots.push_back(slot);
       }
     }
@@ -119,16 +119,8 @@ class UnattendedRun {
   }
 
   void RequireDatabase(const std::string& database) {
-    if (!Exists(database)) {
+    if (!Shortcuts11::Probe(platform_, database)) {
       throw ProgramError("Cannot find " + LauncherSettings.CurrentAppName + " database.");
-    }
-  }
-
-  bool Exists(const std::string& path) {
-    try {
-      return platform_.Exists(path, Lookup::NormalFiles);
-    } catch (const PlatformError&) {
-      return false;
     }
   }
 

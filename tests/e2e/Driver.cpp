@@ -1,5 +1,4 @@
-// Another process's windows through plain Win32 calls, texts as UTF-8 like the program's own; pictures of the screen
-// written as PNG by the system's imaging component.
+// Another process's windows through plain Win32 calls, texts as UTF-8; screenshots as PNG through WIC.
 #include "Driver.h"
 
 #include <wincodec.h>

@@ -45,7 +45,6 @@ void WriteBytes(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Twips as the screen's pixels; 1440 twips make an inch.
 double Pixels(int twips) {
   return twips * ::GetDpiForSystem() / 1440.0;
 }
@@ -75,8 +74,7 @@ std::string AccessLog() {
   return log;
 }
 
-// Runs Corvane.exe with these options (each after a blank) until it ends, shows a window or has run for kStartWait;
-// checks that it showed none and returns its exit code.
+// Runs Corvane.exe with these options until it ends (or shows a window, or kStartWait passes); returns its exit code.
 DWORD RunWithoutWindows(const std::wstring& options) {
   const win32::ScopedHandle run = StartProcess(L"\"" + kCorvaneExe.wstring() + L"\"" + options);
   const DWORD id = ::GetProcessId(run.Get());
@@ -92,8 +90,7 @@ DWORD RunWithoutWindows(const std::wstring& options) {
 
 class CorvaneTest : public ::testing::Test {
  protected:
-  // Each test starts on, and leaves, drive C: as a new installation finds it: no settings, no Access, no databases.
-  // The program goes first, so that it holds none of the files.
+  // Drive C: as a new installation finds it, before and after; the program ends first, so that it holds no file.
   void SetUp() override { TearDown(); }
   void TearDown() override {
     if (corvane_.IsValid()) {
@@ -106,8 +103,7 @@ class CorvaneTest : public ::testing::Test {
     }
   }
 
-  // The stand-in Access in place, and the settings as the program writes them: slot n's database "Db<n>.mde" in
-  // kApps under the caption "Slot <n>", the manuals there too.
+  // The stand-in Access, and settings as the program writes them: slot n is "Db<n>.mde" in kApps, "Slot <n>".
   void Install() {
     fs::create_directories(kAccess.parent_path());
     fs::copy_file(kStandInExe, kAccess);
@@ -153,8 +149,7 @@ class CorvaneTest : public ::testing::Test {
     return WaitForForm("Paths11", kFrmPaths11Controls);
   }
 
-  // Checks the message as a person reads it (the prompt is the box's control 0xFFFF) and answers it, then waits until
-  // it has gone, so that no later wait finds it again.
+  // Reads the message (its prompt is control 0xFFFF), answers it and waits until it has gone, as a person would.
   void ExpectMessage(std::string_view text, std::string_view title = "Corvane") {
     HWND box = WaitFor([&] { return FindMessageBox(id_); });
     if (box == nullptr) {
