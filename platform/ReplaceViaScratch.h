@@ -7,6 +7,18 @@
 
 namespace corvane {
 
+// Removes a scratch file left by a failed step, whatever its attributes, where it can; a failure to remove it is not
+// told, as the first failure is the one worth telling and a stray scratch file harms nothing.
+inline void RemoveScratch(Platform& platform, const std::string& scratch) {
+  try {
+    if (platform.Exists(scratch, Lookup::NormalFiles)) {
+      platform.MakeWritable(scratch);
+      platform.DeleteFile(scratch);
+    }
+  } catch (const PlatformError&) {
+  }
+}
+
 // `make` writes the new file at `scratch`; only a finished file replaces `target`. On failure the scratch file
 // is removed, whatever its attributes, where possible, and the failure goes on to the caller; `target` is as it was.
 template <class Make>
@@ -15,14 +27,7 @@ void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std
     make();
     platform.ReplaceFile(scratch, target);
   } catch (...) {
-    try {
-      if (platform.Exists(scratch, Lookup::NormalFiles)) {
-        platform.MakeWritable(scratch);
-        platform.DeleteFile(scratch);
-      }
-    } catch (const PlatformError&) {
-      // The first failure is the one worth telling; a stray scratch file harms nothing.
-    }
+    RemoveScratch(platform, scratch);
     throw;
   }
 }

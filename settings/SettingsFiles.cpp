@@ -2,6 +2,7 @@
 #include "settings/SettingsFiles.h"
 
 #include "platform/Failure.h"
+#include "platform/ReplaceViaScratch.h"
 
 namespace corvane {
 namespace {
@@ -134,13 +135,7 @@ void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> fi
     }
   } catch (...) {
     for (const SettingsFileText& file : files) {
-      try {
-        if (platform.Exists(scratchOf(file.path), Lookup::NormalFiles)) {
-          platform.DeleteFile(scratchOf(file.path));
-        }
-      } catch (const PlatformError&) {
-        // The first failure is the one worth telling; a stray scratch file harms nothing.
-      }
+      RemoveScratch(platform, scratchOf(file.path));
     }
     throw;
   }

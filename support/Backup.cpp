@@ -41,7 +41,7 @@ BackupTarget PrepareBackup(Platform& platform, int slot) {
     platform.CreateFolder(folder);
   }
   const std::string name = BackupName(platform.Now(), settings.CurrentAppName);
-  return {settings.CurrentAppPath + "\\" + settings.CurrentAppName, name, folder + "\\" + name};
+  return {settings.CurrentAppFullPath, name, folder + "\\" + name};
 }
 
 namespace Shortcuts11 {

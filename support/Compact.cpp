@@ -21,6 +21,10 @@ std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparat
   return result;
 }
 
+std::string CompactCommandLine(const std::string& access, const std::string& database) {
+  return Shortcuts11::QuotedCommandLine(access, database) + " /compact";
+}
+
 namespace Shortcuts11 {
 
 void CompactApp(Platform& platform, int slot) {
@@ -65,7 +69,7 @@ void StartAccessCompact(Platform& platform, const std::string& path) {
       ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
       return;
     }
-    StartRecorded(platform, AccessPath, QuotedCommandLine(AccessPath, path) + " /compact", Wait::UntilEnded);
+    StartRecorded(platform, AccessPath, CompactCommandLine(AccessPath, path), Wait::UntilEnded);
   });
 }
 

@@ -11,6 +11,9 @@ namespace corvane {
 // Bytes in units of 1000, in the general number format: no grouping, no trailing zeros, up to 15 digits.
 std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparator);
 
+// "<access>" "<database>" /compact: the command line that has Access compact a database and end.
+std::string CompactCommandLine(const std::string& access, const std::string& database);
+
 namespace Shortcuts11 {
 
 void CompactApp(Platform& platform, int slot);

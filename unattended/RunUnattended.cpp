@@ -8,6 +8,7 @@
 #include "platform/Failure.h"
 #include "settings/LauncherSettings.h"
 #include "support/Backup.h"
+#include "support/Compact.h"
 #include "support/InUse.h"
 #include "unattended/KeepCopies.h"
 #include "unattended/LogLine.h"
@@ -104,7 +105,7 @@ class UnattendedRun {
         return true;
       }
       const std::uint64_t before = platform_.FileSize(database);
-      const std::string commandLine = Shortcuts11::QuotedCommandLine(*access_, database) + " /compact";
+      const std::string commandLine = CompactCommandLine(*access_, database);
       if (!Shortcuts11::StartRecorded(platform_, *access_, commandLine, Wait::UntilEnded, request_.waitMinutes)) {
         // Access is left to finish: ending it halfway could ruin the database.
         Fail("compact", database,
