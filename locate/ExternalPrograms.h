@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
@@ -12,11 +13,17 @@ inline std::string ShellCommandLine;
 
 // "<program>" "<document>": each path quoted, so blanks inside either reach the program as one argument.
 std::string QuotedCommandLine(const std::string& program, const std::string& document);
+// The command Windows registered for a type, with `document` where it says %1 (or %L): quoted where the command
+// leaves it bare, added at the end where the command has no place for it. References to further arguments are
+// dropped, as there are none.
+std::string AssociationCommandLine(std::string_view command, const std::string& document);
 // Records `commandLine` in ShellCommandLine, then starts `program` with it; false when a limited wait ran out.
 bool StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait,
                    int limitMinutes = 0);
 // Opens `document` in a located program (Access, the reader, the word processor) without waiting. With no program
 // located the start fails, and its description is shown.
 void OpenWith(Platform& platform, const std::string& program, const std::string& document);
+// Opens `document` with the program Windows associates with its type, by the association's own command.
+void OpenAssociated(Platform& platform, const Association& association, const std::string& document);
 
 }  // namespace corvane::Shortcuts11

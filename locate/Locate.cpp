@@ -1,4 +1,5 @@
-// The three locators: probe every candidate first, then choose by the list's priority.
+// The three locators: probe every fixed candidate first and choose by the list's priority; only when the list holds
+// none, take the first of today's install places, then the first registration whose file exists.
 #include "locate/Locate.h"
 
 #include <optional>
@@ -6,19 +7,48 @@
 #include <vector>
 
 #include "locate/Candidates.h"
+#include "locate/CurrentPlaces.h"
+#include "platform/Environment.h"
 #include "platform/Failure.h"
 
 namespace corvane::Shortcuts11 {
 namespace {
 
+struct ProgramSearch {
+  std::span<const std::string_view> listed;      // the fixed list, in probe order
+  Priority priority;                             // of the fixed list
+  std::span<const std::string_view> current;     // today's install places, newest first
+  std::span<const std::string_view> registered;  // names under "App Paths"
+};
+
+constexpr ProgramSearch kAccessSearch{
+    .listed = kAccessCandidates,
+    .priority = Priority::FirstProbed,
+    .current = kAccessCurrentPlaces,
+    .registered = kAccessRegistrations,
+};
+constexpr ProgramSearch kWordProcessorSearch{
+    .listed = kWordProcessorCandidates,
+    .priority = Priority::LastProbed,
+    .current = kWordProcessorCurrentPlaces,
+    .registered = kWordProcessorRegistrations,
+};
+constexpr ProgramSearch kPdfReaderSearch{
+    .listed = kPdfReaderCandidates,
+    .priority = Priority::FirstProbed,
+    .current = kPdfReaderCurrentPlaces,
+    .registered = kPdfReaderRegistrations,
+};
+
 // Every candidate is probed, hits or not, before anything is chosen.
-std::optional<std::string> Locate(Platform& platform, std::span<const std::string_view> candidates, Priority priority) {
+std::optional<std::string> ChooseListed(Platform& platform, const ProgramSearch& search) {
+  const auto candidates = search.listed;
   std::vector<bool> found;
   for (std::string_view candidate : candidates) {
     found.push_back(Probe(platform, candidate));
   }
   for (std::size_t rank = 0; rank < candidates.size(); ++rank) {
-    const std::size_t i = priority == Priority::FirstProbed ? rank : candidates.size() - 1 - rank;
+    const std::size_t i = search.priority == Priority::FirstProbed ? rank : candidates.size() - 1 - rank;
     if (found[i]) {
       return std::string(candidates[i]);
     }
@@ -26,17 +56,52 @@ std::optional<std::string> Locate(Platform& platform, std::span<const std::strin
   return std::nullopt;
 }
 
+// A registration counts only where it names a file that is there; one the system will not read counts as none.
+std::optional<std::string> FindRegistered(Platform& platform, std::string_view programName) {
+  try {
+    for (const std::string& stored : platform.AppPathRegistrations(std::string(programName))) {
+      const std::string path = ExpandEnvironment(platform, UnquotedPath(stored));
+      if (IsPlainFullPath(path) && Probe(platform, path)) {
+        return path;
+      }
+    }
+  } catch (const PlatformError&) {
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> Find(Platform& platform, const ProgramSearch& search) {
+  if (auto listed = ChooseListed(platform, search)) {
+    return listed;
+  }
+  for (std::string_view place : search.current) {
+    if (Probe(platform, place)) {
+      return std::string(place);
+    }
+  }
+  for (std::string_view name : search.registered) {
+    if (auto registered = FindRegistered(platform, name)) {
+      return registered;
+    }
+  }
+  return std::nullopt;
+}
+
 // Sets the status to "exists" first; only a completed search that found nothing changes it again.
-void LocateWithStatus(Platform& platform, std::span<const std::string_view> candidates, Priority priority,
-                      std::string& path, std::string& status, std::string_view notFound) {
+void LocateWithStatus(Platform& platform, const ProgramSearch& search, std::string& path, std::string& status,
+                      std::string_view notFound) {
   RunGuarded(platform, [&] {
     status = kExists;
-    if (auto chosen = Locate(platform, candidates, priority)) {
+    if (auto chosen = Find(platform, search)) {
       path = *chosen;
     } else {
       status = notFound;
     }
   });
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
 }
 
 }  // namespace
@@ -51,8 +116,29 @@ bool Probe(Platform& platform, std::string_view path) {
   }
 }
 
+std::string UnquotedPath(std::string_view stored) {
+  while (!stored.empty() && IsBlank(stored.front())) {
+    stored.remove_prefix(1);
+  }
+  while (!stored.empty() && IsBlank(stored.back())) {
+    stored.remove_suffix(1);
+  }
+  if (stored.starts_with('"')) {
+    stored.remove_prefix(1);
+    stored = stored.substr(0, stored.find('"'));
+  }
+  return std::string(stored);
+}
+
+bool IsPlainFullPath(std::string_view path) {
+  const bool drive = path.size() > 3 && path[1] == ':' && path[2] == '\\' &&
+                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  const bool share = path.size() > 2 && path.starts_with("\\\\") && path[2] != '\\';
+  return (drive || share) && path.find_first_of("*?") == std::string_view::npos;
+}
+
 std::optional<std::string> FindAccess(Platform& platform) {
-  return Locate(platform, kAccessCandidates, Priority::FirstProbed);
+  return Find(platform, kAccessSearch);
 }
 
 void LocateAccess(Platform& platform) {
@@ -66,13 +152,12 @@ void LocateAccess(Platform& platform) {
 }
 
 void LocateWordProcessor(Platform& platform) {
-  LocateWithStatus(platform, kWordProcessorCandidates, Priority::LastProbed, WordProcessorPath, WordProcessorStatus,
+  LocateWithStatus(platform, kWordProcessorSearch, WordProcessorPath, WordProcessorStatus,
                    "Can not find Word Processor");
 }
 
 void LocatePdfReader(Platform& platform) {
-  LocateWithStatus(platform, kPdfReaderCandidates, Priority::FirstProbed, PdfReaderPath, PdfReaderStatus,
-                   "Can not find Adobe Reader");
+  LocateWithStatus(platform, kPdfReaderSearch, PdfReaderPath, PdfReaderStatus, "Can not find Adobe Reader");
 }
 
 }  // namespace corvane::Shortcuts11

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -59,6 +60,12 @@ struct FolderEntry {
   std::int64_t created = 0;
 };
 
+// How Windows opens a type of document (".pdf") or address ("http").
+struct Association {
+  std::string program;  // full path of the program it starts
+  std::string command;  // the registered command line, with %1 where the document goes
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -98,6 +105,15 @@ class Platform {
   virtual std::string FromAnsi(std::string_view bytes) = 0;
   // Appends UTF-8 text to a file, creating it where it is missing.
   virtual void AppendUtf8File(const std::string& path, const std::string& text) = 0;
+
+  // What Windows says is installed. Each asks the system only when called; what it lacks is no failure.
+  // The default values of the "App Paths" registration of `programName` ("MSACCESS.EXE") as they are stored,
+  // unexpanded: the current user's first, then the machine's, each in its 64-bit and then its 32-bit view.
+  virtual std::vector<std::string> AppPathRegistrations(const std::string& programName) = 0;
+  // The program and command that open `type` (".pdf", "http") for the user; nullopt where there is none.
+  virtual std::optional<Association> AssociationOf(const std::string& type) = 0;
+  // An environment variable of the program's own environment; nullopt where it is not defined.
+  virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
 
   // Folder of the program's own executable, without a trailing backslash.
   virtual std::string ProgramFolder() = 0;

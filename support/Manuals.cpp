@@ -12,6 +12,15 @@ namespace {
 
 constexpr std::string_view kInternetExplorer = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
 
+// Secure addresses have a browser of their own in Windows' eyes; anything else is a plain web address.
+std::string AddressScheme(std::string_view address) {
+  std::string scheme(address.substr(0, 6));
+  for (char& c : scheme) {
+    c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  }
+  return scheme == "https:" ? "https" : "http";
+}
+
 }  // namespace
 
 std::string ManualBaseName(const std::string& manualName) {
@@ -56,14 +65,27 @@ void OpenManual(Platform& platform, int manualNumber) {
     const std::string docPath = base + ".doc";
     const bool pdfPresent = platform.Exists(pdfPath, Lookup::NormalFiles);
     const bool docPresent = platform.Exists(docPath, Lookup::NormalFiles);
+    // Where no reader or word processor was found, the program Windows opens the type with stands in for it.
+    const bool readerLocated = PdfReaderStatus == kExists;
+    const bool wordProcessorLocated = WordProcessorStatus == kExists;
+    const std::optional<Association> pdfOpener = readerLocated ? std::nullopt : platform.AssociationOf(".pdf");
+    const std::optional<Association> docOpener = wordProcessorLocated ? std::nullopt : platform.AssociationOf(".doc");
     const ManualDecision decision =
-        DecideManual(PdfReaderStatus == kExists, pdfPresent, WordProcessorStatus == kExists, docPresent);
+        DecideManual(readerLocated || pdfOpener, pdfPresent, wordProcessorLocated || docOpener, docPresent);
     switch (decision.action) {
       case ManualAction::OpenPdf:
-        OpenWith(platform, PdfReaderPath, pdfPath);
+        if (readerLocated) {
+          OpenWith(platform, PdfReaderPath, pdfPath);
+        } else {
+          OpenAssociated(platform, *pdfOpener, pdfPath);
+        }
         break;
       case ManualAction::OpenDoc:
-        OpenWith(platform, WordProcessorPath, docPath);
+        if (wordProcessorLocated) {
+          OpenWith(platform, WordProcessorPath, docPath);
+        } else {
+          OpenAssociated(platform, *docOpener, docPath);
+        }
         break;
       case ManualAction::Tell:
         ShowInfo(platform, decision.message);
@@ -73,11 +95,19 @@ void OpenManual(Platform& platform, int manualNumber) {
 }
 
 // The address goes unquoted after the fixed path; the program path is passed apart, so the blank in
-// "Program Files" can never make Windows run some C:\Program.exe instead.
+// "Program Files" can never make Windows run some C:\Program.exe instead. Where that browser is gone, the page
+// opens in the one Windows opens such addresses with; where there is none either, the start's failure is shown.
 void OpenWebSupport(Platform& platform) {
   RunGuarded(platform, [&] {
+    const std::string& address = LauncherSettings.SupportUrl;
     const std::string program(kInternetExplorer);
-    StartRecorded(platform, program, program + " " + LauncherSettings.SupportUrl, Wait::No);
+    if (!Probe(platform, program)) {
+      if (const auto browser = platform.AssociationOf(AddressScheme(address))) {
+        StartRecorded(platform, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
+        return;
+      }
+    }
+    StartRecorded(platform, program, program + " " + address, Wait::No);
   });
 }
 

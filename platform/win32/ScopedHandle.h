@@ -68,7 +68,15 @@ struct GdiObjectTraits {
   static bool Close(Handle handle) { return ::DeleteObject(handle) != FALSE; }
 };
 
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle handle) { return handle != nullptr; }
+  static bool Close(Handle handle) { return ::RegCloseKey(handle) == ERROR_SUCCESS; }
+};
+
 using ScopedHandle = UniqueHandle<KernelHandleTraits>;
+using ScopedRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using ScopedFindHandle = UniqueHandle<FindHandleTraits>;
 using ScopedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using ScopedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;

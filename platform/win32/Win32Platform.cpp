@@ -1,5 +1,6 @@
 // Win32Platform: start-up of the backend, and the operations that are one call each. The file and process
-// operations are defined in FileOperations.cpp, FileLookup.cpp, TextFiles.cpp and ProcessStart.cpp.
+// operations are defined in FileOperations.cpp, FileLookup.cpp, TextFiles.cpp and ProcessStart.cpp; what Windows
+// says is installed, in ProgramRegistrations.cpp.
 #include "platform/win32/Win32Platform.h"
 
 #include <string>

@@ -32,6 +32,10 @@ class Win32Platform : public Platform {
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
 
+  std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
+  std::optional<Association> AssociationOf(const std::string& type) override;
+  std::optional<std::string> EnvironmentVariable(const std::string& name) override;
+
   std::string ProgramFolder() override;
   Date Now() override;
   std::string DecimalSeparator() override;

@@ -247,6 +247,23 @@ void FakePlatform::AppendUtf8File(const std::string& path, const std::string& te
   file.content += text;
 }
 
+std::vector<std::string> FakePlatform::AppPathRegistrations(const std::string& programName) {
+  Check("AppPathRegistrations", programName);
+  const auto found = registrations.find(programName);
+  return found == registrations.end() ? std::vector<std::string>{} : found->second;
+}
+
+std::optional<corvane::Association> FakePlatform::AssociationOf(const std::string& type) {
+  associationQueries.push_back(type);
+  const auto found = associations.find(type);
+  return found == associations.end() ? std::nullopt : std::optional(found->second);
+}
+
+std::optional<std::string> FakePlatform::EnvironmentVariable(const std::string& name) {
+  const auto found = environment.find(name);
+  return found == environment.end() ? std::nullopt : std::optional(found->second);
+}
+
 std::string FakePlatform::ProgramFolder() {
   Check("ProgramFolder");
   return programFolder;

@@ -99,6 +99,10 @@ class FakePlatform : public Platform {
   int screenWidth = 19200;         // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
   std::string decimalSeparator = ".";
+  std::map<std::string, std::vector<std::string>> registrations;  // "App Paths" values by program name, as stored
+  std::map<std::string, corvane::Association> associations;       // by type: ".pdf", "http"
+  std::map<std::string, std::string> environment{{"ProgramFiles", "C:\\Program Files"}};
+  std::vector<std::string> associationQueries;  // every type asked for, in order
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -120,6 +124,9 @@ class FakePlatform : public Platform {
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
+  std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
+  std::optional<corvane::Association> AssociationOf(const std::string& type) override;
+  std::optional<std::string> EnvironmentVariable(const std::string& name) override;
   std::string ProgramFolder() override;
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return decimalSeparator; }

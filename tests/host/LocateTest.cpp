@@ -1,6 +1,7 @@
 // The three locators: every candidate probed, the priority between two installations, and probes that fail.
 #include "HostTest.h"
 #include "locate/Candidates.h"
+#include "platform/Environment.h"
 
 namespace corvane::testing {
 namespace {
@@ -47,6 +48,74 @@ TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
   machine.AddFile(std::string(kAccessCandidates[0]));
   LocateAccess(machine);
   EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
+}
+
+// Only where the fixed list holds nothing: today's install places, newest first, then the registrations whose file is
+// there, read as Windows stores them.
+TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
+  const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE";
+  const std::string office2013 = kOffice86 + "Office15\\MSACCESS.EXE";
+  const std::string odd = "D:\\Tools\\Access\\MSACCESS.EXE";
+  const std::string acrobat = "E:\\Acrobat\\Acrobat.exe";
+  struct Case {
+    void (*locate)(Platform&);
+    const std::string* chosen;
+    std::vector<std::string> installed;
+    std::map<std::string, std::vector<std::string>> registered;
+    std::string winner;
+  } cases[] = {
+      {LocateAccess, &AccessPath, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
+      {LocateAccess, &AccessPath, {office2013, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
+      {LocateAccess, &AccessPath, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
+      {LocateAccess, &AccessPath, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
+      {LocateAccess,
+       &AccessPath,
+       {"C:\\Program Files\\Office\\MSACCESS.EXE"},
+       {{"MSACCESS.EXE", {"\"%ProgramFiles%\\Office\\MSACCESS.EXE\""}}},
+       "C:\\Program Files\\Office\\MSACCESS.EXE"},
+      {LocateAccess,
+       &AccessPath,
+       {"MSACCESS.EXE", "\\MSACCESS.EXE"},
+       {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}},
+       ""},
+      {LocatePdfReader, &PdfReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+  };
+  for (const Case& c : cases) {
+    ResetModuleState();
+    FakePlatform machine;
+    machine.environment["SystemDrive"] = "D:";
+    for (const std::string& file : c.installed) {
+      machine.AddFile(file);
+    }
+    machine.registrations = c.registered;
+    c.locate(machine);
+    EXPECT_EQ(*c.chosen, c.winner);
+    EXPECT_EQ(machine.messages.size(), c.winner.empty() ? 1u : 0u) << c.winner;
+    EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
+  }
+}
+
+TEST(Locate, RegisteredPathsAreReadAsWindowsWritesThem) {
+  FakePlatform machine;
+  for (const auto& [stored, read] : {std::pair{"  \"C:\\A b\\X.EXE\"  ", "C:\\A b\\X.EXE"},
+                                     {"\"C:\\X.EXE\" /a", "C:\\X.EXE"},
+                                     {"C:\\X.EXE", "C:\\X.EXE"}}) {
+    EXPECT_EQ(UnquotedPath(stored), read);
+  }
+  for (const auto& [text, expanded] : {std::pair{"%ProgramFiles%\\X", "C:\\Program Files\\X"},
+                                       {"%Nowhere%\\X", "%Nowhere%\\X"},
+                                       {"100% %%", "100% %%"},
+                                       {"%Nowhere%ProgramFiles%", "%NowhereC:\\Program Files"}}) {
+    EXPECT_EQ(ExpandEnvironment(machine, text), expanded);
+  }
+  for (const auto& [path, plain] : {std::pair{"C:\\X.EXE", true},
+                                    {"\\\\server\\share\\X.EXE", true},
+                                    {"\\X.EXE", false},
+                                    {"C:X.EXE", false},
+                                    {"X.EXE", false},
+                                    {"C:\\*.EXE", false}}) {
+    EXPECT_EQ(IsPlainFullPath(path), plain) << path;
+  }
 }
 
 class LocateTest : public HostTest {};

@@ -150,6 +150,58 @@ TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
 }
 
+// Only where no reader or word processor was located does the program Windows associates with the type open the
+// manual, by the association's own command; with none either, the message is the one without it.
+TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
+  const Association viewer{"C:\\Viewer\\view.exe", "\"C:\\Viewer\\view.exe\" /open \"%1\""};
+  platform.associations[".pdf"] = viewer;
+  platform.associations[".doc"] = {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"};
+  platform.AddFile(viewer.program);
+  platform.AddFile("C:\\Pad\\pad.exe");
+  OpenManual(platform, 1);
+  ASSERT_EQ(platform.starts.size(), 1u);
+  EXPECT_EQ(platform.starts[0].program, viewer.program);
+  EXPECT_EQ(ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".pdf"}) << "the located word processor was asked";
+
+  platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
+  WordProcessorStatus = "Can not find Word Processor";
+  OpenManual(platform, 1);
+  EXPECT_EQ(ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
+
+  platform.associations.clear();
+  OpenManual(platform, 1);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
+
+  PdfReaderStatus = kExists;
+  PdfReaderPath = "C:\\Reader\\AcroRd32.exe";
+  platform.associationQueries.clear();
+  platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = false;
+  OpenManual(platform, 1);
+  EXPECT_EQ(ShellCommandLine, "\"C:\\Reader\\AcroRd32.exe\" \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".doc"});
+}
+
+// Without Internet Explorer the page opens in the browser Windows opens such addresses with; without either, the
+// start of the missing browser fails as it always did.
+TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerIsGone) {
+  platform.associations["http"] = {"C:\\Web\\web.exe", "\"C:\\Web\\web.exe\" -url %1"};
+  platform.associations["https"] = {"C:\\Web\\secure.exe", "\"C:\\Web\\secure.exe\" \"%1\""};
+  platform.AddFile("C:\\Web\\web.exe");
+  platform.AddFile("C:\\Web\\secure.exe");
+  for (const auto& [address, commandLine] :
+       {std::pair{"http://example.test/help", "\"C:\\Web\\web.exe\" -url \"http://example.test/help\""},
+        {"HTTPS://example.test/", "\"C:\\Web\\secure.exe\" \"HTTPS://example.test/\""}}) {
+    LauncherSettings.SupportUrl = address;
+    OpenWebSupport(platform);
+    EXPECT_EQ(ShellCommandLine, commandLine);
+  }
+  platform.associations.clear();
+  OpenWebSupport(platform);
+  EXPECT_EQ(ShellCommandLine, "C:\\Program Files\\Internet Explorer\\iexplore.exe HTTPS://example.test/");
+  EXPECT_EQ(MessageTexts().size(), 1u) << "the missing browser's start was not reported";
+}
+
 TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquoted) {
   for (const char* folder : {"", "C:\\Nowhere"}) {
     LauncherSettings.ManualPath = folder;
