@@ -67,11 +67,33 @@ std::string TodaysBackupOf(const std::string& database) {
          std::to_string(today.wYear - 2000) + database;
 }
 
-// The stand-in Access's log of the command lines it was started with, once it holds one (or the time is up).
-std::string AccessLog() {
+// A stand-in's log of the command lines it was started with, once it holds one (or the time is up).
+std::string LogOf(const fs::path& standIn) {
   std::string log;
-  WaitFor([&] { return (log = ReadBytes(kAccess.wstring() + L".log")).ends_with('\n'); }, kStartWait);
+  WaitFor([&] { return (log = ReadBytes(standIn.wstring() + L".log")).ends_with('\n'); }, kStartWait);
   return log;
+}
+
+// The line a stand-in logs when started on `document`, built by appending (g++ 12 misreads a chain of + here).
+std::string StartedOn(const fs::path& program, std::string_view options, const std::string& document) {
+  std::string line = "\"";
+  line.append(program.string()).append("\" ").append(options).append("\"").append(document).append("\"\r\n");
+  return line;
+}
+
+std::string AccessLog() {
+  return LogOf(kAccess);
+}
+
+// What Windows is told of installed programs, in the prefix's registry; the test's keys go when it ends.
+const std::wstring kAccessAppPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE";
+const std::wstring kPdfType = L"Software\\Classes\\.pdf";
+const std::wstring kPdfKind = L"Software\\Classes\\Corvane.TestPdf";
+
+void Register(HKEY root, const std::wstring& key, DWORD type, const std::wstring& value) {
+  ASSERT_EQ(::RegSetKeyValueW(root, key.c_str(), nullptr, type, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
 }
 
 // Runs Corvane.exe with these options until it ends (or shows a window, or kStartWait passes); returns its exit code.
@@ -101,12 +123,16 @@ class CorvaneTest : public ::testing::Test {
     for (const fs::path& path : {kAppNames, kPaths, kAliases, kOffice, kAppsFolder}) {
       fs::remove_all(path, ignored);
     }
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kAccessAppPath.c_str());
+    for (const std::wstring& key : {kPdfType, kPdfKind}) {
+      ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+    }
   }
 
   // The stand-in Access, and settings as the program writes them: slot n is "Db<n>.mde" in kApps, "Slot <n>".
-  void Install() {
-    fs::create_directories(kAccess.parent_path());
-    fs::copy_file(kStandInExe, kAccess);
+  void Install(const fs::path& access = kAccess) {
+    fs::create_directories(access.parent_path());
+    fs::copy_file(kStandInExe, access);
     std::string names, paths, aliases;
     for (int n = 1; n <= 11; ++n) {
       names += "\"Db" + std::to_string(n) + ".mde\",";
@@ -195,6 +221,37 @@ TEST_F(CorvaneTest, ASecondStartLeavesTheOneLauncherWhichOpensItsSlotsAndTheSupp
   EXPECT_NEAR(right.left - left.right, Pixels(40), 1.5) << "40 twips between the frames";
   Screenshot(L"support.png",
              {left.left, std::min(left.top, right.top), right.right, std::max(left.bottom, right.bottom)});
+}
+
+// Today's Office, at its own install place or only registered with Windows, is found without a word; a PDF manual
+// with no Adobe reader opens in the program Windows associates with the type.
+TEST_F(CorvaneTest, TodaysAccessIsFoundWhereverWindowsHasItAndAManualOpensWithTheAssociatedReader) {
+  const fs::path clickToRun = kOffice / L"root" / L"Office16" / L"MSACCESS.EXE";
+  Install(clickToRun);
+  WriteBytes(kAppsFolder / "Db1.mde", "database");
+  StartLauncher().Click("CmdOpen1");
+  EXPECT_EQ(LogOf(clickToRun), StartedOn(clickToRun, "", kApps + "\\Db1.mde"));
+  EXPECT_EQ(FindMessageBox(id_), nullptr);
+  TearDown();
+
+  const fs::path elsewhere = kAppsFolder / L"Access Elsewhere" / L"MSACCESS.EXE";
+  Install(elsewhere);
+  WriteBytes(kAppsFolder / "Db1.mde", "database");
+  Register(HKEY_CURRENT_USER, kAccessAppPath, REG_EXPAND_SZ,
+           L"\"%SystemDrive%\\Corvane Test Apps\\Access Elsewhere\\MSACCESS.EXE\"");
+  const fs::path reader = kAppsFolder / L"Viewer" / L"View.exe";
+  fs::create_directories(reader.parent_path());
+  fs::copy_file(kStandInExe, reader);
+  WriteBytes(kAppsFolder / "Manual1.pdf", "%PDF");
+  Register(HKEY_LOCAL_MACHINE, kPdfType, REG_SZ, L"Corvane.TestPdf");
+  Register(HKEY_LOCAL_MACHINE, kPdfKind + L"\\shell\\open\\command", REG_SZ,
+           L"\"" + reader.wstring() + L"\" /view \"%1\"");
+  const Form launcher = StartLauncher();
+  launcher.Click("CmdOpen1");
+  EXPECT_EQ(LogOf(elsewhere), StartedOn(elsewhere, "", kApps + "\\Db1.mde"));
+  OpenSupport(launcher).Click("CmdOpenManual1");
+  EXPECT_EQ(LogOf(reader), StartedOn(reader, "/view ", kApps + "\\Manual1.pdf"));
+  EXPECT_EQ(FindMessageBox(id_), nullptr);
 }
 
 TEST_F(CorvaneTest, AnEditIsSavedInAnsiAndTheLaunchersCloseBoxLeavesTheEditorToEndTheProgram) {
