@@ -14,25 +14,31 @@
 
 namespace corvane {
 
+// Why the system refused, where the program answers some refusals with advice of its own.
+enum class Refusal {
+  Other,
+  AccessDenied,  // for want of rights, as at the root of C:, where a standard user may read files but not create them
+  ReadOnly,      // the file to be replaced or deleted has the read-only attribute
+};
+
 // A refusal of the system, carrying its own description (and the path it concerns, where there is one). Only an
 // implementation of Platform throws it; the program's own findings are ProgramError (platform/Failure.h).
 class PlatformError : public std::runtime_error {
  public:
-  PlatformError(const std::string& subject, const std::string& description, bool accessDenied = false)
+  PlatformError(const std::string& subject, const std::string& description, Refusal reason = Refusal::Other)
       : std::runtime_error(subject.empty() ? description : subject + ": " + description),
         subject_(subject),
         description_(description),
-        accessDenied_(accessDenied) {}
+        reason_(reason) {}
 
   const std::string& subject() const { return subject_; }
   const std::string& description() const { return description_; }
-  // Refused for want of rights, as at the root of C:, where a standard user may read files but not create them.
-  bool accessDenied() const { return accessDenied_; }
+  Refusal reason() const { return reason_; }
 
  private:
   std::string subject_;
   std::string description_;
-  bool accessDenied_;
+  Refusal reason_;
 };
 
 enum class Buttons { Ok, YesNo, OkCancel };

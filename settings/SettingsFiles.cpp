@@ -1,6 +1,8 @@
 // Reading and writing the settings files' one-line, quoted, comma-separated format.
 #include "settings/SettingsFiles.h"
 
+#include <exception>
+
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
 
@@ -111,33 +113,104 @@ bool FitsSettingsFile(std::string_view value) {
   return value.find_first_of("\"\r\n") == std::string_view::npos;
 }
 
+namespace {
+
+std::string ScratchOf(std::string_view path) {
+  return std::string(path) + ".new";
+}
+// The file's content before the save, kept until every file is in place.
+std::string FormerOf(std::string_view path) {
+  return std::string(path) + ".old";
+}
+
+// Refusals the user can do something about get a word on what to do.
+[[noreturn]] void ThrowSaveFailure(std::string_view path, const PlatformError& refusal) {
+  switch (refusal.reason()) {
+    case Refusal::AccessDenied:
+      throw ProgramError("Corvane can not save " + std::string(path) + ": " + refusal.description() +
+                         " The settings at the root of C: can be changed by an administrator, for example by "
+                         "starting Corvane with \"Run as administrator\".");
+    case Refusal::ReadOnly:
+      throw ProgramError("Corvane can not save " + std::string(path) +
+                         ": the file is read-only. No settings file was changed. Clear the file's Read-only "
+                         "attribute in its Properties, then save again.");
+    case Refusal::Other:
+      break;
+  }
+  throw refusal;
+}
+
+// Puts the files already replaced back as they were, newest first; what cannot be put back is named with the
+// place its former content is kept.
+void PutBack(Platform& platform, std::span<const SettingsFileText> replaced, const std::vector<bool>& existed) {
+  std::string unrestored;
+  for (std::size_t i = replaced.size(); i-- > 0;) {
+    const std::string path(replaced[i].path);
+    try {
+      if (existed[i]) {
+        platform.ReplaceFile(FormerOf(path), path);
+      } else {
+        platform.DeleteFile(path);
+      }
+    } catch (const std::exception& failure) {
+      unrestored += std::string(" ") + failure.what() +
+                    (existed[i] ? " Its former content is kept in " + FormerOf(path) + "."
+                                : " It did not exist before the save.");
+    }
+  }
+  if (!unrestored.empty()) {
+    throw ProgramError("Corvane could not save the settings, nor put back what it had already saved of them." +
+                       unrestored);
+  }
+}
+
+}  // namespace
+
 void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files) {
-  const auto scratchOf = [](std::string_view path) { return std::string(path) + ".new"; };
-  // At the root of C: a standard user may read files but not create them.
+  std::size_t replacedCount = 0;
+  std::vector<bool> existed;
   const auto guarded = [](std::string_view path, auto&& step) {
     try {
       step();
     } catch (const PlatformError& refusal) {
-      if (!refusal.accessDenied()) {
-        throw;
-      }
-      throw ProgramError("Corvane can not save " + std::string(path) + ": " + refusal.description() +
-                         " The settings at the root of C: can be changed by an administrator, for example by "
-                         "starting Corvane with \"Run as administrator\".");
+      ThrowSaveFailure(path, refusal);
     }
   };
   try {
     for (const SettingsFileText& file : files) {
-      guarded(file.path, [&] { platform.WriteTextFile(scratchOf(file.path), FormatSettingsLine(file.fields)); });
+      guarded(file.path, [&] { platform.WriteTextFile(ScratchOf(file.path), FormatSettingsLine(file.fields)); });
     }
+    // Each file's former content is kept beside it until all are in place, so that a refusal at the second or
+    // third file can still give the first its old content back.
     for (const SettingsFileText& file : files) {
-      guarded(file.path, [&] { platform.ReplaceFile(scratchOf(file.path), std::string(file.path)); });
+      const std::string path(file.path);
+      existed.push_back(platform.Exists(path, Lookup::NormalFiles));
+      if (existed.back()) {
+        RemoveScratch(platform, FormerOf(path));
+        guarded(file.path, [&] { platform.CopyFile(path, FormerOf(path)); });
+      }
+      guarded(file.path, [&] { platform.ReplaceFile(ScratchOf(path), path); });
+      ++replacedCount;
     }
   } catch (...) {
-    for (const SettingsFileText& file : files) {
-      RemoveScratch(platform, scratchOf(file.path));
+    std::exception_ptr failure = std::current_exception();
+    std::size_t keptFormer = 0;  // the first files, whose former content a failed put-back names
+    try {
+      PutBack(platform, files.first(replacedCount), existed);
+    } catch (...) {
+      failure = std::current_exception();
+      keptFormer = replacedCount;
     }
-    throw;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      RemoveScratch(platform, ScratchOf(files[i].path));
+      if (i >= keptFormer) {
+        RemoveScratch(platform, FormerOf(files[i].path));
+      }
+    }
+    std::rethrow_exception(failure);
+  }
+  for (const SettingsFileText& file : files) {
+    RemoveScratch(platform, FormerOf(file.path));
   }
 }
 

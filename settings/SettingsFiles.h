@@ -31,9 +31,10 @@ struct SettingsFileText {
   std::span<const std::string> fields;
 };
 
-// Writes every file beside its final name first and puts them in place only once all are written, so that a
-// failure to write leaves every file as it was, and none half written. Where Windows refuses for want of rights,
-// the failure says who may change the settings.
+// All or nothing: writes every file beside its final name first and puts them in place only once all are written;
+// when one cannot be put in place, those already replaced get their former content back, so that a failed save
+// leaves every file as it was, and none half written. Where Windows refuses for want of rights, the failure says
+// who may change the settings; a read-only file is named as such.
 void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files);
 
 }  // namespace corvane

@@ -87,7 +87,7 @@ void RefuseReadOnlyTarget(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
       (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-    ThrowSystemError(ERROR_ACCESS_DENIED, path);
+    throw PlatformError(path, DescribeSystemError(ERROR_ACCESS_DENIED), Refusal::ReadOnly);
   }
 }
 

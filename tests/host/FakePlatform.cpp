@@ -96,8 +96,8 @@ std::vector<std::string> FakePlatform::FilePaths() const {
   return paths;
 }
 
-void FakePlatform::FailOn(std::string operation, std::string path, std::string description) {
-  failures_.push_back({std::move(operation), Key(path), std::move(description)});
+void FakePlatform::FailOn(std::string operation, std::string path, std::string description, int letPass) {
+  failures_.push_back({std::move(operation), Key(path), std::move(description), letPass});
 }
 
 FakeWindow* FakePlatform::Form(std::string_view name) const {
@@ -108,9 +108,12 @@ FakeWindow* FakePlatform::Form(std::string_view name) const {
 void FakePlatform::Check(std::string_view operation, const std::string& path) {
   for (auto it = failures_.begin(); it != failures_.end(); ++it) {
     if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
+      if (it->letPass-- > 0) {
+        return;
+      }
       const std::string description = it->description;
       failures_.erase(it);
-      throw PlatformError(path, description, description == kDenied);
+      throw PlatformError(path, description, description == kDenied ? Refusal::AccessDenied : Refusal::Other);
     }
   }
 }
@@ -129,7 +132,7 @@ void FakePlatform::CheckWritable(const std::string& key, const std::string& path
     throw PlatformError(path, kNoPath);
   }
   if (files_.contains(key) && files_.at(key).readOnly) {
-    throw PlatformError(path, kDenied, true);
+    throw PlatformError(path, kDenied, Refusal::ReadOnly);
   }
 }
 
@@ -190,7 +193,7 @@ void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
 
 void FakePlatform::DeleteFile(const std::string& path) {
   if (Existing(path, "DeleteFile").readOnly) {
-    throw PlatformError(path, kDenied, true);
+    throw PlatformError(path, kDenied, Refusal::ReadOnly);
   }
   files_.erase(Key(path));
 }

@@ -81,8 +81,10 @@ class FakePlatform : public Platform {
   bool HasFile(const std::string& path) const { return files_.contains(Key(path)); }
   const std::string& Content(const std::string& path) { return FileAt(path).content; }
   std::vector<std::string> FilePaths() const;
-  // The next operation `operation` on `path` (any path where empty) fails with `description`.
-  void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.");
+  // The next operation `operation` on `path` (any path where empty), after `letPass` that succeed, fails with
+  // `description`.
+  void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
+              int letPass = 0);
   void Answer(corvane::Answer answer) { answers_.push_back(answer); }
   FakeWindow* Form(std::string_view name) const;
 
@@ -143,6 +145,7 @@ class FakePlatform : public Platform {
   friend class FakeWindow;
   struct Failure {
     std::string operation, path, description;
+    int letPass;
   };
 
   static std::string Key(std::string_view path);

@@ -120,5 +120,57 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
   }
 }
 
+// A save whose second or third file cannot be put in place gives the files already saved their bytes back, and a
+// file that was not there before goes again; the record keeps what it held. Only a refusal for want of rights gets
+// the administrator's hint; a read-only file is named as one.
+TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
+  const std::string files[] = {std::string(kAppNamesFile), std::string(kPathsFile), std::string(kAppAliasFile)};
+  struct Case {
+    int refused;
+    std::string description;
+    bool readOnly;
+    std::string message;
+  } cases[] = {
+      {1, "The device is not ready.", false, "C:\\CorvanePaths.txt: The device is not ready."},
+      {2, "", true,
+       "Corvane can not save C:\\CorvaneAppAlias.txt: the file is read-only. No settings file was changed. Clear the "
+       "file's Read-only attribute in its Properties, then save again."},
+      {0, "Access is denied.", false,
+       "Corvane can not save C:\\CorvaneAppNames.txt: Access is denied. The settings at the root of C: can be changed "
+       "by an administrator, for example by starting Corvane with \"Run as administrator\"."},
+  };
+  for (const Case& c : cases) {
+    ResetModuleState();
+    FakePlatform machine;
+    machine.AddFile(files[0], "names");
+    machine.AddFile(files[2], "aliases");  // the paths file is new
+    if (c.readOnly) {
+      machine.FileAt(files[c.refused]).readOnly = true;
+    } else {
+      machine.FailOn("ReplaceFile", files[c.refused], c.description);
+    }
+    EXPECT_FALSE(SaveSettings(machine, TextsFromSlots()));
+    EXPECT_EQ(machine.FilePaths(), (std::vector<std::string>{files[2], files[0]})) << c.refused;
+    EXPECT_EQ(machine.Content(files[0]), "names");
+    EXPECT_EQ(machine.Content(files[2]), "aliases");
+    ASSERT_EQ(machine.messages.size(), 1u);
+    EXPECT_EQ(machine.messages[0].text, c.message);
+    EXPECT_TRUE(LauncherSettings.Title.empty());
+  }
+}
+
+// Where even the way back is refused, the message says which file holds its former content.
+TEST_F(SettingsTest, AFailedPutBackNamesTheKeptCopy) {
+  platform.AddFile(std::string(kAppNamesFile), "names");
+  platform.FailOn("ReplaceFile", std::string(kAppAliasFile), "The device is not ready.");
+  platform.FailOn("ReplaceFile", std::string(kAppNamesFile), "The media is write protected.", 1);  // the put-back
+  EXPECT_FALSE(SaveSettings(platform, TextsFromSlots()));
+  EXPECT_EQ(MessageTexts().back(),
+            "Corvane could not save the settings, nor put back what it had already saved of them. "
+            "C:\\CorvaneAppNames.txt: The media is write protected. Its former content is kept in "
+            "C:\\CorvaneAppNames.txt.old.");
+  EXPECT_EQ(platform.Content(std::string(kAppNamesFile) + ".old"), "names");
+}
+
 }  // namespace
 }  // namespace corvane::testing
