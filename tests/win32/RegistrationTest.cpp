@@ -37,6 +37,16 @@ class TestKey {
   REGSAM view_;
 };
 
+// Wine reads only the machine's classes, where Windows also reads the user's, which a standard user may write.
+HKEY WritableClassesRoot() {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, KEY_CREATE_SUB_KEY, &key) != ERROR_SUCCESS) {
+    return HKEY_CURRENT_USER;
+  }
+  ::RegCloseKey(key);
+  return HKEY_LOCAL_MACHINE;
+}
+
 const std::wstring kAppPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitView) {
@@ -63,10 +73,9 @@ TEST(RegistrationTest, AMadeUpTypeOpensWithItsRegisteredProgramAndAnUnknownOneWi
   const std::string program = folder / "View Manual.exe";
   WriteBytes(program, "MZ");
   const std::wstring command = L"\"" + Widen(program) + L"\" /view \"%1\"";
-  // The machine's classes: Wine, unlike Windows, does not merge the user's into the ones a lookup reads.
-  const TestKey extension(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + type);
+  const TestKey extension(WritableClassesRoot(), L"Software\\Classes\\" + type);
   extension.SetDefault(REG_SZ, kind);
-  const TestKey opener(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kind);
+  const TestKey opener(WritableClassesRoot(), L"Software\\Classes\\" + kind);
   opener.SetDefault(REG_SZ, command, L"shell\\open\\command");
   const std::optional<Association> association = platform.AssociationOf(Narrow(type));
   ASSERT_TRUE(association);
