@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Failure.h"
 #include "platform/FormOwner.h"
 #include "platform/Layout.h"
 #include "platform/Platform.h"
@@ -56,13 +57,19 @@ class Form : public EventSink {
   static int ArrayIndex(std::string_view array, std::string_view control);
 };
 
-// A window class: its events run the handlers of `Derived::Handlers()`, the first matching row.
+// A window class: its events run the handlers of `Derived::Handlers()`, the first matching row, each under the common
+// failure rule, so that a handler's failure is shown once and the window goes on with the next event.
 template <class Derived>
 class FormOf : public Form {
  public:
   using Form::Form;
 
-  void OnEvent(std::string_view control, Event event) final {
+  void OnEvent(std::string_view control, Event event) noexcept final {
+    RunGuarded(platform_, [&] { Dispatch(control, event); });
+  }
+
+ private:
+  void Dispatch(std::string_view control, Event event) {
     auto& self = static_cast<Derived&>(*this);
     for (const Handler<Derived>& handler : Derived::Handlers()) {
       if (handler.event != event) {

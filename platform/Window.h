@@ -14,10 +14,11 @@ enum class Event {
   Close,     // the frame's close box; control name is "Form"
 };
 
+// Receives a window's events. It deals with every failure of its own, so that none reaches the window procedure.
 class EventSink {
  public:
   virtual ~EventSink() = default;
-  virtual void OnEvent(std::string_view control, Event event) = 0;
+  virtual void OnEvent(std::string_view control, Event event) noexcept = 0;
 };
 
 // Unloading is destroying the Window object. Naming a control the layout lacks is a programming error.

@@ -1,4 +1,5 @@
 // The launcher: start-up, placement, the eleven buttons, the title hint, Exit and the frame's close box.
+#include <algorithm>
 #include <set>
 
 #include "HostTest.h"
@@ -109,7 +110,23 @@ TEST_F(LauncherTest, TheCloseBoxLeavesTheOtherWindowsToTheUser) {
 
 // Tables are checked by their rules, not copied: a person tabbing through a window meets every stop once, and
 // the editor's boxes row by row, top to bottom.
-TEST(Layouts, TabStopsAreUniqueAndTheEditorsGoTopToBottom) {
+// Each handler row names the window itself, a control of its layout, or, for a control array, the array's first
+// member: a row that names nothing would never run.
+template <class Window>
+void ExpectHandlersNameControls(const FormLayout& layout) {
+  const auto named = [&](const std::string& name) {
+    return name == "Form" || std::ranges::any_of(layout.controls, [&](const auto& c) { return c.name == name; });
+  };
+  for (const auto& row : Window::Handlers()) {
+    EXPECT_TRUE(row.run != nullptr ? named(std::string(row.control)) : named(std::string(row.control) + "1"))
+        << layout.name << ": " << row.control;
+  }
+}
+
+TEST(Layouts, HandlersNameTheirControlsTabStopsAreUniqueAndTheEditorsGoTopToBottom) {
+  ExpectHandlersNameControls<frmCorvane>(kFrmCorvaneLayout);
+  ExpectHandlersNameControls<frmSupport11>(kFrmSupport11Layout);
+  ExpectHandlersNameControls<frmPaths11>(kFrmPaths11Layout);
   for (const FormLayout* layout : {&kFrmCorvaneLayout, &kFrmSupport11Layout, &kFrmPaths11Layout}) {
     std::set<int> tabs;
     std::set<std::string_view> names;

@@ -24,7 +24,7 @@ constexpr FormLayout kLayout{.name = "frmTest", .caption = "Test", .client = {0,
 
 // Records what it hears; a click on CmdGo unloads the form during the event, as Exit does.
 struct Sink : EventSink {
-  void OnEvent(std::string_view control, Event event) override {
+  void OnEvent(std::string_view control, Event event) noexcept override {
     heard.emplace_back(control, event);
     if (control == "CmdGo") {
       form.reset();
