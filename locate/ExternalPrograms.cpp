@@ -5,8 +5,27 @@
 
 namespace corvane::Shortcuts11 {
 
+std::string QuotedArgument(std::string_view argument) {
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes count as themselves except before a quote, where each must be doubled and the quote escaped.
+    quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    quoted += c;
+    backslashes = 0;
+  }
+  quoted.append(2 * backslashes, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+// The program's name is read up to the next quote, with no escapes, so it is only enclosed.
 std::string QuotedCommandLine(const std::string& program, const std::string& document) {
-  return "\"" + program + "\" \"" + document + "\"";
+  return "\"" + program + "\" " + QuotedArgument(document);
 }
 
 std::string AssociationCommandLine(std::string_view command, const std::string& document) {
@@ -18,7 +37,7 @@ std::string AssociationCommandLine(std::string_view command, const std::string& 
       line += command[i];
     } else if (next == '1' || next == 'L' || next == 'l') {
       const bool quoted = i > 0 && command[i - 1] == '"';
-      line += quoted ? document : "\"" + document + "\"";
+      line += quoted ? document : QuotedArgument(document);
       placed = true;
       ++i;
     } else if ((next >= '2' && next <= '9') || next == '*') {

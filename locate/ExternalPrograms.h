@@ -11,6 +11,10 @@ namespace corvane::Shortcuts11 {
 // The command line of the external program started last.
 inline std::string ShellCommandLine;
 
+// `argument` in double quotes, escaped as programs split their command lines, so that it reaches the program whole
+// and unchanged: blanks, quotes and trailing backslashes too. A path, which holds no quote, only gains its quotes
+// unless it ends in a backslash.
+std::string QuotedArgument(std::string_view argument);
 // "<program>" "<document>": each path quoted, so blanks inside either reach the program as one argument.
 std::string QuotedCommandLine(const std::string& program, const std::string& document);
 // The command Windows registered for a type, with `document` where it says %1 (or %L): quoted where the command

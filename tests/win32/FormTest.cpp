@@ -2,13 +2,17 @@
 // handler that unloads its own form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "launcher/frmCorvaneLayout.h"
 #include "platform/Layout.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
+#include "settings/frmPaths11Layout.h"
+#include "support/frmSupport11Layout.h"
 
 namespace corvane::win32::test {
 namespace {
@@ -52,6 +56,48 @@ TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhe
   EXPECT_EQ(sink.heard,
             (std::vector<std::pair<std::string, Event>>{{"Check1", Event::Click}, {"CmdGo", Event::Click}}));
   EXPECT_FALSE(::IsWindow(window));
+}
+
+// Two clicks of the mouse, as a person makes them, at a point of the screen.
+void DoubleClickAt(POINT point) {
+  ::SetCursorPos(point.x, point.y);
+  INPUT clicks[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    clicks[i].type = INPUT_MOUSE;
+    clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  ::SendInput(4, clicks, sizeof(INPUT));
+}
+
+// The three places the windows listen for a double-click: two text boxes, which select a word first, and a frame,
+// which is no window of its own to the mouse, so that its form must find it under the pointer.
+TEST(FormTest, RealDoubleClicksOnTheTitleTheStripAndTheFrameReachTheSink) {
+  struct Case {
+    const FormLayout* layout;
+    std::string_view control;
+  } cases[] = {{&kFrmCorvaneLayout, "tTitle"}, {&kFrmPaths11Layout, "pTitle"}, {&kFrmSupport11Layout, "Frame1"}};
+  Win32Platform platform;
+  for (const Case& c : cases) {
+    Sink sink;
+    sink.form = platform.CreateForm(*c.layout, sink);
+    sink.form->Show();
+    HWND window = dynamic_cast<Win32Window&>(*sink.form).handle();
+    const auto row = std::ranges::find(c.layout->controls, c.control, &ControlSpec::name) - c.layout->controls.begin();
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(window, ControlIdOf(static_cast<int>(row))), &rect);
+    // Inside a frame's right edge, where none of its check boxes reaches; in the middle of a box.
+    const bool frame = c.control.starts_with("Frame");
+    DoubleClickAt({frame ? rect.right - 6 : (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    const std::pair<std::string, Event> expected{c.control, Event::DblClick};
+    for (int wait = 0; wait < 100 && std::ranges::find(sink.heard, expected) == sink.heard.end(); ++wait) {
+      MSG message;
+      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::DispatchMessageW(&message);
+      }
+      ::Sleep(20);
+    }
+    EXPECT_NE(std::ranges::find(sink.heard, expected), sink.heard.end()) << c.control;
+  }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "locate/ExternalPrograms.h"
 #include "platform/win32/Win32Platform.h"
+
+#include <shellapi.h>
 
 namespace corvane::win32::test {
 namespace {
@@ -33,6 +36,21 @@ TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPath
   // Unquoted, as a careless caller might give it: only the program path decides what runs.
   platform.StartProgram(program, program + " --child=" + folder / "child.txt", Wait::UntilEnded);
   EXPECT_EQ(ReadBytes(folder / "child.txt"), program);
+}
+
+// A document path reaches the started program as one argument, unchanged, as the program's runtime splits it.
+TEST(ProcessTest, AQuotedCommandLineSplitsBackIntoTheProgramAndTheDocument) {
+  const std::string program = "C:\\Program Files\\Microsoft Office\\Office14\\MSACCESS.EXE";
+  for (const std::string document : {"C:\\Apps\\App1.mde", "\\\\server\\share name\\App 1.mde", "C:\\Folder\\",
+                                     "C:\\Trail\\\\", "say \"hi\"", "back\\\"slash\\\\\"", "", " lead and trail "}) {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(Widen(Shortcuts11::QuotedCommandLine(program, document)).c_str(), &count);
+    ASSERT_NE(arguments, nullptr);
+    EXPECT_EQ(count, 2) << document;
+    EXPECT_EQ(Narrow(arguments[0]), program);
+    EXPECT_EQ(count > 1 ? Narrow(arguments[1]) : "", document);
+    ::LocalFree(arguments);
+  }
 }
 
 }  // namespace
