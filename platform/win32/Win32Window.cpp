@@ -145,7 +145,9 @@ LRESULT CALLBACK Win32Window::TextBoxProc(HWND window, UINT message, WPARAM wPar
 LRESULT Win32Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
-      const Control* control = lParam != 0 ? ControlOfWindow(reinterpret_cast<HWND>(lParam)) : nullptr;
+      // A disabled form, as during a compaction's wait, takes no click, not even one sent to a button by a program.
+      const Control* control =
+          lParam != 0 && ::IsWindowEnabled(window_) ? ControlOfWindow(reinterpret_cast<HWND>(lParam)) : nullptr;
       if (control != nullptr && HIWORD(wParam) == BN_CLICKED &&
           (control->row->kind == ControlKind::Button || control->row->kind == ControlKind::CheckBox)) {
         return Notify(control->row->name, Event::Click);

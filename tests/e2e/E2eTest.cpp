@@ -310,6 +310,10 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   support.Click("CmdCompact");
   ExpectMessage(warning, "WARNING");
   ExpectMessage("Db1.mde File Size Before Compaction is 200 KB");
+  // Meanwhile the windows take no click, not even one a program sends: a second compaction cannot start.
+  EXPECT_FALSE(::IsWindowEnabled(launcher.handle()));
+  EXPECT_FALSE(::IsWindowEnabled(support.handle()));
+  support.Click("CmdCompact");
   int answered = 0;
   for (DWORD_PTR ignored = 0; !FindMessageBox(id_) && answered < 100; ::Sleep(100), ++answered) {
     EXPECT_TRUE(::SendMessageTimeoutW(launcher.handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &ignored))
@@ -318,6 +322,7 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   EXPECT_GE(answered, 5) << "the compaction was over before it could be watched";
   ExpectMessage("Db1.mde File Size After Compaction is 100 KB");
   EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\" /compact\r\n");
+  EXPECT_EQ(WaitFor([&] { return FindMessageBox(id_); }, Timeout{500}), nullptr) << "a second compaction began";
 }
 
 TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAndLogsEachStep) {

@@ -50,6 +50,14 @@ TEST(UnattendedRequest, RefusesAnythingElse) {
       {"/compact", "1", "/wait", "1441"},
       {"/compact", "1", "/keep", "3"},
       {"/backup", "1", "/wait", "3"},
+      {"/backup", "1", "/now"},
+      {"/backup"},
+      {"/compact", "/wait", "5"},
+      {"/backup", "0"},
+      {"/backup", "1", "/keep", "0"},
+      {"/compact", "1", "/wait", "0"},
+      {"/backup", "1", "/keep"},
+      {"/backup", "1,"},
   };
   for (const Arguments& arguments : cases) {
     EXPECT_FALSE(ParseUnattended(arguments)) << ::testing::PrintToString(arguments);
