@@ -151,15 +151,26 @@ TEST_F(FileTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInput) {
 }
 
 // As Access keeps the lock file of a database in use: open, sharing reads and writes with others.
-TEST_F(FileTest, AFileHeldOpenIsSeenAndStillReadAStaleOneIsNotAndNeitherChanges) {
+// Another program holds the lock file as Access does; once it has ended, the file is stale.
+TEST_F(FileTest, AFileHeldOpenByAnotherProgramIsSeenAndStillReadAStaleOneIsNotAndNeitherChanges) {
   const std::string lock = folder_ / "App1.ldb";
   WriteBytes(lock, "PC1");
-  {
-    ScopedHandle held(::CreateFileW(Widen(lock).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-    EXPECT_TRUE(platform_.HeldOpen(lock));
-    EXPECT_EQ(platform_.ReadBytes(lock, 2), "PC");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(kHold) + lock);
+  ASSERT_TRUE(
+      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+  const ScopedHandle holder(started.hProcess);
+  ::CloseHandle(started.hThread);
+  bool held = false;
+  for (int wait = 0; wait < 100 && !(held = platform_.HeldOpen(lock)); ++wait) {
+    ::Sleep(50);
   }
+  EXPECT_TRUE(held);
+  EXPECT_EQ(platform_.ReadBytes(lock, 2), "PC");
+  ::TerminateProcess(holder.Get(), 0);
+  ::WaitForSingleObject(holder.Get(), 5000);
   EXPECT_FALSE(platform_.HeldOpen(lock) || platform_.HeldOpen(folder_ / "Missing.ldb"));
   EXPECT_EQ(ReadBytes(lock), "PC1");
 }

@@ -1,6 +1,7 @@
 // Starting programs: a missing one, and one whose path has a blank, waited for; and the test program's entry, which
 // doubles as the child: started with --child=PATH, it waits half a second, then writes its own path to PATH, so the
-// report is there at the return only when the start waited for the child's end.
+// report is there at the return only when the start waited for the child's end; started with --hold=PATH, it holds
+// PATH open as Access holds a lock file until it is ended.
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
@@ -11,12 +12,6 @@
 
 namespace corvane::win32::test {
 namespace {
-
-std::string ThisProgram() {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return Narrow(path);
-}
 
 TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPathAndIsWaitedFor) {
   TempFolder folder;
@@ -62,6 +57,10 @@ int main(int argc, char** argv) {
     if (std::string_view(argv[index]).starts_with(kChild)) {
       ::Sleep(500);
       std::ofstream(argv[index] + kChild.size(), std::ios::binary) << corvane::win32::test::ThisProgram();
+      return 0;
+    }
+    if (std::string_view(argv[index]).starts_with(corvane::win32::test::kHold)) {
+      corvane::win32::test::HoldAsAccessDoes(argv[index] + corvane::win32::test::kHold.size());
       return 0;
     }
   }

@@ -65,6 +65,21 @@ inline DWORD AttributesOf(const std::string& path) {
   return ::GetFileAttributesW(Widen(path).c_str());
 }
 
+inline std::string ThisProgram() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return Narrow(path);
+}
+
+// The test program started with this option and a path holds that file open, as Access holds its lock file, until
+// it is ended.
+inline constexpr std::string_view kHold = "--hold=";
+inline void HoldAsAccessDoes(const std::string& path) {
+  const ScopedHandle held(::CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  ::Sleep(held.IsValid() ? 30000 : 0);
+}
+
 // As a database in use is held.
 inline ScopedHandle OpenWithoutSharing(const std::string& path) {
   return ScopedHandle(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
