@@ -1,5 +1,5 @@
 // The benchmark program: starting and watching programs, judging figures, and the choice of benchmark.
-// Usage: corvane_bench startup CORVANE_EXE BARE_WINDOW_EXE | corvane_bench copy CORVANE_EXE FOLDER [ROUNDS]
+// Usage: corvane_bench startup CORVANE BARE_WINDOW SAME_WINDOW | corvane_bench copy CORVANE FOLDER [ROUNDS]
 #include "Bench.h"
 
 #include <shellapi.h>
@@ -94,13 +94,14 @@ int main() {
   const std::vector<std::wstring> args(arguments, arguments + count);
   ::LocalFree(arguments);
   try {
-    if (count == 4 && args[1] == L"startup") {
-      return corvane::bench::StartUpBench(args[2], args[3]);
+    if (count == 5 && args[1] == L"startup") {
+      return corvane::bench::StartUpBench(args[2], args[3], args[4]);
     }
     if ((count == 4 || count == 5) && args[1] == L"copy") {
       return corvane::bench::CopyBench(args[2], args[3], count == 5 ? std::max(1, std::stoi(args[4])) : 5);
     }
-    std::fprintf(stderr, "usage: corvane_bench startup CORVANE BARE_WINDOW | copy CORVANE FOLDER [ROUNDS]\n");
+    std::fprintf(stderr,
+                 "usage: corvane_bench startup CORVANE BARE_WINDOW SAME_WINDOW | copy CORVANE FOLDER [ROUNDS]\n");
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "%s\n", failure.what());
   }

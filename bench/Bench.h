@@ -38,7 +38,7 @@ HWND WaitForWindow(const Program& program, std::string_view caption);
 bool ReportRatio(const char* figure, std::vector<double> numerator, std::vector<double> denominator, const char* goal);
 
 // Each prints its figures and returns 0 when every goal was met, 1 when one was missed.
-int StartUpBench(const std::wstring& corvane, const std::wstring& bareWindow);
+int StartUpBench(const std::wstring& corvane, const std::wstring& bareWindow, const std::wstring& sameWindow);
 int CopyBench(const std::wstring& corvane, const std::wstring& folder, int rounds);
 
 }  // namespace corvane::bench

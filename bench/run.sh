@@ -37,7 +37,7 @@ bench() {
   [ "$status" -le "$worst" ] || worst=$status
 }
 corvane=$(windows "$bin/platform/win32/Corvane.exe")
-bench startup "$corvane" "$(windows "$bin/bench/corvane_bare_window.exe")"
+bench startup "$corvane" "$(windows "$bin/bench/corvane_bare_window.exe")" "$(windows "$bin/bench/corvane_same_window.exe")"
 bench copy "$corvane" "$(windows "$scratch")" "$@"
 size=$(stat -c %s "$bin/platform/win32/Corvane.exe")
 verdict=$([ "$size" -le 1048576 ] && echo met || echo MISSED)
