@@ -52,11 +52,10 @@ struct Date {
   int hour = 0, minute = 0, second = 0;
 };
 
-// A plain file of a folder; the times only order files (a later time is a larger number).
+// A plain file of a folder, with the local time it was created.
 struct FolderEntry {
   std::string name;
-  std::int64_t lastWrite = 0;
-  std::int64_t created = 0;
+  Date created;
 };
 
 class Platform {
@@ -98,6 +97,10 @@ class Platform {
   virtual std::string FromAnsi(std::string_view bytes) = 0;
   // Appends UTF-8 text to a file, creating it where it is missing.
   virtual void AppendUtf8File(const std::string& path, const std::string& text) = 0;
+  // Makes the present moment a file's creation and last-write time, so that its creation time tells when the program
+  // made it: Windows may give a file that replaces another the older one's creation time, and Wine reports the
+  // last-write time as the creation time.
+  virtual void MarkMadeNow(const std::string& path) = 0;
 
   // Folder of the program's own executable, without a trailing backslash.
   virtual std::string ProgramFolder() = 0;

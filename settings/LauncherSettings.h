@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -56,7 +57,13 @@ bool SaveSettings(Platform& platform, const SettingsTexts& texts);
 // The stored settings as the editor's texts.
 SettingsTexts StoredTexts();
 // Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.
-void SelectApp(int slot);
+// Returns whether the selection names a database: one without a file name, or whose folder is not a full path, has
+// none, and an empty full path.
+bool SelectApp(int slot);
+// What a slot without a database is told: "Cannot find <name> database."
+std::string CannotFindDatabase(const std::string& appName);
+// Whether a folder names one place whatever the current folder and drive: a drive's or a network share's.
+bool IsFullFolder(std::string_view folder);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

@@ -31,6 +31,7 @@ class Win32Platform : public Platform {
   std::string ReadBytes(const std::string& path, std::size_t limit) override;
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
+  void MarkMadeNow(const std::string& path) override;
 
   std::string ProgramFolder() override;
   Date Now() override;

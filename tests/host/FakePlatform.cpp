@@ -215,7 +215,7 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   std::vector<FolderEntry> entries;
   for (const auto& [key, file] : files_) {
     if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
-      entries.push_back({LastPart(file.name), file.lastWrite, file.created});
+      entries.push_back({LastPart(file.name), file.created});
     }
   }
   return entries;

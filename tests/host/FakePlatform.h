@@ -58,7 +58,7 @@ class FakePlatform : public Platform {
     std::string content;
     std::string name;  // the path as first given
     bool hidden = false, system = false, readOnly = false;
-    std::int64_t lastWrite = 0, created = 0;
+    Date created{2026, 1, 1};
   };
   struct Message {
     std::string text, title;
@@ -120,6 +120,7 @@ class FakePlatform : public Platform {
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
+  void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
   std::string ProgramFolder() override;
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return decimalSeparator; }

@@ -27,28 +27,32 @@ class UnattendedTest : public HostTest {
   }
 };
 
-TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
+TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeAnotherSlots) {
+  // Slot 11, "5db1", backs up into the same folder: Arc12265db1 may be one of its copies, or one of db1's.
+  std::string names = platform.Content("C:\\CorvaneAppNames.txt"), paths = platform.Content("C:\\CorvanePaths.txt");
+  platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
+  platform.AddFile("C:\\CorvanePaths.txt", paths.replace(paths.find("C:\\Data\\11"), 10, "c:\\data\\1\\"));
   const std::string folder = "C:\\Data\\1\\ArcBackup\\";
-  for (auto [name, written, created] : {std::tuple{"Arc11126db1", 5, 1},
-                                        {"Arc11226db1", 7, 1},
-                                        {"Arc1326db1", 7, 2},
-                                        {"ARC99DB1", 1, 1},
-                                        {"Arc12x26db1", 0, 0},
-                                        {"Arc1226db1.bak", 0, 0}}) {
+  for (auto [name, month, day] : {std::tuple{"Arc11126db1", 11, 1},
+                                  {"Arc113026db1", 1, 1},
+                                  {"Arc12426db1", 12, 4},
+                                  {"Arc12265db1", 1, 1},
+                                  {"ARC99DB1", 1, 1},
+                                  {"Arc12x26db1", 1, 1},
+                                  {"Arc1226db1.bak", 1, 1}}) {
     platform.AddFile(folder + name, "old");
-    platform.FileAt(folder + name).lastWrite = written;
-    platform.FileAt(folder + name).created = created;
+    platform.FileAt(folder + name).created = {2026, month, day};
   }
   ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);
   EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");
-  for (const char* kept : {"Arc1326db1", "Arc12x26db1", "Arc1226db1.bak"}) {
+  EXPECT_EQ(platform.FileAt(folder + "Arc12526db1").created.month, 12);  // made now, not when the database was
+  for (const char* kept : {"Arc12426db1", "Arc12265db1", "ARC99DB1", "Arc12x26db1", "Arc1226db1.bak"}) {
     EXPECT_TRUE(platform.HasFile(folder + kept)) << kept;
   }
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11226db1\tok\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "ARC99DB1\tok\r\n");
-  EXPECT_EQ(platform.console.size(), 5u);
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc113026db1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n");
+  EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
 }
 

@@ -190,6 +190,10 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
     MakeFolder(folder / "ArcBackup");
     WriteBytes(database, kDatabase, row.database);
     WriteBytes(backup, kOldBackup, row.backup);
+    // Written years ago: Wine reports the last-write time as the creation time, and a copy takes its source's.
+    for (const std::string& old : {database, backup}) {
+      std::filesystem::last_write_time(old, std::filesystem::file_time_type::clock::now() - std::chrono::days(1000));
+    }
     if (row.stalePartial) {
       WriteBytes(backup + ".partial", "half a copy", kReadOnly);
     }
@@ -201,6 +205,8 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
     EXPECT_EQ(AttributesOf(backup) & kReadOnly, 0u) << row.what;
     EXPECT_EQ(AttributesOf(database) & kReadOnly, row.database & kReadOnly) << row.what;
     EXPECT_FALSE(std::filesystem::exists(backup + ".partial")) << row.what;
+    const Date made = platform.ListFiles(folder / "ArcBackup").at(0).created, now = platform.Now();
+    EXPECT_EQ(made.year == now.year && made.month == now.month && made.day == now.day, !row.backupInUse) << row.what;
   }
 }
 
