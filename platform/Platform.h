@@ -68,9 +68,8 @@ class Platform {
   // Creates exactly one folder level; the parent must exist.
   virtual void CreateFolder(const std::string& path) = 0;
 
-  // Whole small text files in the system's ANSI code page; text crosses the seam as UTF-8.
+  // A whole small text file in the system's ANSI code page; text crosses the seam as UTF-8.
   // Writing creates or truncates; text the code page cannot hold is refused, never replaced.
-  virtual std::string ReadTextFile(const std::string& path) = 0;
   virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
   // Whether WriteTextFile can store `text` exactly in the ANSI code page.
   virtual bool FitsTextFile(const std::string& text) = 0;

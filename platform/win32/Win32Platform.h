@@ -16,7 +16,6 @@ class Win32Platform : public Platform {
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
 
-  std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
   bool FitsTextFile(const std::string& text) override;
   void ReplaceFile(const std::string& from, const std::string& to) override;

@@ -154,10 +154,6 @@ void FakePlatform::CreateFolder(const std::string& path) {
   folders_.insert(key);
 }
 
-std::string FakePlatform::ReadTextFile(const std::string& path) {
-  return Existing(path, "ReadTextFile").content;
-}
-
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
   const std::string key = Key(path);
   if (!FitsTextFile(text)) {

@@ -102,7 +102,6 @@ class FakePlatform : public Platform {
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
-  std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
   // Code page 1252 in brief: Latin-1 letters fit, Greek and beyond do not.
   bool FitsTextFile(const std::string& text) override;
@@ -115,7 +114,7 @@ class FakePlatform : public Platform {
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
   bool HeldOpen(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override {
-    return ReadTextFile(path).substr(0, limit);
+    return Existing(path, "ReadBytes").content.substr(0, limit);
   }
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;

@@ -65,13 +65,32 @@ TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
   EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
 }
 
-TEST_F(UnattendedTest, ASettingsFileThatCannotBeReadIsNotedInEachSlotsLog) {
-  platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
-  ASSERT_EQ(Run({"/backup", "1"}), 1);
-  EXPECT_TRUE(
-      Log(1).starts_with("2026-12-05 02:00:00\tbackup\tC:\\CorvaneAppAlias.txt\tfailed: Input past end of "
-                         "file: C:\\CorvaneAppAlias.txt holds 1 of its 11 fields.\r\n"));
+// With no folder there is no log: the console alone tells, and no path is made from the current drive.
+TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
+  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
+  const std::size_t files = platform.FilePaths().size();
+  ASSERT_EQ(Run({"/backup", "2"}), 1);
+  const std::string problem =
+      "2026-12-05 02:00:00\tbackup\tC:\\CorvanePaths.txt\tfailed: Input past end of file: C:\\CorvanePaths.txt "
+      "holds 1 of its 13 fields.\r\n";
+  EXPECT_EQ(platform.console,
+            (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
+  EXPECT_EQ(platform.FilePaths().size(), files);
+
+  ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
+  EXPECT_TRUE(Log(1).starts_with(problem));
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
+
+  ResetModuleState();
+  platform.console.clear();
+  platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
+  ASSERT_EQ(Run({"/compact", "all"}), 1);
+  EXPECT_EQ(platform.console.front(),
+            "2026-12-05 02:00:00\tcompact\tC:\\CorvaneAppNames.txt\tfailed: "
+            "C:\\CorvaneAppNames.txt: The file is in use.\r\n");
+  EXPECT_EQ(platform.console.back(), "2026-12-05 02:00:00\tcompact\t\tfailed: no slot has a database\r\n");
+  EXPECT_EQ(platform.console.size(), 3u);
+  EXPECT_TRUE(platform.starts.empty());
 }
 
 TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) {
