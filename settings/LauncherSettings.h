@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ struct LauncherSettingsRecord {
   std::string CurrentAppName;
   std::string CurrentAppPath;
   std::string CurrentAppFullPath;
+  // The settings files that could not be read whole when the settings were loaded, and have not been replaced since:
+  // the record does not hold what they hold.
+  std::vector<std::string> UnreadFiles;
 };
 
 // The 38 texts of the settings editor, each group in the order of its file.
@@ -52,8 +56,11 @@ inline LauncherSettingsRecord LauncherSettings;
 std::vector<SettingsProblem> ReadSettings(Platform& platform);
 // ReadSettings, telling the user of each file that could not be read whole.
 void LoadSettings(Platform& platform);
-// Stores the editor's texts and writes the three files. Returns whether it completed.
-bool SaveSettings(Platform& platform, const SettingsTexts& texts);
+// Stores the editor's texts and writes the three files, except those in `leaveAlone`, whose texts are neither
+// written nor stored. Returns whether it completed.
+bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone = {});
+// The texts of `texts` that go into `file`, one of the three settings files.
+std::span<const std::string> TextsOf(const SettingsTexts& texts, std::string_view file);
 // The stored settings as the editor's texts.
 SettingsTexts StoredTexts();
 // Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.

@@ -88,6 +88,10 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform) {
   load(kAppNamesFile, AppNamesFields(LauncherSettings), DefaultAppNames);
   load(kPathsFile, PathsFields(LauncherSettings), [&] { return DefaultPaths(platform); });
   load(kAppAliasFile, AppAliasFields(LauncherSettings), DefaultAliases);
+  LauncherSettings.UnreadFiles.clear();
+  for (const SettingsProblem& problem : problems) {
+    LauncherSettings.UnreadFiles.push_back(problem.file);
+  }
   return problems;
 }
 
