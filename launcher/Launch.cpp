@@ -11,9 +11,8 @@ namespace corvane::Shortcuts11 {
 // With no Access located the start fails and its description is shown: the database itself was found.
 void OpenApp(Platform& platform, int slot) {
   RunGuarded(platform, [&] {
-    SelectApp(slot);
-    if (!platform.Exists(LauncherSettings.CurrentAppFullPath, Lookup::NormalFiles)) {
-      ShowInfo(platform, "Cannot find " + LauncherSettings.CurrentAppName + " database.");
+    if (!SelectApp(slot) || !platform.Exists(LauncherSettings.CurrentAppFullPath, Lookup::NormalFiles)) {
+      ShowInfo(platform, CannotFindDatabase(LauncherSettings.CurrentAppName));
       return;
     }
     OpenWith(platform, AccessPath, LauncherSettings.CurrentAppFullPath);

@@ -59,11 +59,10 @@ struct Date {
   int hour = 0, minute = 0, second = 0;
 };
 
-// A plain file of a folder; the times only order files (a later time is a larger number).
+// A plain file of a folder, with the local time it was created.
 struct FolderEntry {
   std::string name;
-  std::int64_t lastWrite = 0;
-  std::int64_t created = 0;
+  Date created;
 };
 
 // How Windows opens a type of document (".pdf") or address ("http").
@@ -82,9 +81,8 @@ class Platform {
   // Creates exactly one folder level; the parent must exist.
   virtual void CreateFolder(const std::string& path) = 0;
 
-  // Whole small text files in the system's ANSI code page; text crosses the seam as UTF-8.
+  // A whole small text file in the system's ANSI code page; text crosses the seam as UTF-8.
   // Writing creates or truncates; text the code page cannot hold is refused, never replaced.
-  virtual std::string ReadTextFile(const std::string& path) = 0;
   virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
   // Whether WriteTextFile can store `text` exactly in the ANSI code page.
   virtual bool FitsTextFile(const std::string& text) = 0;
@@ -111,6 +109,10 @@ class Platform {
   virtual std::string FromAnsi(std::string_view bytes) = 0;
   // Appends UTF-8 text to a file, creating it where it is missing.
   virtual void AppendUtf8File(const std::string& path, const std::string& text) = 0;
+  // Makes the present moment a file's creation and last-write time, so that its creation time tells when the program
+  // made it: Windows may give a file that replaces another the older one's creation time, and Wine reports the
+  // last-write time as the creation time.
+  virtual void MarkMadeNow(const std::string& path) = 0;
 
   // What Windows says is installed. Each asks the system only when called; what it lacks is no failure.
   // The default values of the "App Paths" registration of `programName` ("MSACCESS.EXE") as they are stored,

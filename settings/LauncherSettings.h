@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -27,6 +29,9 @@ struct LauncherSettingsRecord {
   std::string CurrentAppName;
   std::string CurrentAppPath;
   std::string CurrentAppFullPath;
+  // The settings files that could not be read whole when the settings were loaded, and have not been replaced since:
+  // the record does not hold what they hold.
+  std::vector<std::string> UnreadFiles;
 };
 
 // The 38 texts of the settings editor, each group in the order of its file.
@@ -51,12 +56,21 @@ inline LauncherSettingsRecord LauncherSettings;
 std::vector<SettingsProblem> ReadSettings(Platform& platform);
 // ReadSettings, telling the user of each file that could not be read whole.
 void LoadSettings(Platform& platform);
-// Stores the editor's texts and writes the three files. Returns whether it completed.
-bool SaveSettings(Platform& platform, const SettingsTexts& texts);
+// Stores the editor's texts and writes the three files, except those in `leaveAlone`, whose texts are neither
+// written nor stored. Returns whether it completed.
+bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone = {});
+// The texts of `texts` that go into `file`, one of the three settings files.
+std::span<const std::string> TextsOf(const SettingsTexts& texts, std::string_view file);
 // The stored settings as the editor's texts.
 SettingsTexts StoredTexts();
 // Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.
-void SelectApp(int slot);
+// Returns whether the selection names a database: one without a file name, or whose folder is not a full path, has
+// none, and an empty full path.
+bool SelectApp(int slot);
+// What a slot without a database is told: "Cannot find <name> database."
+std::string CannotFindDatabase(const std::string& appName);
+// Whether a folder names one place whatever the current folder and drive: a drive's or a network share's.
+bool IsFullFolder(std::string_view folder);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

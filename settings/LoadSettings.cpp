@@ -13,6 +13,11 @@ namespace {
 
 using Values = std::vector<std::string>;
 
+// A settings file is one short line; a larger file is no settings file, and reading it whole could hold up start-up.
+constexpr std::size_t kLargestFile = 64 * 1024;
+// What Notepad may put before text it saves as UTF-8.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 Values DefaultAppNames() {
   Values values(kDefaultAppNames.begin(), kDefaultAppNames.end());
   values.insert(values.end(),
@@ -30,14 +35,33 @@ Values DefaultAliases() {
   return Values(kDefaultAliases.begin(), kDefaultAliases.end());
 }
 
+// The file's text: UTF-8 after the mark, otherwise in the ANSI code page, as the program writes it.
+std::string ReadSettingsText(Platform& platform, const std::string& file) {
+  const std::string bytes = platform.ReadBytes(file, kLargestFile + 1);
+  if (bytes.size() > kLargestFile) {
+    throw ProgramError(file + " was not read: at more than 64 KB it can not be a settings file.");
+  }
+  return bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : platform.FromAnsi(bytes);
+}
+
+// Only a missing file means the defaults: a folder in its place is a file that can not be read.
+Values ReadOrDefault(Platform& platform, const std::string& file, std::size_t count,
+                     const std::function<Values()>& defaults) {
+  if (platform.Exists(file, Lookup::NormalFiles)) {
+    return ReadSettingsFields(ReadSettingsText(platform, file), count);
+  }
+  if (platform.Exists(file, Lookup::Directories)) {
+    throw ProgramError(file + " could not be read: it is a folder, not a file.");
+  }
+  return defaults();
+}
+
 // A damaged or unreadable file ends only that file: the other files are still read. Returns what went wrong.
 std::optional<std::string> LoadFile(Platform& platform, std::string_view path, const std::vector<SettingsField>& fields,
                                     const std::function<Values()>& defaults) {
   try {
     const std::string file(path);
-    const Values values = platform.Exists(file, Lookup::NormalFiles)
-                              ? ReadSettingsFields(platform.ReadTextFile(file), fields.size())
-                              : defaults();
+    const Values values = ReadOrDefault(platform, file, fields.size(), defaults);
     for (std::size_t i = 0; i < values.size(); ++i) {
       *fields[i].value = values[i];
     }
@@ -64,6 +88,10 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform) {
   load(kAppNamesFile, AppNamesFields(LauncherSettings), DefaultAppNames);
   load(kPathsFile, PathsFields(LauncherSettings), [&] { return DefaultPaths(platform); });
   load(kAppAliasFile, AppAliasFields(LauncherSettings), DefaultAliases);
+  LauncherSettings.UnreadFiles.clear();
+  for (const SettingsProblem& problem : problems) {
+    LauncherSettings.UnreadFiles.push_back(problem.file);
+  }
   return problems;
 }
 

@@ -1,4 +1,6 @@
 // SaveSettings: the editor's texts into the three files, then into the record.
+#include <algorithm>
+
 #include "platform/Failure.h"
 #include "settings/LauncherSettings.h"
 #include "settings/SettingsFields.h"
@@ -43,8 +45,17 @@ bool AllFit(Platform& platform, const std::vector<Group>& groups) {
 
 }  // namespace
 
-bool SaveSettings(Platform& platform, const SettingsTexts& texts) {
-  const std::vector<Group> groups = GroupsOf(texts);
+std::span<const std::string> TextsOf(const SettingsTexts& texts, std::string_view file) {
+  if (file == kAppNamesFile) {
+    return texts.appNames;
+  }
+  return file == kPathsFile ? std::span<const std::string>(texts.paths) : texts.aliases;
+}
+
+bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone) {
+  std::vector<Group> groups = GroupsOf(texts);
+  std::erase_if(groups,
+                [&](const Group& group) { return std::ranges::find(leaveAlone, group.path) != leaveAlone.end(); });
   if (!AllFit(platform, groups)) {
     return false;
   }
@@ -59,6 +70,7 @@ bool SaveSettings(Platform& platform, const SettingsTexts& texts) {
       for (std::size_t i = 0; i < group.texts.size(); ++i) {
         *group.fields[i].value = group.texts[i];
       }
+      std::erase(LauncherSettings.UnreadFiles, group.path);
     }
   });
 }

@@ -2,15 +2,39 @@
 #include "settings/LauncherSettings.h"
 
 namespace corvane::Shortcuts11 {
+namespace {
 
-void SelectApp(int slot) {
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+}  // namespace
+
+// "C:", "C:\Apps" or "\\server\share": never "Apps" or "\Apps", which Windows would take from the current folder or
+// the current drive, so that a slot could reach a file that is not its database.
+bool IsFullFolder(std::string_view folder) {
+  const bool drive = folder.size() >= 2 && folder[1] == ':' &&
+                     ((folder[0] >= 'A' && folder[0] <= 'Z') || (folder[0] >= 'a' && folder[0] <= 'z'));
+  if (drive) {
+    return folder.size() == 2 || IsSeparator(folder[2]);
+  }
+  return folder.size() > 2 && IsSeparator(folder[0]) && IsSeparator(folder[1]) && !IsSeparator(folder[2]);
+}
+
+std::string CannotFindDatabase(const std::string& appName) {
+  return "Cannot find " + appName + " database.";
+}
+
+bool SelectApp(int slot) {
   auto& settings = LauncherSettings;
   if (slot >= 0 && slot < kSlotCount) {
     settings.CurrentAppName = settings.Apps[slot].AppName;
     settings.CurrentAppPath = settings.Apps[slot].AppPath;
   }
-  // The backslash is always put in, even where the folder is empty or already ends in one.
-  settings.CurrentAppFullPath = settings.CurrentAppPath + "\\" + settings.CurrentAppName;
+  const bool named = IsFullFolder(settings.CurrentAppPath) && !settings.CurrentAppName.empty();
+  // The backslash is always put in, even where the folder already ends in one.
+  settings.CurrentAppFullPath = named ? settings.CurrentAppPath + "\\" + settings.CurrentAppName : "";
+  return named;
 }
 
 }  // namespace corvane::Shortcuts11

@@ -1,6 +1,7 @@
 // The settings editor's handlers.
 #include "settings/frmPaths11.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -71,10 +72,10 @@ std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
 void frmPaths11::Form_Load() {
   RunGuarded(platform_, [&] {
     window_->SetLeft(LeftBesideLauncher());
-    const SettingsTexts texts = Shortcuts11::StoredTexts();
-    Fill(*window_, AppNameBoxes(), texts.appNames);
-    Fill(*window_, PathBoxes(), texts.paths);
-    Fill(*window_, AliasBoxes(), texts.aliases);
+    loaded_ = Shortcuts11::StoredTexts();
+    Fill(*window_, AppNameBoxes(), loaded_.appNames);
+    Fill(*window_, PathBoxes(), loaded_.paths);
+    Fill(*window_, AliasBoxes(), loaded_.aliases);
   });
 }
 
@@ -82,10 +83,31 @@ SettingsTexts frmPaths11::BoxTexts() const {
   return {Read(*window_, AppNameBoxes()), Read(*window_, PathBoxes()), Read(*window_, AliasBoxes())};
 }
 
-// A refused or failed save keeps the editor open with the texts as typed, so the user can put it right.
+// A file that could not be read at start-up has boxes that do not show what it holds: empty boxes written over it
+// would wipe it.
+std::vector<std::string> frmPaths11::FilesToLeave(const SettingsTexts& typed, bool& declined) {
+  std::vector<std::string> leave;
+  for (const std::string& file : Shortcuts11::LauncherSettings.UnreadFiles) {
+    const bool changed = !std::ranges::equal(Shortcuts11::TextsOf(typed, file), Shortcuts11::TextsOf(loaded_, file));
+    if (changed && platform_.ShowMessage(file + " could not be read when Corvane started, so this window does not show "
+                                                "what it holds. Replace it with what this window shows?",
+                                         std::string(kWarningTitle), Buttons::YesNo) == Answer::Yes) {
+      continue;
+    }
+    declined = declined || changed;
+    leave.push_back(file);
+  }
+  return leave;
+}
+
+// A refused or failed save, or a file the user would not replace, keeps the editor open with the texts as typed, so
+// the user can put it right.
 void frmPaths11::CmdSaveClose_Click() {
   RunGuarded(platform_, [&] {
-    if (Shortcuts11::SaveSettings(platform_, BoxTexts())) {
+    const SettingsTexts typed = BoxTexts();
+    bool declined = false;
+    const std::vector<std::string> leave = FilesToLeave(typed, declined);
+    if (Shortcuts11::SaveSettings(platform_, typed, leave) && !declined) {
       owner_.Close(FormName::Editor);
     }
   });

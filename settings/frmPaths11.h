@@ -2,6 +2,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "platform/Form.h"
 #include "settings/LauncherSettings.h"
@@ -22,6 +24,11 @@ class frmPaths11 : public FormOf<frmPaths11> {
 
  private:
   SettingsTexts BoxTexts() const;
+  // The files Close leaves alone: those not read at start-up whose boxes the user left as they were or, asked,
+  // would not have replaced. Sets `declined` when the user would not.
+  std::vector<std::string> FilesToLeave(const SettingsTexts& typed, bool& declined);
+
+  SettingsTexts loaded_;  // the texts the boxes were filled with
 };
 
 }  // namespace corvane

@@ -10,6 +10,7 @@ namespace corvane {
 // The copy is made under a scratch name first, so that neither a failed copy nor a failed replacement can leave
 // a partial file under the backup's name, or cost the user the backup being replaced. A backup is the program's
 // own file: it never takes the database's read-only attribute, and an old copy marked read-only is still replaced.
+// The copy's times are the moment it was made, not those of the database.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
   const std::string scratch = backupPath + ".partial";
   const auto makeWritable = [&](const std::string& path) {
@@ -23,6 +24,8 @@ void CopyInto(Platform& platform, const std::string& source, const std::string& 
     platform.MakeWritable(scratch);
     makeWritable(backupPath);
   });
+  // Which copies are newest is told by when they were made.
+  platform.MarkMadeNow(backupPath);
 }
 
 std::string BackupName(const Date& date, const std::string& appName) {
@@ -34,8 +37,10 @@ std::string BackupFolderOf(const std::string& appPath) {
 }
 
 BackupTarget PrepareBackup(Platform& platform, int slot) {
-  Shortcuts11::SelectApp(slot);
   const auto& settings = Shortcuts11::LauncherSettings;
+  if (!Shortcuts11::SelectApp(slot)) {
+    throw ProgramError(Shortcuts11::CannotFindDatabase(settings.CurrentAppName));
+  }
   const std::string folder = BackupFolderOf(settings.CurrentAppPath);
   if (!platform.Exists(folder + "\\", Lookup::Directories)) {
     platform.CreateFolder(folder);

@@ -17,7 +17,7 @@ struct BackupTarget {
   std::string name;    // today's backup name
   std::string path;    // today's backup, in the backup folder
 };
-// Selects the slot and creates its backup folder where it is missing.
+// Selects the slot and creates its backup folder where it is missing; a slot without a database fails.
 BackupTarget PrepareBackup(Platform& platform, int slot);
 // Copies `source` to `backupPath`, replacing an earlier copy only once the new one is whole.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath);

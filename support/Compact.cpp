@@ -29,9 +29,13 @@ namespace Shortcuts11 {
 
 void CompactApp(Platform& platform, int slot) {
   RunGuarded(platform, [&] {
-    SelectApp(slot);
+    const bool named = SelectApp(slot);
     const std::string name = LauncherSettings.CurrentAppName;
     const std::string path = LauncherSettings.CurrentAppFullPath;
+    if (!named) {
+      ShowInfo(platform, CannotFindDatabase(name));
+      return;
+    }
     if (!platform.Exists(path, Lookup::NormalFiles)) {
       ShowInfo(platform, "Cannot find " + name + " database to compact");
       return;

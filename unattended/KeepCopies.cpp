@@ -2,41 +2,95 @@
 #include "unattended/KeepCopies.h"
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace corvane {
+namespace {
 
-bool IsBackupOf(std::string_view fileName, std::string_view appName, const SameName& sameName) {
-  if (!sameName(fileName.substr(0, 3), "Arc")) {
-    return false;
-  }
-  // The file name may itself start with digits ("Arc12726" + "2024.mde"), so every cut of the digits is tried.
-  for (std::size_t at = 3; at < fileName.size() && fileName[at] >= '0' && fileName[at] <= '9'; ++at) {
-    if (sameName(fileName.substr(at + 1), appName)) {
-      return true;
-    }
-  }
-  return false;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
-std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, std::string_view appName,
-                                        std::string_view justWritten, int keep, const SameName& sameName) {
-  if (keep <= 0) {
-    return {};
+// A number as the backup name writes it: one or two digits, no leading zero (a lone "0" is the year 2000).
+std::optional<int> Number(std::string_view digits) {
+  if (digits.empty() || digits.size() > 2 || (digits.size() == 2 && digits[0] == '0')) {
+    return std::nullopt;
   }
-  std::vector<const BackupCopy*> others;
-  for (const BackupCopy& copy : folder) {
-    if (IsBackupOf(copy.name, appName, sameName) && !sameName(copy.name, justWritten)) {
-      others.push_back(&copy);
+  return digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + (digits[1] - '0');
+}
+
+int DaysIn(int month, int year) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// Every month, day and year that written one after another give `digits`.
+std::vector<Date> DatesOf(std::string_view digits) {
+  std::vector<Date> dates;
+  for (std::size_t monthEnd = 1; monthEnd <= 2 && monthEnd < digits.size(); ++monthEnd) {
+    for (std::size_t dayEnd = monthEnd + 1; dayEnd <= monthEnd + 2 && dayEnd < digits.size(); ++dayEnd) {
+      const auto month = Number(digits.substr(0, monthEnd));
+      const auto day = Number(digits.substr(monthEnd, dayEnd - monthEnd));
+      const auto year = Number(digits.substr(dayEnd));
+      if (month && day && year && *month >= 1 && *month <= 12 && *day >= 1 && *day <= DaysIn(*month, 2000 + *year)) {
+        dates.push_back({.year = 2000 + *year, .month = *month, .day = *day});
+      }
     }
   }
-  const auto othersKept = static_cast<std::size_t>(keep - 1);
-  // Newest first; of two written at the same moment, the one created later is the newer.
-  std::ranges::stable_sort(others, [](const BackupCopy* a, const BackupCopy* b) {
-    return a->lastWrite != b->lastWrite ? a->lastWrite > b->lastWrite : a->created > b->created;
-  });
+  return dates;
+}
+
+// Orders copies by when they were made: the day first, then, within a day, the time of making.
+using Age = std::tuple<int, int, int, int, int, int>;
+
+Age AgeOf(const BackupCopy& copy, const std::vector<Date>& dates) {
+  const Date& day = dates.size() == 1 ? dates[0] : copy.created;
+  const Date& made = copy.created;
+  return {day.year, day.month, day.day, made.hour, made.minute, made.second};
+}
+
+}  // namespace
+
+std::vector<Date> BackupDates(std::string_view fileName, std::string_view appName, const SameName& sameName) {
+  if (fileName.size() < 3 || !sameName(fileName.substr(0, 3), "Arc")) {
+    return {};
+  }
+  // The file name may itself start with digits ("Arc12726" + "2024.mde"), so each cut of the digits is tried.
+  std::vector<Date> dates;
+  for (std::size_t at = 3; at < fileName.size() && IsDigit(fileName[at]); ++at) {
+    if (sameName(fileName.substr(at + 1), appName)) {
+      for (const Date& date : DatesOf(fileName.substr(3, at + 1 - 3))) {
+        dates.push_back(date);
+      }
+    }
+  }
+  return dates;
+}
+
+std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule,
+                                        const SameName& sameName) {
+  if (rule.keep <= 0) {
+    return {};
+  }
+  const auto anotherSlots = [&](const std::string& name) {
+    return std::ranges::any_of(rule.neighbours, [&](const std::string& neighbour) {
+      return !sameName(neighbour, rule.appName) && !BackupDates(name, neighbour, sameName).empty();
+    });
+  };
+  std::vector<std::pair<Age, const BackupCopy*>> others;
+  for (const BackupCopy& copy : folder) {
+    const std::vector<Date> dates = BackupDates(copy.name, rule.appName, sameName);
+    if (!dates.empty() && !sameName(copy.name, rule.justWritten) && !anotherSlots(copy.name)) {
+      others.emplace_back(AgeOf(copy, dates), &copy);
+    }
+  }
+  // Newest first.
+  std::ranges::stable_sort(others, [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<std::string> doomed;
-  for (std::size_t i = othersKept; i < others.size(); ++i) {
-    doomed.push_back(others[i]->name);
+  for (std::size_t i = static_cast<std::size_t>(rule.keep - 1); i < others.size(); ++i) {
+    doomed.push_back(others[i].second->name);
   }
   return doomed;
 }

@@ -1,7 +1,6 @@
 // Which of a slot's old backups go once a new one is written and only N are kept.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -12,17 +11,28 @@
 
 namespace corvane {
 
-// A file in the ArcBackup folder; the times only need to order the files.
+// A file in the ArcBackup folder, with the local time it was made.
 using BackupCopy = FolderEntry;
 
 // Whether two file names name the same file, as the file system compares them.
 using SameName = std::function<bool(std::string_view, std::string_view)>;
 
-// "Arc", one or more digits, then the slot's file name.
-bool IsBackupOf(std::string_view fileName, std::string_view appName, const SameName& sameName);
+// Every date on which the program would have named a backup of `appName` exactly `fileName`: "Arc", month 1 to 12,
+// a day of that month, the year less 2000 (2000 to 2099), then the file name. Empty when the name is no backup of it.
+std::vector<Date> BackupDates(std::string_view fileName, std::string_view appName, const SameName& sameName);
 
-// The backups of appName beyond the keep newest, counting the one just written, which always stays; 0 keeps all.
-std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, std::string_view appName,
-                                        std::string_view justWritten, int keep, const SameName& sameName);
+struct KeepRule {
+  std::string_view appName;
+  // The file names of the other databases whose backups share the folder: a name that could be a backup of one of
+  // them is left alone.
+  std::span<const std::string> neighbours;
+  std::string_view justWritten;  // always stays
+  int keep;                      // copies kept, the one just written among them; 0 keeps all
+};
+
+// The backups beyond the newest `keep`. A copy's age is the date in its name where the name can mean only one date,
+// otherwise the time the copy was made; never when it was last written, which opening a copy changes.
+std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule,
+                                        const SameName& sameName);
 
 }  // namespace corvane

@@ -27,11 +27,22 @@ class UnattendedRun {
   int Run() {
     settingsProblems_ = Shortcuts11::ReadSettings(platform_);
     failed_ = !settingsProblems_.empty();
+    // Whatever the run goes on to touch, the console tells what it could not read.
+    for (const SettingsProblem& problem : settingsProblems_) {
+      Console(LogLine(platform_.Now(), Action(), problem.file, "failed: " + problem.description));
+    }
     if (request_.action == Maintenance::Compact) {
       access_ = Shortcuts11::FindAccess(platform_);
     }
-    for (int slot : Slots()) {
-      Shortcuts11::SelectApp(slot);
+    const std::vector<int> slots = Slots();
+    if (request_.allSlots && slots.empty()) {
+      Console(LogLine(platform_.Now(), Action(), "", "failed: no slot has a database"));
+      return 1;
+    }
+    for (int slot : slots) {
+      if (!Select(slot)) {
+        continue;
+      }
       NoteSettingsProblems();
       if (request_.action == Maintenance::Backup) {
         Backup(slot);
@@ -43,6 +54,8 @@ class UnattendedRun {
   }
 
  private:
+  std::string_view Action() const { return request_.action == Maintenance::Backup ? "backup" : "compact"; }
+
   // "all" means every slot whose database exists; a named slot's missing database is that slot's failure.
   std::vector<int> Slots() {
     if (!request_.allSlots) {
@@ -50,12 +63,27 @@ class UnattendedRun {
     }
     std::vector<int> slots;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      Shortcuts11::SelectApp(slot);
-      if (Shortcuts11::Probe(platform_, LauncherSettings.CurrentAppFullPath)) {
+      if (Shortcuts11::SelectApp(slot) && Shortcuts11::Probe(platform_, LauncherSettings.CurrentAppFullPath)) {
         slots.push_back(slot);
       }
     }
     return slots;
+  }
+
+  // Selects a named slot; one without a database fails, and one without a folder has no log to say so in.
+  bool Select(int slot) {
+    if (Shortcuts11::SelectApp(slot)) {
+      return true;
+    }
+    failed_ = true;
+    const std::string& folder = LauncherSettings.CurrentAppPath;
+    if (!Shortcuts11::IsFullFolder(folder)) {
+      Console(LogLine(platform_.Now(), Action(), LauncherSettings.CurrentAppName,
+                      "failed: slot " + std::to_string(slot + 1) + " has no folder"));
+    } else {
+      Fail(Action(), folder, ProgramError(Shortcuts11::CannotFindDatabase(LauncherSettings.CurrentAppName)));
+    }
+    return false;
   }
 
   void Backup(int slot) {
@@ -78,8 +106,9 @@ class UnattendedRun {
     }
     const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);
     const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
-    for (const std::string& name : CopiesToDelete(platform_.ListFiles(folder), LauncherSettings.CurrentAppName,
-                                                  target.name, request_.keep, sameName)) {
+    const std::vector<std::string> neighbours = NamesBackedUpInto(LauncherSettings.CurrentAppPath);
+    const KeepRule rule{LauncherSettings.CurrentAppName, neighbours, target.name, request_.keep};
+    for (const std::string& name : CopiesToDelete(platform_.ListFiles(folder), rule, sameName)) {
       const std::string path = folder + "\\" + name;
       try {
         platform_.MakeWritable(path);
@@ -89,6 +118,18 @@ class UnattendedRun {
         Fail("delete", path, failure);
       }
     }
+  }
+
+  // The file names of every slot whose folder is `folder`, so whose backups share its backup folder.
+  std::vector<std::string> NamesBackedUpInto(std::string_view folder) {
+    const auto trimmed = [](std::string_view path) { return path.substr(0, path.find_last_not_of("\\/") + 1); };
+    std::vector<std::string> names;
+    for (const AppSlot& app : LauncherSettings.Apps) {
+      if (platform_.SameFileName(trimmed(app.AppPath), trimmed(folder))) {
+        names.push_back(app.AppName);
+      }
+    }
+    return names;
   }
 
   // Returns false when Access was still compacting after the wait allowed.
@@ -121,14 +162,14 @@ class UnattendedRun {
 
   void RequireDatabase(const std::string& database) {
     if (!Shortcuts11::Probe(platform_, database)) {
-      throw ProgramError("Cannot find " + LauncherSettings.CurrentAppName + " database.");
+      throw ProgramError(Shortcuts11::CannotFindDatabase(LauncherSettings.CurrentAppName));
     }
   }
 
+  // The console has had them already.
   void NoteSettingsProblems() {
-    const std::string_view action = request_.action == Maintenance::Backup ? "backup" : "compact";
     for (const SettingsProblem& problem : settingsProblems_) {
-      Log(action, problem.file, "failed: " + problem.description);
+      AppendToLog(LogLine(platform_.Now(), Action(), problem.file, "failed: " + problem.description));
     }
   }
 
@@ -141,9 +182,21 @@ class UnattendedRun {
   void Log(std::string_view action, const std::string& path, const std::string& outcome,
            const std::vector<std::string>& extra = {}) {
     const std::string line = LogLine(platform_.Now(), action, path, outcome, extra);
+    Console(line);
+    AppendToLog(line);
+  }
+
+  void Console(const std::string& line) {
     try {
       platform_.WriteConsole(line);
     } catch (const std::exception&) {
+    }
+  }
+
+  // The selected slot's log, in its backup folder; a folder that is no full path is no place to write.
+  void AppendToLog(const std::string& line) {
+    if (!Shortcuts11::IsFullFolder(LauncherSettings.CurrentAppPath)) {
+      return;
     }
     try {
       const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);

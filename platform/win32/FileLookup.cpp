@@ -100,12 +100,17 @@ std::vector<FolderEntry> Win32Platform::ListFiles(const std::string& folder) {
     }
     ThrowSystemError(error, folder);
   }
-  const auto ticks = [](const FILETIME& time) {
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+  // The creation time in the local time of that day, as the date in a backup's name is written.
+  const auto local = [&](const FILETIME& time) {
+    SYSTEMTIME utc{}, here{};
+    if (!::FileTimeToSystemTime(&time, &utc) || !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &here)) {
+      ThrowLastError(folder);
+    }
+    return Date{here.wYear, here.wMonth, here.wDay, here.wHour, here.wMinute, here.wSecond};
   };
   do {
     if (Accepts(entry.dwFileAttributes, Lookup::NormalFiles)) {
-      entries.push_back({Narrow(entry.cFileName), ticks(entry.ftLastWriteTime), ticks(entry.ftCreationTime)});
+      entries.push_back({Narrow(entry.cFileName), local(entry.ftCreationTime)});
     }
   } while (::FindNextFileW(find.Get(), &entry));
   const DWORD error = ::GetLastError();

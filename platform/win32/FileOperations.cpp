@@ -83,6 +83,16 @@ bool Win32Platform::HeldOpen(const std::string& path) {
   ThrowSystemError(error, path);
 }
 
+void Win32Platform::MarkMadeNow(const std::string& path) {
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  if (!file.IsValid() || !::SetFileTime(file.Get(), &now, nullptr, &now)) {
+    ThrowLastError(path);
+  }
+}
+
 void RefuseReadOnlyTarget(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&

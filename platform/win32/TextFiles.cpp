@@ -1,9 +1,8 @@
-// Whole files read and written with CreateFileW: the settings files in the ANSI code page, lock files, the log.
+// Files read and written with CreateFileW: the settings files in the ANSI code page, lock files, the log.
 #include "platform/win32/Win32Platform.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/FileOperations.h"
@@ -18,12 +17,12 @@ namespace {
 // WriteFile and ReadFile move at most a DWORD at a time.
 constexpr std::size_t kMaxChunk = 1u << 30;
 
-enum class Larger { Refused, Cut };
-
-// The file's bytes up to `limit`; a larger file is refused or cut there.
-std::string ReadUpTo(const std::string& path, DWORD share, std::size_t limit, Larger larger) {
-  ScopedHandle file(
-      ::CreateFileW(Widen(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+// The file's bytes up to `limit`. A file may be open in another program that is writing it, as a lock file is in
+// Access: it is read while that goes on.
+std::string ReadUpTo(const std::string& path, std::size_t limit) {
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) {
     ThrowLastError(path);
   }
@@ -32,9 +31,6 @@ std::string ReadUpTo(const std::string& path, DWORD share, std::size_t limit, La
     ThrowLastError(path);
   }
   const auto fileSize = static_cast<std::uint64_t>(size.QuadPart);
-  if (fileSize > limit && larger == Larger::Refused) {
-    ThrowSystemError(ERROR_FILE_TOO_LARGE, path);
-  }
   std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, limit)), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -66,13 +62,8 @@ void WriteAll(HANDLE file, std::string_view bytes, const std::string& path) {
 
 }  // namespace
 
-std::string Win32Platform::ReadTextFile(const std::string& path) {
-  return AnsiToUtf8(ReadUpTo(path, FILE_SHARE_READ, std::numeric_limits<int>::max(), Larger::Refused));
-}
-
-// A lock file is open in the program that keeps it, for writing: it is read while that goes on.
 std::string Win32Platform::ReadBytes(const std::string& path, std::size_t limit) {
-  return ReadUpTo(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, limit, Larger::Cut);
+  return ReadUpTo(path, limit);
 }
 
 std::string Win32Platform::FromAnsi(std::string_view bytes) {

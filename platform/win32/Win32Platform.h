@@ -16,7 +16,6 @@ class Win32Platform : public Platform {
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
 
-  std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
   bool FitsTextFile(const std::string& text) override;
   void ReplaceFile(const std::string& from, const std::string& to) override;
@@ -31,6 +30,7 @@ class Win32Platform : public Platform {
   std::string ReadBytes(const std::string& path, std::size_t limit) override;
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
+  void MarkMadeNow(const std::string& path) override;
 
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<Association> AssociationOf(const std::string& type) override;

@@ -102,6 +102,50 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
   EXPECT_EQ(Shown("frmPaths11").Text("cTitle"), "Typed");
 }
 
+// Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
+TEST(EditorOverUnreadFiles, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
+  ResetModuleState();
+  FakePlatform machine;
+  const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"}), aliases = "\"a\"\r\n";
+  machine.AddFile("C:\\CorvanePaths.txt", paths);
+  machine.AddFile("C:\\CorvaneAppAlias.txt", aliases);
+  machine.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
+  Program program(machine);
+  program.Start();
+  const auto openEditor = [&] {
+    machine.Form("frmCorvane")->Fire("CmdOpenSupport", Event::Click);
+    machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);
+    return machine.Form("frmPaths11");
+  };
+  openEditor()->Fire("CmdSaveClose", Event::Click);
+  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
+  EXPECT_TRUE(machine.HasFile("C:\\CorvaneAppNames.txt"));
+  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
+  EXPECT_EQ(machine.Content("C:\\CorvaneAppAlias.txt"), aliases);
+
+  FakeWindow* editor = openEditor();
+  editor->SetText("cHLPath0", "C:\\Typed");
+  editor->SetText("cAlias0", "Typed");
+  machine.Answer(Answer::No);
+  machine.Answer(Answer::Yes);
+  const std::size_t asked = machine.messages.size();
+  editor->Fire("CmdSaveClose", Event::Click);
+  ASSERT_EQ(machine.messages.size(), asked + 2);
+  EXPECT_EQ(machine.messages[asked].text,
+            "C:\\CorvanePaths.txt could not be read when Corvane started, so this window does not show what it "
+            "holds. Replace it with what this window shows?");
+  EXPECT_TRUE(machine.messages[asked].title == "WARNING" && machine.messages[asked].buttons == Buttons::YesNo);
+  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
+  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvaneAppAlias.txt"), 1)[0], "Typed");
+  ASSERT_EQ(machine.Form("frmPaths11"), editor);
+
+  machine.Answer(Answer::Yes);
+  editor->Fire("CmdSaveClose", Event::Click);
+  EXPECT_EQ(machine.messages.size(), asked + 3);  // the file just replaced is asked for no more
+  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
+  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
+}
+
 TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
   const std::string windows = "C:\\Windows\\Explorer.exe";
   const std::string winnt = "C:\\Winnt\\Explorer.exe";

@@ -157,10 +157,6 @@ void FakePlatform::CreateFolder(const std::string& path) {
   folders_.insert(key);
 }
 
-std::string FakePlatform::ReadTextFile(const std::string& path) {
-  return Existing(path, "ReadTextFile").content;
-}
-
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
   const std::string key = Key(path);
   if (!FitsTextFile(text)) {
@@ -218,7 +214,7 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   std::vector<FolderEntry> entries;
   for (const auto& [key, file] : files_) {
     if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
-      entries.push_back({LastPart(file.name), file.lastWrite, file.created});
+      entries.push_back({LastPart(file.name), file.created});
     }
   }
   return entries;

@@ -58,7 +58,7 @@ class FakePlatform : public Platform {
     std::string content;
     std::string name;  // the path as first given
     bool hidden = false, system = false, readOnly = false;
-    std::int64_t lastWrite = 0, created = 0;
+    Date created{2026, 1, 1};
   };
   struct Message {
     std::string text, title;
@@ -108,7 +108,6 @@ class FakePlatform : public Platform {
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
-  std::string ReadTextFile(const std::string& path) override;
   void WriteTextFile(const std::string& path, const std::string& text) override;
   // Code page 1252 in brief: Latin-1 letters fit, Greek and beyond do not.
   bool FitsTextFile(const std::string& text) override;
@@ -121,11 +120,12 @@ class FakePlatform : public Platform {
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
   bool HeldOpen(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override {
-    return ReadTextFile(path).substr(0, limit);
+    return Existing(path, "ReadBytes").content.substr(0, limit);
   }
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
+  void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<corvane::Association> AssociationOf(const std::string& type) override;
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;

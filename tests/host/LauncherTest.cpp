@@ -22,8 +22,10 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   EXPECT_EQ(launcher.Text("CmdOpen9"), "Transcrip");
   // The programs are located before the settings are read.
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
-  EXPECT_EQ(std::vector(platform.probes.end() - 3, platform.probes.end()),
-            (std::vector<std::string>{"C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt"}));
+  // Each missing file is looked up as a file, then as a folder.
+  EXPECT_EQ(std::vector(platform.probes.end() - 6, platform.probes.end()),
+            (std::vector<std::string>{"C:\\CorvaneAppNames.txt", "C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt",
+                                      "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt", "C:\\CorvaneAppAlias.txt"}));
 }
 
 TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {

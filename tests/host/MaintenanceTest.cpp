@@ -1,6 +1,7 @@
 // Backup and compaction of a slot: names, questions, messages, Access's command line, and failures that must
 // never cost an existing backup.
 #include "HostTest.h"
+#include "launcher/Launch.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
 
@@ -85,6 +86,37 @@ TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\My Apps\\App1.mde\" /compact");
   EXPECT_EQ(platform.starts[0].wait, Wait::UntilEnded);
+}
+
+// A folder that is no full path would have Windows look in the current folder or at the root of the current drive.
+TEST_F(MaintenanceTest, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"C:\\My Apps", "App1.mde", true},      {"c:/My Apps", "App1.mde", true}, {"C:", "App1.mde", true},
+      {"\\\\server\\apps", "App1.mde", true}, {"", "App1.mde", false},          {"\\My Apps", "App1.mde", false},
+      {"My Apps", "App1.mde", false},         {"C:My Apps", "App1.mde", false}, {"\\\\\\x", "App1.mde", false},
+      {"1:\\x", "App1.mde", false},           {"C:\\My Apps", "", false},
+  };
+  for (const auto& [folder, name, full] : cases) {
+    ResetModuleState();
+    LauncherSettings.Apps[0] = {name, folder, ""};
+    EXPECT_EQ(SelectApp(0), full) << folder << name;
+    if (full) {
+      continue;
+    }
+    FakePlatform machine;
+    machine.AddFile(std::string("C:\\") + name);
+    const std::size_t files = machine.FilePaths().size();
+    OpenApp(machine, 0);
+    BackupApp(machine, 0);
+    CompactApp(machine, 0);
+    const std::string missing = "Cannot find " + std::string(name) + " database.";
+    EXPECT_EQ(machine.messages.size(), 3u) << folder;
+    for (const auto& message : machine.messages) {
+      EXPECT_EQ(message.text, missing) << folder;
+    }
+    EXPECT_TRUE(machine.probes.empty() && machine.starts.empty()) << folder;
+    EXPECT_EQ(machine.FilePaths().size(), files) << folder;
+  }
 }
 
 // 64-byte lock-file records: a 32-byte computer name, then a 32-byte user name, padded with NULs.

@@ -85,6 +85,27 @@ TEST_F(SettingsTest, AShortFileIsReportedAndTheOthersAreStillRead) {
   EXPECT_EQ(LauncherSettings.Title, "NAME");
 }
 
+// As Notepad saves them, in UTF-8 with its mark or in the ANSI code page; a folder or a huge file is not read.
+TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
+  const std::string padded = SlotLine("a") + std::string(64 * 1024 - SlotLine("a").size(), ' ');
+  const std::tuple<std::string, const char*, const char*> cases[] = {
+      {"\xEF\xBB\xBF" + SlotLine("Caf\xC3\xA9 "), "Caf\xC3\xA9 1", ""},
+      {SlotLine("Caf\xE9 "), "Caf\xC3\xA9 1", ""},
+      {padded, "a1", ""},
+      {padded + " ", "HLQ", "C:\\CorvaneAppAlias.txt was not read: at more than 64 KB it can not be a settings file."},
+      {"", "HLQ", "C:\\CorvaneAppAlias.txt could not be read: it is a folder, not a file."},
+  };
+  for (const auto& [content, alias, problem] : cases) {
+    FakePlatform machine;
+    content.empty() ? machine.AddFolder("C:\\CorvaneAppAlias.txt")
+                    : machine.AddFile("C:\\CorvaneAppAlias.txt", content);
+    LauncherSettings.Apps[0].Alias = "HLQ";
+    const std::vector<SettingsProblem> problems = ReadSettings(machine);
+    EXPECT_EQ(LauncherSettings.Apps[0].Alias, alias);
+    EXPECT_EQ(problems.empty() ? "" : problems[0].description, problem);
+  }
+}
+
 SettingsTexts TextsFromSlots() {
   SettingsTexts texts;
   texts.appNames.fill("Name.mde");

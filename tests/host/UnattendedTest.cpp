@@ -27,28 +27,32 @@ class UnattendedTest : public HostTest {
   }
 };
 
-TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheNewestCopies) {
+TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeAnotherSlots) {
+  // Slot 11, "5db1", backs up into the same folder: Arc12265db1 may be one of its copies, or one of db1's.
+  std::string names = platform.Content("C:\\CorvaneAppNames.txt"), paths = platform.Content("C:\\CorvanePaths.txt");
+  platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
+  platform.AddFile("C:\\CorvanePaths.txt", paths.replace(paths.find("C:\\Data\\11"), 10, "c:\\data\\1\\"));
   const std::string folder = "C:\\Data\\1\\ArcBackup\\";
-  for (auto [name, written, created] : {std::tuple{"Arc11126db1", 5, 1},
-                                        {"Arc11226db1", 7, 1},
-                                        {"Arc1326db1", 7, 2},
-                                        {"ARC99DB1", 1, 1},
-                                        {"Arc12x26db1", 0, 0},
-                                        {"Arc1226db1.bak", 0, 0}}) {
+  for (auto [name, month, day] : {std::tuple{"Arc11126db1", 11, 1},
+                                  {"Arc113026db1", 1, 1},
+                                  {"Arc12426db1", 12, 4},
+                                  {"Arc12265db1", 1, 1},
+                                  {"ARC99DB1", 1, 1},
+                                  {"Arc12x26db1", 1, 1},
+                                  {"Arc1226db1.bak", 1, 1}}) {
     platform.AddFile(folder + name, "old");
-    platform.FileAt(folder + name).lastWrite = written;
-    platform.FileAt(folder + name).created = created;
+    platform.FileAt(folder + name).created = {2026, month, day};
   }
   ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);
   EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");
-  for (const char* kept : {"Arc1326db1", "Arc12x26db1", "Arc1226db1.bak"}) {
+  EXPECT_EQ(platform.FileAt(folder + "Arc12526db1").created.month, 12);  // made now, not when the database was
+  for (const char* kept : {"Arc12426db1", "Arc12265db1", "ARC99DB1", "Arc12x26db1", "Arc1226db1.bak"}) {
     EXPECT_TRUE(platform.HasFile(folder + kept)) << kept;
   }
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11226db1\tok\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "ARC99DB1\tok\r\n");
-  EXPECT_EQ(platform.console.size(), 5u);
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc113026db1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc11126db1\tok\r\n");
+  EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
 }
 
@@ -61,13 +65,32 @@ TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
   EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
 }
 
-TEST_F(UnattendedTest, ASettingsFileThatCannotBeReadIsNotedInEachSlotsLog) {
-  platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
-  ASSERT_EQ(Run({"/backup", "1"}), 1);
-  EXPECT_TRUE(
-      Log(1).starts_with("2026-12-05 02:00:00\tbackup\tC:\\CorvaneAppAlias.txt\tfailed: Input past end of "
-                         "file: C:\\CorvaneAppAlias.txt holds 1 of its 11 fields.\r\n"));
+// With no folder there is no log: the console alone tells, and no path is made from the current drive.
+TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
+  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
+  const std::size_t files = platform.FilePaths().size();
+  ASSERT_EQ(Run({"/backup", "2"}), 1);
+  const std::string problem =
+      "2026-12-05 02:00:00\tbackup\tC:\\CorvanePaths.txt\tfailed: Input past end of file: C:\\CorvanePaths.txt "
+      "holds 1 of its 13 fields.\r\n";
+  EXPECT_EQ(platform.console,
+            (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
+  EXPECT_EQ(platform.FilePaths().size(), files);
+
+  ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
+  EXPECT_TRUE(Log(1).starts_with(problem));
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
+
+  ResetModuleState();
+  platform.console.clear();
+  platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
+  ASSERT_EQ(Run({"/compact", "all"}), 1);
+  EXPECT_EQ(platform.console.front(),
+            "2026-12-05 02:00:00\tcompact\tC:\\CorvaneAppNames.txt\tfailed: "
+            "C:\\CorvaneAppNames.txt: The file is in use.\r\n");
+  EXPECT_EQ(platform.console.back(), "2026-12-05 02:00:00\tcompact\t\tfailed: no slot has a database\r\n");
+  EXPECT_EQ(platform.console.size(), 3u);
+  EXPECT_TRUE(platform.starts.empty());
 }
 
 TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) {
