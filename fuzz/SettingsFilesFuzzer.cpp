@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "Require.h"
+#include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (const std::size_t count : {11, 13, 14}) {
+  for (const std::string_view file : corvane::SettingsFileNames()) {
+    const std::size_t count = corvane::FieldsOf(file).size();
     const auto fields = corvane::ReadSettingsFields(text, count);
     Require(fields.size() <= count);
     bool fits = true;

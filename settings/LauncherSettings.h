@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,12 +36,9 @@ struct LauncherSettingsRecord {
   std::vector<std::string> UnreadFiles;
 };
 
-// The 38 texts of the settings editor, each group in the order of its file.
-struct SettingsTexts {
-  std::array<std::string, 14> appNames;  // AppName of slots 0 to 10, ManualName1, ManualName2, Title
-  std::array<std::string, 13> paths;     // AppPath of slots 0 to 10, ManualPath, SupportUrl
-  std::array<std::string, 11> aliases;   // Alias of slots 0 to 10
-};
+// The settings editor's texts, by the name of the box that shows each ("cAppName0", "cTitle"); a box not given is
+// empty.
+using SettingsTexts = std::map<std::string, std::string, std::less<>>;
 
 // A settings file that is present but could not be read whole.
 struct SettingsProblem {
@@ -59,8 +58,8 @@ void LoadSettings(Platform& platform);
 // Stores the editor's texts and writes the three files, except those in `leaveAlone`, whose texts are neither
 // written nor stored. Returns whether it completed.
 bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone = {});
-// The texts of `texts` that go into `file`, one of the three settings files.
-std::span<const std::string> TextsOf(const SettingsTexts& texts, std::string_view file);
+// The texts of `texts` that go into `file`, one of the settings files, in its order.
+std::vector<std::string> TextsOf(const SettingsTexts& texts, std::string_view file);
 // The stored settings as the editor's texts.
 SettingsTexts StoredTexts();
 // Sets the current selection from slot 0 to 10; any other number keeps name and folder and rebuilds the full path.

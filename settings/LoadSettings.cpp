@@ -1,9 +1,7 @@
 // LoadSettings: each settings file on its own, from the file or, when it is missing, from the defaults.
-#include <functional>
 #include <optional>
 
 #include "platform/Failure.h"
-#include "settings/Defaults.h"
 #include "settings/LauncherSettings.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
@@ -18,23 +16,6 @@ constexpr std::size_t kLargestFile = 64 * 1024;
 // What Notepad may put before text it saves as UTF-8.
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-Values DefaultAppNames() {
-  Values values(kDefaultAppNames.begin(), kDefaultAppNames.end());
-  values.insert(values.end(),
-                {std::string(kDefaultManualName1), std::string(kDefaultManualName2), std::string(kDefaultTitle)});
-  return values;
-}
-
-Values DefaultPaths(Platform& platform) {
-  Values values(kSlotCount + 1, platform.ProgramFolder());  // every slot's folder and the manuals folder
-  values.emplace_back(kDefaultSupportUrl);
-  return values;
-}
-
-Values DefaultAliases() {
-  return Values(kDefaultAliases.begin(), kDefaultAliases.end());
-}
-
 // The file's text: UTF-8 after the mark, otherwise in the ANSI code page, as the program writes it.
 std::string ReadSettingsText(Platform& platform, const std::string& file) {
   const std::string bytes = platform.ReadBytes(file, kLargestFile + 1);
@@ -45,25 +26,28 @@ std::string ReadSettingsText(Platform& platform, const std::string& file) {
 }
 
 // Only a missing file means the defaults: a folder in its place is a file that can not be read.
-Values ReadOrDefault(Platform& platform, const std::string& file, std::size_t count,
-                     const std::function<Values()>& defaults) {
+Values ReadOrDefault(Platform& platform, const std::string& file, const std::vector<SettingsField>& fields) {
   if (platform.Exists(file, Lookup::NormalFiles)) {
-    return ReadSettingsFields(ReadSettingsText(platform, file), count);
+    return ReadSettingsFields(ReadSettingsText(platform, file), fields.size());
   }
   if (platform.Exists(file, Lookup::Directories)) {
     throw ProgramError(file + " could not be read: it is a folder, not a file.");
   }
-  return defaults();
+  Values defaults;
+  for (const SettingsField& field : fields) {
+    defaults.push_back(field.Default(platform));
+  }
+  return defaults;
 }
 
 // A damaged or unreadable file ends only that file: the other files are still read. Returns what went wrong.
-std::optional<std::string> LoadFile(Platform& platform, std::string_view path, const std::vector<SettingsField>& fields,
-                                    const std::function<Values()>& defaults) {
+std::optional<std::string> LoadFile(Platform& platform, std::string_view path) {
   try {
     const std::string file(path);
-    const Values values = ReadOrDefault(platform, file, fields.size(), defaults);
+    const std::vector<SettingsField> fields = FieldsOf(file);
+    const Values values = ReadOrDefault(platform, file, fields);
     for (std::size_t i = 0; i < values.size(); ++i) {
-      *fields[i].value = values[i];
+      fields[i].In(LauncherSettings) = values[i];
     }
     if (values.size() < fields.size()) {
       throw ProgramError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
@@ -79,15 +63,11 @@ std::optional<std::string> LoadFile(Platform& platform, std::string_view path, c
 
 std::vector<SettingsProblem> ReadSettings(Platform& platform) {
   std::vector<SettingsProblem> problems;
-  const auto load = [&](std::string_view file, const std::vector<SettingsField>& fields,
-                        const std::function<Values()>& defaults) {
-    if (auto description = LoadFile(platform, file, fields, defaults)) {
+  for (std::string_view file : SettingsFileNames()) {
+    if (auto description = LoadFile(platform, file)) {
       problems.push_back({std::string(file), std::move(*description)});
     }
-  };
-  load(kAppNamesFile, AppNamesFields(LauncherSettings), DefaultAppNames);
-  load(kPathsFile, PathsFields(LauncherSettings), [&] { return DefaultPaths(platform); });
-  load(kAppAliasFile, AppAliasFields(LauncherSettings), DefaultAliases);
+  }
   LauncherSettings.UnreadFiles.clear();
   for (const SettingsProblem& problem : problems) {
     LauncherSettings.UnreadFiles.push_back(problem.file);

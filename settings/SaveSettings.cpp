@@ -9,18 +9,19 @@
 namespace corvane::Shortcuts11 {
 namespace {
 
+// One file's fields and the texts that go into them.
 struct Group {
-  std::span<const std::string> texts;
+  std::vector<std::string> texts;
   std::vector<SettingsField> fields;
   std::string_view path;
 };
 
 std::vector<Group> GroupsOf(const SettingsTexts& texts) {
-  return {
-      {texts.appNames, AppNamesFields(LauncherSettings), kAppNamesFile},
-      {texts.paths, PathsFields(LauncherSettings), kPathsFile},
-      {texts.aliases, AppAliasFields(LauncherSettings), kAppAliasFile},
-  };
+  std::vector<Group> groups;
+  for (std::string_view file : SettingsFileNames()) {
+    groups.push_back({TextsOf(texts, file), FieldsOf(file), file});
+  }
+  return groups;
 }
 
 // The files have no escape for quotes or line breaks, and hold only what the code page can: such a value would
@@ -45,11 +46,21 @@ bool AllFit(Platform& platform, const std::vector<Group>& groups) {
 
 }  // namespace
 
-std::span<const std::string> TextsOf(const SettingsTexts& texts, std::string_view file) {
-  if (file == kAppNamesFile) {
-    return texts.appNames;
+std::vector<std::string> TextsOf(const SettingsTexts& texts, std::string_view file) {
+  std::vector<std::string> values;
+  for (const SettingsField& field : FieldsOf(file)) {
+    const auto text = texts.find(field.box);
+    values.push_back(text == texts.end() ? std::string() : text->second);
   }
-  return file == kPathsFile ? std::span<const std::string>(texts.paths) : texts.aliases;
+  return values;
+}
+
+SettingsTexts StoredTexts() {
+  SettingsTexts texts;
+  for (const SettingsField& field : SettingsFields()) {
+    texts[field.box] = field.In(LauncherSettings);
+  }
+  return texts;
 }
 
 bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone) {
@@ -68,7 +79,7 @@ bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<cons
     // The running program takes the new settings only once they are stored.
     for (const Group& group : groups) {
       for (std::size_t i = 0; i < group.texts.size(); ++i) {
-        *group.fields[i].value = group.texts[i];
+        group.fields[i].In(LauncherSettings) = group.texts[i];
       }
       std::erase(LauncherSettings.UnreadFiles, group.path);
     }

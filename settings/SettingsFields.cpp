@@ -1,61 +1,100 @@
-// The mapping between file positions and record fields, shared by loading and saving.
+// The settings table: the three files' fields, in file order.
 #include "settings/SettingsFields.h"
 
-#include <span>
+#include <array>
+
+#include "settings/Defaults.h"
 
 namespace corvane {
 namespace {
 
-std::string SlotLabel(int slot, const char* box) {
-  return "App" + std::to_string(slot + 1) + " " + box;
-}
+using Record = LauncherSettingsRecord;
+
+constexpr std::array kColumns{
+    SettingsColumn{.file = kAppNamesFile,
+                   .slotField = &AppSlot::AppName,
+                   .label = "File Name",
+                   .box = "cAppName",
+                   .slotDefaults = kDefaultAppNames},
+    SettingsColumn{.file = kAppNamesFile,
+                   .field = &Record::ManualName1,
+                   .label = "Manual 1 File Name",
+                   .box = "cAppName11",
+                   .fixedDefault = kDefaultManualName1},
+    SettingsColumn{.file = kAppNamesFile,
+                   .field = &Record::ManualName2,
+                   .label = "Manual 2 File Name",
+                   .box = "cAppName12",
+                   .fixedDefault = kDefaultManualName2},
+    SettingsColumn{.file = kAppNamesFile,
+                   .field = &Record::Title,
+                   .label = "Toolbar Name",
+                   .box = "cTitle",
+                   .fixedDefault = kDefaultTitle},
+    SettingsColumn{.file = kPathsFile,
+                   .slotField = &AppSlot::AppPath,
+                   .label = "Path",
+                   .box = "cHLPath",
+                   .defaultsToProgramFolder = true},
+    SettingsColumn{.file = kPathsFile,
+                   .field = &Record::ManualPath,
+                   .label = "Manuals Path",
+                   .box = "cHLPath11",
+                   .defaultsToProgramFolder = true},
+    SettingsColumn{.file = kPathsFile,
+                   .field = &Record::SupportUrl,
+                   .label = "Web Support Page",
+                   .box = "cHLPath12",
+                   .fixedDefault = kDefaultSupportUrl},
+    SettingsColumn{.file = kAppAliasFile,
+                   .slotField = &AppSlot::Alias,
+                   .label = "Button Name",
+                   .box = "cAlias",
+                   .slotDefaults = kDefaultAliases},
+};
 
 }  // namespace
 
-std::vector<SettingsField> AppNamesFields(LauncherSettingsRecord& record) {
-  std::vector<SettingsField> fields;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    fields.push_back({&record.Apps[slot].AppName, SlotLabel(slot, "File Name")});
+std::string& SettingsField::In(LauncherSettingsRecord& record) const {
+  return slot >= 0 ? record.Apps[static_cast<std::size_t>(slot)].*column->slotField : record.*column->field;
+}
+
+std::string SettingsField::Default(Platform& platform) const {
+  if (column->defaultsToProgramFolder) {
+    return platform.ProgramFolder();
   }
-  fields.push_back({&record.ManualName1, "Manual 1 File Name"});
-  fields.push_back({&record.ManualName2, "Manual 2 File Name"});
-  fields.push_back({&record.Title, "Toolbar Name"});
+  return std::string(slot >= 0 ? column->slotDefaults[static_cast<std::size_t>(slot)] : column->fixedDefault);
+}
+
+std::vector<SettingsField> SettingsFields() {
+  std::vector<SettingsField> fields;
+  for (const SettingsColumn& column : kColumns) {
+    if (column.slotField == nullptr) {
+      fields.push_back({&column, -1, std::string(column.label), std::string(column.box)});
+      continue;
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      fields.push_back({&column, slot, "App" + std::to_string(slot + 1) + " " + std::string(column.label),
+                        std::string(column.box) + std::to_string(slot)});
+    }
+  }
   return fields;
 }
 
-std::vector<SettingsField> PathsFields(LauncherSettingsRecord& record) {
-  std::vector<SettingsField> fields;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    fields.push_back({&record.Apps[slot].AppPath, SlotLabel(slot, "Path")});
-  }
-  fields.push_back({&record.ManualPath, "Manuals Path"});
-  fields.push_back({&record.SupportUrl, "Web Support Page"});
+std::vector<SettingsField> FieldsOf(std::string_view file) {
+  std::vector<SettingsField> fields = SettingsFields();
+  std::erase_if(fields, [&](const SettingsField& field) { return field.file() != file; });
   return fields;
 }
 
-std::vector<SettingsField> AppAliasFields(LauncherSettingsRecord& record) {
-  std::vector<SettingsField> fields;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    fields.push_back({&record.Apps[slot].Alias, SlotLabel(slot, "Button Name")});
+std::vector<std::string_view> SettingsFileNames() {
+  std::vector<std::string_view> files;
+  for (const SettingsColumn& column : kColumns) {
+    if (files.empty() || files.back() != column.file) {
+      files.push_back(column.file);
+    }
   }
-  return fields;
+  return files;
 }
 
 }  // namespace corvane
-
-namespace corvane::Shortcuts11 {
-
-SettingsTexts StoredTexts() {
-  SettingsTexts texts;
-  const auto copy = [](const std::vector<SettingsField>& fields, std::span<std::string> into) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      into[i] = *fields[i].value;
-    }
-  };
-  copy(AppNamesFields(LauncherSettings), texts.appNames);
-  copy(PathsFields(LauncherSettings), texts.paths);
-  copy(AppAliasFields(LauncherSettings), texts.aliases);
-  return texts;
-}
-
-}  // namespace corvane::Shortcuts11

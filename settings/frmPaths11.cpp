@@ -7,6 +7,7 @@
 
 #include "platform/Failure.h"
 #include "settings/OpenExplorer.h"
+#include "settings/SettingsFields.h"
 #include "settings/frmPaths11Layout.h"
 
 namespace corvane {
@@ -21,46 +22,6 @@ constexpr std::array kHandlers{
     Handler{.control = "Form", .event = Event::Close, .run = &frmPaths11::Form_Close},
 };
 
-// "cHLPath0", "cHLPath1", ...: the boxes of one settings file, in file order.
-template <std::size_t N>
-std::array<std::string, N> Numbered(std::string_view prefix) {
-  std::array<std::string, N> boxes;
-  for (std::size_t i = 0; i < N; ++i) {
-    boxes[i] = std::string(prefix) + std::to_string(i);
-  }
-  return boxes;
-}
-
-// The AppNames file ends with the launcher's title, which has a box of its own.
-std::array<std::string, 14> AppNameBoxes() {
-  auto boxes = Numbered<14>("cAppName");
-  boxes[13] = "cTitle";
-  return boxes;
-}
-
-std::array<std::string, 13> PathBoxes() {
-  return Numbered<13>("cHLPath");
-}
-std::array<std::string, 11> AliasBoxes() {
-  return Numbered<11>("cAlias");
-}
-
-template <std::size_t N>
-void Fill(Window& window, const std::array<std::string, N>& boxes, const std::array<std::string, N>& texts) {
-  for (std::size_t i = 0; i < N; ++i) {
-    window.SetText(boxes[i], texts[i]);
-  }
-}
-
-template <std::size_t N>
-std::array<std::string, N> Read(const Window& window, const std::array<std::string, N>& boxes) {
-  std::array<std::string, N> texts;
-  for (std::size_t i = 0; i < N; ++i) {
-    texts[i] = window.Text(boxes[i]);
-  }
-  return texts;
-}
-
 }  // namespace
 
 frmPaths11::frmPaths11(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmPaths11Layout) {}
@@ -73,14 +34,18 @@ void frmPaths11::Form_Load() {
   RunGuarded(platform_, [&] {
     window_->SetLeft(LeftBesideLauncher());
     loaded_ = Shortcuts11::StoredTexts();
-    Fill(*window_, AppNameBoxes(), loaded_.appNames);
-    Fill(*window_, PathBoxes(), loaded_.paths);
-    Fill(*window_, AliasBoxes(), loaded_.aliases);
+    for (const auto& [box, text] : loaded_) {
+      window_->SetText(box, text);
+    }
   });
 }
 
 SettingsTexts frmPaths11::BoxTexts() const {
-  return {Read(*window_, AppNameBoxes()), Read(*window_, PathBoxes()), Read(*window_, AliasBoxes())};
+  SettingsTexts texts;
+  for (const SettingsField& field : SettingsFields()) {
+    texts[field.box] = window_->Text(field.box);
+  }
+  return texts;
 }
 
 // A file that could not be read at start-up has boxes that do not show what it holds: empty boxes written over it
@@ -88,7 +53,7 @@ SettingsTexts frmPaths11::BoxTexts() const {
 std::vector<std::string> frmPaths11::FilesToLeave(const SettingsTexts& typed, bool& declined) {
   std::vector<std::string> leave;
   for (const std::string& file : Shortcuts11::LauncherSettings.UnreadFiles) {
-    const bool changed = !std::ranges::equal(Shortcuts11::TextsOf(typed, file), Shortcuts11::TextsOf(loaded_, file));
+    const bool changed = Shortcuts11::TextsOf(typed, file) != Shortcuts11::TextsOf(loaded_, file);
     if (changed && platform_.ShowMessage(file + " could not be read when Corvane started, so this window does not show "
                                                 "what it holds. Replace it with what this window shows?",
                                          std::string(kWarningTitle), Buttons::YesNo) == Answer::Yes) {
@@ -116,9 +81,12 @@ void frmPaths11::CmdSaveClose_Click() {
 // The manuals folder goes with the application folders; the support page address does not.
 void frmPaths11::pTitle_DblClick() {
   RunGuarded(platform_, [&] {
-    const std::string first = window_->Text("cHLPath0");
-    for (int box = 1; box <= 11; ++box) {
-      window_->SetText("cHLPath" + std::to_string(box), first);
+    const std::vector<SettingsField> paths = FieldsOf(kPathsFile);
+    const std::string first = window_->Text(paths.front().box);
+    for (const SettingsField& field : paths) {
+      if (field.column->field != &LauncherSettingsRecord::SupportUrl) {
+        window_->SetText(field.box, first);
+      }
     }
   });
 }

@@ -20,11 +20,8 @@ class EditorTest : public HostTest {
 
 TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncher) {
   EXPECT_EQ(editor->Left() + editor->OuterWidth(), Shown("frmCorvane").Left() - 40);
-  const SettingsTexts stored = Shortcuts11::StoredTexts();
-  for (int i = 0; i < 13; ++i) {
-    EXPECT_EQ(editor->Text("cAppName" + std::to_string(i)), stored.appNames[i]);
-    EXPECT_EQ(editor->Text("cHLPath" + std::to_string(i)), stored.paths[i]);
-    EXPECT_EQ(editor->Text("cAlias" + std::to_string(std::min(i, 10))), stored.aliases[std::min(i, 10)]);
+  for (const SettingsField& field : SettingsFields()) {
+    EXPECT_EQ(editor->Text(field.box), field.In(LauncherSettings)) << field.box;
   }
   EXPECT_EQ(editor->Text("cTitle"), "NAME");
 }

@@ -11,6 +11,7 @@
 #include "locate/Locate.h"
 #include "program/Program.h"
 #include "settings/LauncherSettings.h"
+#include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
 namespace corvane::testing {

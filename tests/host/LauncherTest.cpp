@@ -129,6 +129,10 @@ TEST(Layouts, HandlersNameTheirControlsTabStopsAreUniqueAndTheEditorsGoTopToBott
   ExpectHandlersNameControls<frmCorvane>(kFrmCorvaneLayout);
   ExpectHandlersNameControls<frmSupport11>(kFrmSupport11Layout);
   ExpectHandlersNameControls<frmPaths11>(kFrmPaths11Layout);
+  for (const SettingsField& field : SettingsFields()) {
+    EXPECT_TRUE(std::ranges::any_of(kFrmPaths11Controls, [&](const auto& c) { return c.name == field.box; }))
+        << field.box;
+  }
   for (const FormLayout* layout : {&kFrmCorvaneLayout, &kFrmSupport11Layout, &kFrmPaths11Layout}) {
     std::set<int> tabs;
     std::set<std::string_view> names;

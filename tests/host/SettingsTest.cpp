@@ -70,8 +70,8 @@ TEST_F(SettingsTest, EachFileFillsItsOwnFieldsAndTheEditorGetsThemBack) {
   EXPECT_EQ(LauncherSettings.Title, "Front Office");
   EXPECT_EQ(LauncherSettings.ManualPath, "C:\\Manuals");
   EXPECT_EQ(LauncherSettings.SupportUrl, "http://help");
-  EXPECT_EQ(StoredTexts().paths[12], "http://help");
-  EXPECT_EQ(StoredTexts().appNames[13], "Front Office");
+  EXPECT_EQ(StoredTexts().at("cHLPath12"), "http://help");
+  EXPECT_EQ(StoredTexts().at("cTitle"), "Front Office");
 }
 
 TEST_F(SettingsTest, AShortFileIsReportedAndTheOthersAreStillRead) {
@@ -108,9 +108,9 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
 
 SettingsTexts TextsFromSlots() {
   SettingsTexts texts;
-  texts.appNames.fill("Name.mde");
-  texts.paths.fill("C:\\Apps");
-  texts.aliases.fill("Alias");
+  for (const SettingsField& field : SettingsFields()) {
+    texts[field.box] = field.box.starts_with("cHLPath") ? "C:\\Apps" : "Name.mde";
+  }
   return texts;
 }
 
@@ -119,13 +119,13 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
     void (*spoil)(SettingsTexts&);
     std::string message;
   } cases[] = {
-      {[](SettingsTexts& t) { t.aliases[2] = "say \"hi\""; },
+      {[](SettingsTexts& t) { t["cAlias2"] = "say \"hi\""; },
        "App3 Button Name can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t.paths[12] = "http://a\r\nb"; },
+      {[](SettingsTexts& t) { t["cHLPath12"] = "http://a\r\nb"; },
        "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t.appNames[13] = "\xCE\xA9"; },
+      {[](SettingsTexts& t) { t["cTitle"] = "\xCE\xA9"; },
        "Toolbar Name holds characters that this computer's code page can not store. Nothing was saved."},
-      {[](SettingsTexts& t) { t.appNames[11] = "\n"; },
+      {[](SettingsTexts& t) { t["cAppName11"] = "\n"; },
        "Manual 1 File Name can not hold a double quote or a line break. Nothing was saved."},
   };
   for (const Case& c : cases) {
