@@ -4,18 +4,19 @@
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/SelectApp.h"
 
 namespace corvane::Shortcuts11 {
 
 // With no Access located the start fails and its description is shown: the database itself was found.
-void OpenApp(Platform& platform, int slot) {
+void OpenApp(Platform& platform, State& state, int slot) {
   RunGuarded(platform, [&] {
-    if (!SelectApp(slot) || !platform.Exists(LauncherSettings.CurrentAppFullPath, Lookup::NormalFiles)) {
-      ShowInfo(platform, CannotFindDatabase(LauncherSettings.CurrentAppName));
+    const Selection app = SelectApp(state.LauncherSettings, slot);
+    if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
+      ShowInfo(platform, CannotFindDatabase(app.AppName));
       return;
     }
-    OpenWith(platform, AccessPath, LauncherSettings.CurrentAppFullPath);
+    OpenWith(platform, state, state.AccessPath, app.FullPath);
   });
 }
 

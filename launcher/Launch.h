@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "settings/ModuleState.h"
 
 namespace corvane::Shortcuts11 {
 
-void OpenApp(Platform& platform, int slot);
+void OpenApp(Platform& platform, State& state, int slot);
 
 }  // namespace corvane::Shortcuts11

@@ -7,7 +7,7 @@
 #include "launcher/frmCorvaneLayout.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/LoadSettings.h"
 
 namespace corvane {
 namespace {
@@ -24,22 +24,23 @@ constexpr std::array kHandlers{
 
 }  // namespace
 
-frmCorvane::frmCorvane(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmCorvaneLayout) {}
+frmCorvane::frmCorvane(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+    : FormOf(platform, owner, kFrmCorvaneLayout), state_(state) {}
 
 std::span<const Form::Handler<frmCorvane>> frmCorvane::Handlers() {
   return kHandlers;
 }
 
 void frmCorvane::Form_Load() {
-  Shortcuts11::LocateAccess(platform_);
-  Shortcuts11::LocateWordProcessor(platform_);
-  Shortcuts11::LocatePdfReader(platform_);
-  Shortcuts11::LoadSettings(platform_);
+  Shortcuts11::LocateAccess(platform_, state_);
+  Shortcuts11::LocateWordProcessor(platform_, state_);
+  Shortcuts11::LocatePdfReader(platform_, state_);
+  Shortcuts11::LoadSettings(platform_, state_.LauncherSettings);
   RunGuarded(platform_, [&] {
     window_->SetLeft(LeftAtScreenEdge());
-    window_->SetText("tTitle", Shortcuts11::LauncherSettings.Title);
+    window_->SetText("tTitle", state_.LauncherSettings.Title);
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText(Member("CmdOpen", slot), Shortcuts11::LauncherSettings.Apps[slot].Alias);
+      window_->SetText(Member("CmdOpen", slot), state_.LauncherSettings.Apps[slot].Alias);
     }
   });
 }
@@ -59,7 +60,7 @@ void frmCorvane::CmdClose_Click() {
 }
 
 void frmCorvane::CmdOpen_Click(int slot) {
-  Shortcuts11::OpenApp(platform_, slot);
+  Shortcuts11::OpenApp(platform_, state_, slot);
 }
 
 // Closing the column through its frame takes only the column away: an editor or support window on the screen

@@ -4,12 +4,13 @@
 #include <span>
 
 #include "platform/Form.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
 class frmCorvane : public FormOf<frmCorvane> {
  public:
-  frmCorvane(Platform& platform, FormOwner& owner);
+  frmCorvane(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmCorvane>> Handlers();
 
@@ -20,6 +21,9 @@ class frmCorvane : public FormOf<frmCorvane> {
   // CmdOpen1 to CmdOpen11 open slots 0 to 10.
   void CmdOpen_Click(int slot);
   void Form_Close();
+
+ private:
+  Shortcuts11::State& state_;
 };
 
 }  // namespace corvane

@@ -52,19 +52,22 @@ std::string AssociationCommandLine(std::string_view command, const std::string& 
   return line;
 }
 
-bool StartRecorded(Platform& platform, const std::string& program, const std::string& commandLine, Wait wait,
-                   int limitMinutes) {
-  ShellCommandLine = commandLine;
-  return platform.StartProgram(program, ShellCommandLine, wait, limitMinutes);
+bool StartRecorded(Platform& platform, OutsidePrograms& programs, const std::string& program,
+                   const std::string& commandLine, Wait wait, int limitMinutes) {
+  programs.ShellCommandLine = commandLine;
+  return platform.StartProgram(program, programs.ShellCommandLine, wait, limitMinutes);
 }
 
-void OpenWith(Platform& platform, const std::string& program, const std::string& document) {
-  RunGuarded(platform, [&] { StartRecorded(platform, program, QuotedCommandLine(program, document), Wait::No); });
+void OpenWith(Platform& platform, OutsidePrograms& programs, const std::string& program, const std::string& document) {
+  RunGuarded(platform,
+             [&] { StartRecorded(platform, programs, program, QuotedCommandLine(program, document), Wait::No); });
 }
 
-void OpenAssociated(Platform& platform, const Association& association, const std::string& document) {
+void OpenAssociated(Platform& platform, OutsidePrograms& programs, const Association& association,
+                    const std::string& document) {
   RunGuarded(platform, [&] {
-    StartRecorded(platform, association.program, AssociationCommandLine(association.command, document), Wait::No);
+    StartRecorded(platform, programs, association.program, AssociationCommandLine(association.command, document),
+                  Wait::No);
   });
 }
 

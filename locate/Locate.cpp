@@ -141,23 +141,24 @@ std::optional<std::string> FindAccess(Platform& platform) {
   return Find(platform, kAccessSearch);
 }
 
-void LocateAccess(Platform& platform) {
+void LocateAccess(Platform& platform, OutsidePrograms& programs) {
   RunGuarded(platform, [&] {
     if (auto chosen = FindAccess(platform)) {
-      AccessPath = *chosen;
+      programs.AccessPath = *chosen;
     } else {
       ShowInfo(platform, "Can not find MSAccess.exe");
     }
   });
 }
 
-void LocateWordProcessor(Platform& platform) {
-  LocateWithStatus(platform, kWordProcessorSearch, WordProcessorPath, WordProcessorStatus,
+void LocateWordProcessor(Platform& platform, OutsidePrograms& programs) {
+  LocateWithStatus(platform, kWordProcessorSearch, programs.WordProcessorPath, programs.WordProcessorStatus,
                    "Can not find Word Processor");
 }
 
-void LocatePdfReader(Platform& platform) {
-  LocateWithStatus(platform, kPdfReaderSearch, PdfReaderPath, PdfReaderStatus, "Can not find Adobe Reader");
+void LocatePdfReader(Platform& platform, OutsidePrograms& programs) {
+  LocateWithStatus(platform, kPdfReaderSearch, programs.PdfReaderPath, programs.PdfReaderStatus,
+                   "Can not find Adobe Reader");
 }
 
 }  // namespace corvane::Shortcuts11

@@ -6,19 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "locate/OutsidePrograms.h"
 #include "platform/Platform.h"
 
 namespace corvane {
 
-inline constexpr std::string_view kExists = "exists";
-
 namespace Shortcuts11 {
-
-inline std::string AccessPath;
-inline std::string WordProcessorPath;
-inline std::string PdfReaderPath;
-inline std::string WordProcessorStatus;
-inline std::string PdfReaderStatus;
 
 // Whether a plain file is at `path`; a place the system will not look into holds none.
 bool Probe(Platform& platform, std::string_view path);
@@ -29,9 +22,9 @@ std::string UnquotedPath(std::string_view stored);
 bool IsPlainFullPath(std::string_view path);
 // The Access that LocateAccess chooses, without a word where there is none.
 std::optional<std::string> FindAccess(Platform& platform);
-void LocateAccess(Platform& platform);
-void LocateWordProcessor(Platform& platform);
-void LocatePdfReader(Platform& platform);
+void LocateAccess(Platform& platform, OutsidePrograms& programs);
+void LocateWordProcessor(Platform& platform, OutsidePrograms& programs);
+void LocatePdfReader(Platform& platform, OutsidePrograms& programs);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

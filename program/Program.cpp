@@ -6,7 +6,10 @@
 namespace corvane {
 
 Program::Program(Platform& platform)
-    : platform_(platform), launcher_(platform, *this), support_(platform, *this), editor_(platform, *this) {}
+    : platform_(platform),
+      launcher_(platform, *this, state_),
+      support_(platform, *this, state_),
+      editor_(platform, *this, state_) {}
 
 void Program::Start() {
   // Without its launcher the program has nothing to show: it says why and ends.

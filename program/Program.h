@@ -4,6 +4,7 @@
 #include "launcher/frmCorvane.h"
 #include "platform/FormOwner.h"
 #include "platform/Platform.h"
+#include "settings/ModuleState.h"
 #include "settings/frmPaths11.h"
 #include "support/frmSupport11.h"
 
@@ -22,11 +23,15 @@ class Program final : public FormOwner {
   void Exit() override;
   int LauncherWidth() const override;
 
+  // The module's state that the windows' routines share, for the run of the program.
+  Shortcuts11::State& state() { return state_; }
+
  private:
   Form& FormNamed(FormName name);
   bool AnyWindowOnScreen();
 
   Platform& platform_;
+  Shortcuts11::State state_;
   frmCorvane launcher_;
   frmSupport11 support_;
   frmPaths11 editor_;

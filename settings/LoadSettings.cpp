@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/LoadSettings.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
@@ -41,13 +41,13 @@ Values ReadOrDefault(Platform& platform, const std::string& file, const std::vec
 }
 
 // A damaged or unreadable file ends only that file: the other files are still read. Returns what went wrong.
-std::optional<std::string> LoadFile(Platform& platform, std::string_view path) {
+std::optional<std::string> LoadFile(Platform& platform, LauncherSettingsRecord& settings, std::string_view path) {
   try {
     const std::string file(path);
     const std::vector<SettingsField> fields = FieldsOf(file);
     const Values values = ReadOrDefault(platform, file, fields);
     for (std::size_t i = 0; i < values.size(); ++i) {
-      fields[i].In(LauncherSettings) = values[i];
+      fields[i].In(settings) = values[i];
     }
     if (values.size() < fields.size()) {
       throw ProgramError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
@@ -61,22 +61,22 @@ std::optional<std::string> LoadFile(Platform& platform, std::string_view path) {
 
 }  // namespace
 
-std::vector<SettingsProblem> ReadSettings(Platform& platform) {
+std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRecord& settings) {
   std::vector<SettingsProblem> problems;
   for (std::string_view file : SettingsFileNames()) {
-    if (auto description = LoadFile(platform, file)) {
+    if (auto description = LoadFile(platform, settings, file)) {
       problems.push_back({std::string(file), std::move(*description)});
     }
   }
-  LauncherSettings.UnreadFiles.clear();
+  settings.UnreadFiles.clear();
   for (const SettingsProblem& problem : problems) {
-    LauncherSettings.UnreadFiles.push_back(problem.file);
+    settings.UnreadFiles.push_back(problem.file);
   }
   return problems;
 }
 
-void LoadSettings(Platform& platform) {
-  for (const SettingsProblem& problem : ReadSettings(platform)) {
+void LoadSettings(Platform& platform, LauncherSettingsRecord& settings) {
+  for (const SettingsProblem& problem : ReadSettings(platform, settings)) {
     RunGuarded(platform, [&] { ShowInfo(platform, problem.description); });
   }
 }

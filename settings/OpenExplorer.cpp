@@ -11,22 +11,22 @@ constexpr std::string_view kWindowsExplorer = "C:\\Windows\\Explorer.exe";
 constexpr std::string_view kWinntExplorer = "C:\\Winnt\\Explorer.exe";
 constexpr std::string_view kExplorerArguments = " /n, /e, C:\\Program Files";
 
-void StartExplorer(Platform& platform, std::string_view explorer) {
+void StartExplorer(Platform& platform, OutsidePrograms& programs, std::string_view explorer) {
   const std::string program(explorer);
-  StartRecorded(platform, program, program + std::string(kExplorerArguments), Wait::No);
+  StartRecorded(platform, programs, program, program + std::string(kExplorerArguments), Wait::No);
 }
 
 }  // namespace
 
-void OpenExplorer(Platform& platform) {
+void OpenExplorer(Platform& platform, OutsidePrograms& programs) {
   RunGuarded(platform, [&] {
     try {
       const bool windows = platform.Exists(std::string(kWindowsExplorer), Lookup::NormalFiles);
       const bool winnt = platform.Exists(std::string(kWinntExplorer), Lookup::NormalFiles);
-      StartExplorer(platform, windows && !winnt ? kWindowsExplorer : kWinntExplorer);
+      StartExplorer(platform, programs, windows && !winnt ? kWindowsExplorer : kWinntExplorer);
     } catch (const std::exception&) {
       // The first failure is not reported: only the retry's is.
-      StartExplorer(platform, kWindowsExplorer);
+      StartExplorer(platform, programs, kWindowsExplorer);
     }
   });
 }

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/SaveSettings.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
@@ -55,15 +55,16 @@ std::vector<std::string> TextsOf(const SettingsTexts& texts, std::string_view fi
   return values;
 }
 
-SettingsTexts StoredTexts() {
+SettingsTexts StoredTexts(LauncherSettingsRecord& settings) {
   SettingsTexts texts;
   for (const SettingsField& field : SettingsFields()) {
-    texts[field.box] = field.In(LauncherSettings);
+    texts[field.box] = field.In(settings);
   }
   return texts;
 }
 
-bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<const std::string> leaveAlone) {
+bool SaveSettings(Platform& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
+                  std::span<const std::string> leaveAlone) {
   std::vector<Group> groups = GroupsOf(texts);
   std::erase_if(groups,
                 [&](const Group& group) { return std::ranges::find(leaveAlone, group.path) != leaveAlone.end(); });
@@ -79,9 +80,9 @@ bool SaveSettings(Platform& platform, const SettingsTexts& texts, std::span<cons
     // The running program takes the new settings only once they are stored.
     for (const Group& group : groups) {
       for (std::size_t i = 0; i < group.texts.size(); ++i) {
-        group.fields[i].In(LauncherSettings) = group.texts[i];
+        group.fields[i].In(settings) = group.texts[i];
       }
-      std::erase(LauncherSettings.UnreadFiles, group.path);
+      std::erase(settings.UnreadFiles, group.path);
     }
   });
 }

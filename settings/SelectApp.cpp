@@ -1,5 +1,5 @@
 // SelectApp: the current selection that launching, backup and compaction work on.
-#include "settings/LauncherSettings.h"
+#include "settings/SelectApp.h"
 
 namespace corvane::Shortcuts11 {
 namespace {
@@ -25,8 +25,7 @@ std::string CannotFindDatabase(const std::string& appName) {
   return "Cannot find " + appName + " database.";
 }
 
-bool SelectApp(int slot) {
-  auto& settings = LauncherSettings;
+Selection SelectApp(LauncherSettingsRecord& settings, int slot) {
   if (slot >= 0 && slot < kSlotCount) {
     settings.CurrentAppName = settings.Apps[slot].AppName;
     settings.CurrentAppPath = settings.Apps[slot].AppPath;
@@ -34,7 +33,7 @@ bool SelectApp(int slot) {
   const bool named = IsFullFolder(settings.CurrentAppPath) && !settings.CurrentAppName.empty();
   // The backslash is always put in, even where the folder already ends in one.
   settings.CurrentAppFullPath = named ? settings.CurrentAppPath + "\\" + settings.CurrentAppName : "";
-  return named;
+  return {settings.CurrentAppName, settings.CurrentAppPath, settings.CurrentAppFullPath};
 }
 
 }  // namespace corvane::Shortcuts11

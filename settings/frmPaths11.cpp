@@ -7,6 +7,7 @@
 
 #include "platform/Failure.h"
 #include "settings/OpenExplorer.h"
+#include "settings/SaveSettings.h"
 #include "settings/SettingsFields.h"
 #include "settings/frmPaths11Layout.h"
 
@@ -24,7 +25,8 @@ constexpr std::array kHandlers{
 
 }  // namespace
 
-frmPaths11::frmPaths11(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmPaths11Layout) {}
+frmPaths11::frmPaths11(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+    : FormOf(platform, owner, kFrmPaths11Layout), state_(state) {}
 
 std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
   return kHandlers;
@@ -33,7 +35,7 @@ std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
 void frmPaths11::Form_Load() {
   RunGuarded(platform_, [&] {
     window_->SetLeft(LeftBesideLauncher());
-    loaded_ = Shortcuts11::StoredTexts();
+    loaded_ = Shortcuts11::StoredTexts(state_.LauncherSettings);
     for (const auto& [box, text] : loaded_) {
       window_->SetText(box, text);
     }
@@ -52,7 +54,7 @@ SettingsTexts frmPaths11::BoxTexts() const {
 // would wipe it.
 std::vector<std::string> frmPaths11::FilesToLeave(const SettingsTexts& typed, bool& declined) {
   std::vector<std::string> leave;
-  for (const std::string& file : Shortcuts11::LauncherSettings.UnreadFiles) {
+  for (const std::string& file : state_.LauncherSettings.UnreadFiles) {
     const bool changed = Shortcuts11::TextsOf(typed, file) != Shortcuts11::TextsOf(loaded_, file);
     if (changed && platform_.ShowMessage(file + " could not be read when Corvane started, so this window does not show "
                                                 "what it holds. Replace it with what this window shows?",
@@ -72,7 +74,7 @@ void frmPaths11::CmdSaveClose_Click() {
     const SettingsTexts typed = BoxTexts();
     bool declined = false;
     const std::vector<std::string> leave = FilesToLeave(typed, declined);
-    if (Shortcuts11::SaveSettings(platform_, typed, leave) && !declined) {
+    if (Shortcuts11::SaveSettings(platform_, state_.LauncherSettings, typed, leave) && !declined) {
       owner_.Close(FormName::Editor);
     }
   });
@@ -92,7 +94,7 @@ void frmPaths11::pTitle_DblClick() {
 }
 
 void frmPaths11::CmdBrowse_Click() {
-  Shortcuts11::OpenExplorer(platform_);
+  Shortcuts11::OpenExplorer(platform_, state_);
 }
 
 // The frame's own close unloads without saving.

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "platform/Form.h"
-#include "settings/LauncherSettings.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
 class frmPaths11 : public FormOf<frmPaths11> {
  public:
-  frmPaths11(Platform& platform, FormOwner& owner);
+  frmPaths11(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmPaths11>> Handlers();
 
@@ -28,6 +28,7 @@ class frmPaths11 : public FormOf<frmPaths11> {
   // would not have replaced. Sets `declined` when the user would not.
   std::vector<std::string> FilesToLeave(const SettingsTexts& typed, bool& declined);
 
+  Shortcuts11::State& state_;
   SettingsTexts loaded_;  // the texts the boxes were filled with
 };
 

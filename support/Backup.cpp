@@ -3,7 +3,7 @@
 
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
-#include "settings/LauncherSettings.h"
+#include "settings/SelectApp.h"
 
 namespace corvane {
 
@@ -36,24 +36,24 @@ std::string BackupFolderOf(const std::string& appPath) {
   return appPath + "\\ArcBackup";
 }
 
-BackupTarget PrepareBackup(Platform& platform, int slot) {
-  const auto& settings = Shortcuts11::LauncherSettings;
-  if (!Shortcuts11::SelectApp(slot)) {
-    throw ProgramError(Shortcuts11::CannotFindDatabase(settings.CurrentAppName));
+BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot) {
+  const Shortcuts11::Selection app = Shortcuts11::SelectApp(settings, slot);
+  if (!app.HasDatabase()) {
+    throw ProgramError(Shortcuts11::CannotFindDatabase(app.AppName));
   }
-  const std::string folder = BackupFolderOf(settings.CurrentAppPath);
+  const std::string folder = BackupFolderOf(app.AppPath);
   if (!platform.Exists(folder + "\\", Lookup::Directories)) {
     platform.CreateFolder(folder);
   }
-  const std::string name = BackupName(platform.Now(), settings.CurrentAppName);
-  return {settings.CurrentAppFullPath, name, folder + "\\" + name};
+  const std::string name = BackupName(platform.Now(), app.AppName);
+  return {app.FullPath, name, folder + "\\" + name};
 }
 
 namespace Shortcuts11 {
 
-void BackupApp(Platform& platform, int slot) {
+void BackupApp(Platform& platform, State& state, int slot) {
   RunGuarded(platform, [&] {
-    const auto [source, name, backupPath] = PrepareBackup(platform, slot);
+    const auto [source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
     if (platform.Exists(backupPath, Lookup::NormalFiles)) {
       const Answer answer = platform.ShowMessage(name + " Exists. Do You Want To Replace It?",
                                                  std::string(kWarningTitle), Buttons::YesNo);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
@@ -18,13 +19,13 @@ struct BackupTarget {
   std::string path;    // today's backup, in the backup folder
 };
 // Selects the slot and creates its backup folder where it is missing; a slot without a database fails.
-BackupTarget PrepareBackup(Platform& platform, int slot);
+BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot);
 // Copies `source` to `backupPath`, replacing an earlier copy only once the new one is whole.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath);
 
 namespace Shortcuts11 {
 
-void BackupApp(Platform& platform, int slot);
+void BackupApp(Platform& platform, State& state, int slot);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

@@ -6,7 +6,7 @@
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/SelectApp.h"
 #include "support/InUse.h"
 
 namespace corvane {
@@ -27,12 +27,12 @@ std::string CompactCommandLine(const std::string& access, const std::string& dat
 
 namespace Shortcuts11 {
 
-void CompactApp(Platform& platform, int slot) {
+void CompactApp(Platform& platform, State& state, int slot) {
   RunGuarded(platform, [&] {
-    const bool named = SelectApp(slot);
-    const std::string name = LauncherSettings.CurrentAppName;
-    const std::string path = LauncherSettings.CurrentAppFullPath;
-    if (!named) {
+    const Selection app = SelectApp(state.LauncherSettings, slot);
+    const std::string& name = app.AppName;
+    const std::string& path = app.FullPath;
+    if (!app.HasDatabase()) {
       ShowInfo(platform, CannotFindDatabase(name));
       return;
     }
@@ -54,7 +54,7 @@ void CompactApp(Platform& platform, int slot) {
       return;
     }
     ReportFileSize(platform, path, "File Size Before Compaction is ", name);
-    StartAccessCompact(platform, path);
+    StartAccessCompact(platform, state, path);
     ReportFileSize(platform, path, "File Size After Compaction is ", name);
   });
 }
@@ -67,13 +67,13 @@ void ReportFileSize(Platform& platform, const std::string& path, const std::stri
   });
 }
 
-void StartAccessCompact(Platform& platform, const std::string& path) {
+void StartAccessCompact(Platform& platform, State& state, const std::string& path) {
   RunGuarded(platform, [&] {
-    if (AccessPath.empty()) {
+    if (state.AccessPath.empty()) {
       ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
       return;
     }
-    StartRecorded(platform, AccessPath, CompactCommandLine(AccessPath, path), Wait::UntilEnded);
+    StartRecorded(platform, state, state.AccessPath, CompactCommandLine(state.AccessPath, path), Wait::UntilEnded);
   });
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
@@ -16,9 +17,9 @@ std::string CompactCommandLine(const std::string& access, const std::string& dat
 
 namespace Shortcuts11 {
 
-void CompactApp(Platform& platform, int slot);
+void CompactApp(Platform& platform, State& state, int slot);
 void ReportFileSize(Platform& platform, const std::string& path, const std::string& label, const std::string& fileName);
-void StartAccessCompact(Platform& platform, const std::string& path);
+void StartAccessCompact(Platform& platform, State& state, const std::string& path);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

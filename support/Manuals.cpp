@@ -5,7 +5,6 @@
 #include "locate/Locate.h"
 #include "platform/Failure.h"
 #include "settings/Characters.h"
-#include "settings/LauncherSettings.h"
 
 namespace corvane {
 namespace {
@@ -47,9 +46,9 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 
 namespace Shortcuts11 {
 
-void OpenManual(Platform& platform, int manualNumber) {
+void OpenManual(Platform& platform, State& state, int manualNumber) {
   RunGuarded(platform, [&] {
-    const auto& settings = LauncherSettings;
+    const auto& settings = state.LauncherSettings;
     std::string name;
     std::string folder;
     if (manualNumber == 1 || manualNumber == 2) {
@@ -66,8 +65,8 @@ void OpenManual(Platform& platform, int manualNumber) {
     const bool pdfPresent = platform.Exists(pdfPath, Lookup::NormalFiles);
     const bool docPresent = platform.Exists(docPath, Lookup::NormalFiles);
     // Where no reader or word processor was found, the program Windows opens the type with stands in for it.
-    const bool readerLocated = PdfReaderStatus == kExists;
-    const bool wordProcessorLocated = WordProcessorStatus == kExists;
+    const bool readerLocated = state.PdfReaderStatus == kExists;
+    const bool wordProcessorLocated = state.WordProcessorStatus == kExists;
     const std::optional<Association> pdfOpener = readerLocated ? std::nullopt : platform.AssociationOf(".pdf");
     const std::optional<Association> docOpener = wordProcessorLocated ? std::nullopt : platform.AssociationOf(".doc");
     const ManualDecision decision =
@@ -75,16 +74,16 @@ void OpenManual(Platform& platform, int manualNumber) {
     switch (decision.action) {
       case ManualAction::OpenPdf:
         if (readerLocated) {
-          OpenWith(platform, PdfReaderPath, pdfPath);
+          OpenWith(platform, state, state.PdfReaderPath, pdfPath);
         } else {
-          OpenAssociated(platform, *pdfOpener, pdfPath);
+          OpenAssociated(platform, state, *pdfOpener, pdfPath);
         }
         break;
       case ManualAction::OpenDoc:
         if (wordProcessorLocated) {
-          OpenWith(platform, WordProcessorPath, docPath);
+          OpenWith(platform, state, state.WordProcessorPath, docPath);
         } else {
-          OpenAssociated(platform, *docOpener, docPath);
+          OpenAssociated(platform, state, *docOpener, docPath);
         }
         break;
       case ManualAction::Tell:
@@ -97,17 +96,17 @@ void OpenManual(Platform& platform, int manualNumber) {
 // The address goes unquoted after the fixed path; the program path is passed apart, so the blank in
 // "Program Files" can never make Windows run some C:\Program.exe instead. Where that browser is gone, the page
 // opens in the one Windows opens such addresses with; where there is none either, the start's failure is shown.
-void OpenWebSupport(Platform& platform) {
+void OpenWebSupport(Platform& platform, State& state) {
   RunGuarded(platform, [&] {
-    const std::string& address = LauncherSettings.SupportUrl;
+    const std::string& address = state.LauncherSettings.SupportUrl;
     const std::string program(kInternetExplorer);
     if (!Probe(platform, program)) {
       if (const auto browser = platform.AssociationOf(AddressScheme(address))) {
-        StartRecorded(platform, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
+        StartRecorded(platform, state, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
         return;
       }
     }
-    StartRecorded(platform, program, program + " " + address, Wait::No);
+    StartRecorded(platform, state, program, program + " " + address, Wait::No);
   });
 }
 

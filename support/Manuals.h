@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
@@ -23,8 +24,8 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 
 namespace Shortcuts11 {
 
-void OpenManual(Platform& platform, int manualNumber);
-void OpenWebSupport(Platform& platform);
+void OpenManual(Platform& platform, State& state, int manualNumber);
+void OpenWebSupport(Platform& platform, State& state);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

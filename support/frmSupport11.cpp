@@ -7,7 +7,6 @@
 
 #include "platform/Failure.h"
 #include "settings/Characters.h"
-#include "settings/LauncherSettings.h"
 #include "settings/SettingsFiles.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
@@ -44,7 +43,8 @@ std::string CheckCaption(const std::string& appName) {
   return *caption;
 }
 
-frmSupport11::frmSupport11(Platform& platform, FormOwner& owner) : FormOf(platform, owner, kFrmSupport11Layout) {}
+frmSupport11::frmSupport11(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+    : FormOf(platform, owner, kFrmSupport11Layout), state_(state) {}
 
 std::span<const Form::Handler<frmSupport11>> frmSupport11::Handlers() {
   return kHandlers;
@@ -55,7 +55,7 @@ void frmSupport11::Form_Load() {
     window_->SetLeft(LeftBesideLauncher());
     // A name too short to cut stops here: that box and the ones after it keep their design captions.
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText(Member("Check", slot), CheckCaption(Shortcuts11::LauncherSettings.Apps[slot].AppName));
+      window_->SetText(Member("Check", slot), CheckCaption(state_.LauncherSettings.Apps[slot].AppName));
     }
   });
 }
@@ -96,11 +96,11 @@ void frmSupport11::CmdDeletePathFiles_Click() {
 }
 
 // Each ticked box in turn, top to bottom; a slot's failure is told by its routine and the next slot goes on.
-void frmSupport11::ForEachTicked(void (*routine)(Platform&, int)) {
+void frmSupport11::ForEachTicked(void (*routine)(Platform&, Shortcuts11::State&, int)) {
   RunGuarded(platform_, [&] {
     for (int slot = 0; slot < kSlotCount; ++slot) {
       if (window_->IsChecked(Member("Check", slot))) {
-        routine(platform_, slot);
+        routine(platform_, state_, slot);
       }
     }
   });
@@ -114,10 +114,10 @@ void frmSupport11::CmdCompact_Click() {
 }
 
 void frmSupport11::CmdOpenManual_Click(int index) {
-  Shortcuts11::OpenManual(platform_, index + 1);
+  Shortcuts11::OpenManual(platform_, state_, index + 1);
 }
 void frmSupport11::CmdWebSupport_Click() {
-  Shortcuts11::OpenWebSupport(platform_);
+  Shortcuts11::OpenWebSupport(platform_, state_);
 }
 
 }  // namespace corvane

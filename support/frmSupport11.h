@@ -5,12 +5,13 @@
 #include <string>
 
 #include "platform/Form.h"
+#include "settings/ModuleState.h"
 
 namespace corvane {
 
 class frmSupport11 : public FormOf<frmSupport11> {
  public:
-  frmSupport11(Platform& platform, FormOwner& owner);
+  frmSupport11(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmSupport11>> Handlers();
 
@@ -26,7 +27,9 @@ class frmSupport11 : public FormOf<frmSupport11> {
   void CmdWebSupport_Click();
 
  private:
-  void ForEachTicked(void (*routine)(Platform&, int));
+  void ForEachTicked(void (*routine)(Platform&, Shortcuts11::State&, int));
+
+  Shortcuts11::State& state_;
 };
 
 // The check box caption of a slot: its file name without the last four characters.

@@ -6,7 +6,9 @@
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
-#include "settings/LauncherSettings.h"
+#include "settings/LoadSettings.h"
+#include "settings/ModuleState.h"
+#include "settings/SelectApp.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
 #include "support/InUse.h"
@@ -18,14 +20,12 @@ namespace corvane {
 
 namespace {
 
-using Shortcuts11::LauncherSettings;
-
 class UnattendedRun {
  public:
   UnattendedRun(Platform& platform, const UnattendedRequest& request) : platform_(platform), request_(request) {}
 
   int Run() {
-    settingsProblems_ = Shortcuts11::ReadSettings(platform_);
+    settingsProblems_ = Shortcuts11::ReadSettings(platform_, state_.LauncherSettings);
     failed_ = !settingsProblems_.empty();
     // Whatever the run goes on to touch, the console tells what it could not read.
     for (const SettingsProblem& problem : settingsProblems_) {
@@ -63,34 +63,36 @@ class UnattendedRun {
     }
     std::vector<int> slots;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (Shortcuts11::SelectApp(slot) && Shortcuts11::Probe(platform_, LauncherSettings.CurrentAppFullPath)) {
+      const Shortcuts11::Selection app = Shortcuts11::SelectApp(state_.LauncherSettings, slot);
+      if (app.HasDatabase() && Shortcuts11::Probe(platform_, app.FullPath)) {
         slots.push_back(slot);
       }
     }
     return slots;
   }
 
-  // Selects a named slot; one without a database fails, and one without a folder has no log to say so in.
+  // Selects a named slot, whose log the run writes to from then on; one without a database fails, and one without a
+  // folder has no log to say so in.
   bool Select(int slot) {
-    if (Shortcuts11::SelectApp(slot)) {
+    app_ = Shortcuts11::SelectApp(state_.LauncherSettings, slot);
+    if (app_.HasDatabase()) {
       return true;
     }
     failed_ = true;
-    const std::string& folder = LauncherSettings.CurrentAppPath;
-    if (!Shortcuts11::IsFullFolder(folder)) {
-      Console(LogLine(platform_.Now(), Action(), LauncherSettings.CurrentAppName,
+    if (!Shortcuts11::IsFullFolder(app_.AppPath)) {
+      Console(LogLine(platform_.Now(), Action(), app_.AppName,
                       "failed: slot " + std::to_string(slot + 1) + " has no folder"));
     } else {
-      Fail(Action(), folder, ProgramError(Shortcuts11::CannotFindDatabase(LauncherSettings.CurrentAppName)));
+      Fail(Action(), app_.AppPath, ProgramError(Shortcuts11::CannotFindDatabase(app_.AppName)));
     }
     return false;
   }
 
   void Backup(int slot) {
-    const std::string database = LauncherSettings.CurrentAppFullPath;
+    const std::string database = app_.FullPath;
     try {
       RequireDatabase(database);
-      const BackupTarget target = PrepareBackup(platform_, slot);
+      const BackupTarget target = PrepareBackup(platform_, state_.LauncherSettings, slot);
       // A scheduled task may run twice a day: the day's copy is replaced without asking.
       CopyInto(platform_, target.source, target.path);
       Log("backup", database, "ok", {target.path, std::to_string(platform_.FileSize(target.path))});
@@ -104,10 +106,10 @@ class UnattendedRun {
     if (request_.keep == 0) {
       return;
     }
-    const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);
+    const std::string folder = BackupFolderOf(app_.AppPath);
     const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
-    const std::vector<std::string> neighbours = NamesBackedUpInto(LauncherSettings.CurrentAppPath);
-    const KeepRule rule{LauncherSettings.CurrentAppName, neighbours, target.name, request_.keep};
+    const std::vector<std::string> neighbours = NamesBackedUpInto(app_.AppPath);
+    const KeepRule rule{app_.AppName, neighbours, target.name, request_.keep};
     for (const std::string& name : CopiesToDelete(platform_.ListFiles(folder), rule, sameName)) {
       const std::string path = folder + "\\" + name;
       try {
@@ -124,7 +126,7 @@ class UnattendedRun {
   std::vector<std::string> NamesBackedUpInto(std::string_view folder) {
     const auto trimmed = [](std::string_view path) { return path.substr(0, path.find_last_not_of("\\/") + 1); };
     std::vector<std::string> names;
-    for (const AppSlot& app : LauncherSettings.Apps) {
+    for (const AppSlot& app : state_.LauncherSettings.Apps) {
       if (platform_.SameFileName(trimmed(app.AppPath), trimmed(folder))) {
         names.push_back(app.AppName);
       }
@@ -134,7 +136,7 @@ class UnattendedRun {
 
   // Returns false when Access was still compacting after the wait allowed.
   bool Compact() {
-    const std::string database = LauncherSettings.CurrentAppFullPath;
+    const std::string database = app_.FullPath;
     try {
       if (!access_) {
         throw ProgramError("Can not find MSAccess.exe");
@@ -147,7 +149,8 @@ class UnattendedRun {
       }
       const std::uint64_t before = platform_.FileSize(database);
       const std::string commandLine = CompactCommandLine(*access_, database);
-      if (!Shortcuts11::StartRecorded(platform_, *access_, commandLine, Wait::UntilEnded, request_.waitMinutes)) {
+      if (!Shortcuts11::StartRecorded(platform_, state_, *access_, commandLine, Wait::UntilEnded,
+                                      request_.waitMinutes)) {
         // Access is left to finish: ending it halfway could ruin the database.
         Fail("compact", database,
              ProgramError("Access has not ended after " + std::to_string(request_.waitMinutes) + " minutes."));
@@ -162,7 +165,7 @@ class UnattendedRun {
 
   void RequireDatabase(const std::string& database) {
     if (!Shortcuts11::Probe(platform_, database)) {
-      throw ProgramError(Shortcuts11::CannotFindDatabase(LauncherSettings.CurrentAppName));
+      throw ProgramError(Shortcuts11::CannotFindDatabase(app_.AppName));
     }
   }
 
@@ -195,11 +198,11 @@ class UnattendedRun {
 
   // The selected slot's log, in its backup folder; a folder that is no full path is no place to write.
   void AppendToLog(const std::string& line) {
-    if (!Shortcuts11::IsFullFolder(LauncherSettings.CurrentAppPath)) {
+    if (!Shortcuts11::IsFullFolder(app_.AppPath)) {
       return;
     }
     try {
-      const std::string folder = BackupFolderOf(LauncherSettings.CurrentAppPath);
+      const std::string folder = BackupFolderOf(app_.AppPath);
       if (!platform_.Exists(folder + "\\", Lookup::Directories)) {
         platform_.CreateFolder(folder);
       }
@@ -210,6 +213,8 @@ class UnattendedRun {
 
   Platform& platform_;
   const UnattendedRequest& request_;
+  Shortcuts11::State state_;
+  Shortcuts11::Selection app_;  // the slot the run works on, whose log it writes
   std::vector<SettingsProblem> settingsProblems_;
   std::optional<std::string> access_;
   bool failed_ = false;

@@ -5,8 +5,6 @@
 namespace corvane::testing {
 namespace {
 
-using Shortcuts11::LauncherSettings;
-
 class EditorTest : public HostTest {
  protected:
   void SetUp() override {
@@ -21,7 +19,7 @@ class EditorTest : public HostTest {
 TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncher) {
   EXPECT_EQ(editor->Left() + editor->OuterWidth(), Shown("frmCorvane").Left() - 40);
   for (const SettingsField& field : SettingsFields()) {
-    EXPECT_EQ(editor->Text(field.box), field.In(LauncherSettings)) << field.box;
+    EXPECT_EQ(editor->Text(field.box), field.In(state.LauncherSettings)) << field.box;
   }
   EXPECT_EQ(editor->Text("cTitle"), "NAME");
 }
@@ -32,10 +30,10 @@ TEST_F(EditorTest, DoubleClickingTheStripCopiesTheFirstFolderButNotTheSupportPag
   for (int box = 1; box <= 11; ++box) {
     EXPECT_EQ(editor->Text("cHLPath" + std::to_string(box)), "D:\\Data");
   }
-  EXPECT_EQ(editor->Text("cHLPath12"), LauncherSettings.SupportUrl);
-  EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Apps");  // nothing is stored before Close
+  EXPECT_EQ(editor->Text("cHLPath12"), state.LauncherSettings.SupportUrl);
+  EXPECT_EQ(state.LauncherSettings.Apps[1].AppPath, "C:\\Apps");  // nothing is stored before Close
   editor->Fire("CmdBrowse", Event::Click);
-  EXPECT_EQ(Shortcuts11::ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
+  EXPECT_EQ(state.ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
 }
 
 TEST_F(EditorTest, CloseSavesEveryBoxAndTheLauncherKeepsItsCaptions) {
@@ -78,7 +76,7 @@ TEST_F(EditorTest, ARefusedOrFailedSaveKeepsTheEditorOpenWithTheTextsAsTyped) {
             "Corvane can not save C:\\CorvaneAppNames.txt: Access is denied. The settings at the root of C: can be "
             "changed by an administrator, for example by starting Corvane with \"Run as administrator\".");
   EXPECT_TRUE(platform.FilePaths().empty());
-  EXPECT_EQ(LauncherSettings.Apps[0].Alias, "HLQ");
+  EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, "HLQ");
 
   platform.FailOn("ReplaceFile", "C:\\CorvanePaths.txt", "The device is not ready.");
   editor->Fire("CmdSaveClose", Event::Click);
@@ -101,7 +99,6 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
 TEST(EditorOverUnreadFiles, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
-  ResetModuleState();
   FakePlatform machine;
   const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"}), aliases = "\"a\"\r\n";
   machine.AddFile("C:\\CorvanePaths.txt", paths);
@@ -152,14 +149,15 @@ TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
                                            {{winnt}, winnt},
                                            {{}, ""}}) {
     FakePlatform machine;
+    Shortcuts11::OutsidePrograms state;
     for (const std::string& explorer : installed) {
       machine.AddFile(explorer);
     }
-    Shortcuts11::OpenExplorer(machine);
+    Shortcuts11::OpenExplorer(machine, state);
     EXPECT_EQ(machine.messages.size(), started.empty() ? 1u : 0u);
     EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, started);
     // The retry's command line is recorded even when its start fails.
-    EXPECT_EQ(Shortcuts11::ShellCommandLine, (started.empty() ? windows : started) + " /n, /e, C:\\Program Files");
+    EXPECT_EQ(state.ShellCommandLine, (started.empty() ? windows : started) + " /n, /e, C:\\Program Files");
   }
 }
 

@@ -10,24 +10,15 @@
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "program/Program.h"
-#include "settings/LauncherSettings.h"
+#include "settings/LoadSettings.h"
+#include "settings/SaveSettings.h"
+#include "settings/SelectApp.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
 namespace corvane::testing {
 
 inline constexpr const char* kAccess = "C:\\Program Files\\Microsoft Office\\Office11\\MSAccess.exe";
-
-// The module's state as it is when the program starts.
-inline void ResetModuleState() {
-  Shortcuts11::LauncherSettings = {};
-  Shortcuts11::AccessPath.clear();
-  Shortcuts11::WordProcessorPath.clear();
-  Shortcuts11::PdfReaderPath.clear();
-  Shortcuts11::WordProcessorStatus.clear();
-  Shortcuts11::PdfReaderStatus.clear();
-  Shortcuts11::ShellCommandLine.clear();
-}
 
 // "<prefix>1" to "<prefix>11", then `tail`, as a settings line.
 inline std::string SlotLine(const std::string& prefix, const std::vector<std::string>& tail = {}) {
@@ -41,8 +32,6 @@ inline std::string SlotLine(const std::string& prefix, const std::vector<std::st
 
 class HostTest : public ::testing::Test {
  protected:
-  HostTest() { ResetModuleState(); }
-
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;
     for (const auto& message : platform.messages) {
@@ -70,6 +59,7 @@ class HostTest : public ::testing::Test {
 
   FakePlatform platform;
   Program program{platform};
+  Shortcuts11::State& state = program.state();
 };
 
 }  // namespace corvane::testing

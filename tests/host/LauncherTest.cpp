@@ -47,7 +47,7 @@ TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
     EXPECT_EQ(platform.starts.back().program, kAccess);
     EXPECT_EQ(platform.starts.back().commandLine, "\"" + std::string(kAccess) + "\" \"" + database + "\"");
     EXPECT_EQ(platform.starts.back().wait, Wait::No);
-    EXPECT_EQ(Shortcuts11::ShellCommandLine, platform.starts.back().commandLine);
+    EXPECT_EQ(state.ShellCommandLine, platform.starts.back().commandLine);
   }
   EXPECT_TRUE(platform.messages.empty());
 }

@@ -17,36 +17,42 @@ const std::string kAdobe = "C:\\Program Files\\Adobe\\";
 // Two installations side by side, and the one each locator must choose.
 TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
   struct Case {
-    void (*locate)(Platform&);
-    const std::string* chosen;
+    void (*locate)(Platform&, OutsidePrograms&);
+    std::string OutsidePrograms::*chosen;
     std::string installed, winner;
   } cases[] = {
-      {LocateAccess, &AccessPath, kOffice + "Office14\\MSAccess.exe",
+      {LocateAccess, &OutsidePrograms::AccessPath, kOffice + "Office14\\MSAccess.exe",
        "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe"},
-      {LocateAccess, &AccessPath, kOffice86 + "Office10\\MSAccess.exe", kOffice + "Office14\\MSAccess.exe"},
-      {LocateAccess, &AccessPath, kOffice86 + "Office14\\MSAccess.exe", kOffice86 + "Art\\Office\\MSAccess.exe"},
-      {LocateWordProcessor, &WordProcessorPath, kWordPad, kOffice + "Office\\WinWord.exe"},
-      {LocateWordProcessor, &WordProcessorPath, kOffice + "Office12\\WinWord.exe", kOffice + "Office14\\WinWord.exe"},
-      {LocateWordProcessor, &WordProcessorPath, kOffice + "Office14\\WinWord.exe", kOffice86 + "Office10\\WinWord.exe"},
-      {LocateWordProcessor, &WordProcessorPath, kWordPad86, "C:\\Program Files\\Accessories\\Wordpad.exe"},
-      {LocatePdfReader, &PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
+      {LocateAccess, &OutsidePrograms::AccessPath, kOffice86 + "Office10\\MSAccess.exe",
+       kOffice + "Office14\\MSAccess.exe"},
+      {LocateAccess, &OutsidePrograms::AccessPath, kOffice86 + "Office14\\MSAccess.exe",
+       kOffice86 + "Art\\Office\\MSAccess.exe"},
+      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kWordPad, kOffice + "Office\\WinWord.exe"},
+      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kOffice + "Office12\\WinWord.exe",
+       kOffice + "Office14\\WinWord.exe"},
+      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kOffice + "Office14\\WinWord.exe",
+       kOffice86 + "Office10\\WinWord.exe"},
+      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kWordPad86,
+       "C:\\Program Files\\Accessories\\Wordpad.exe"},
+      {LocatePdfReader, &OutsidePrograms::PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
        kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
   };
   for (const Case& c : cases) {
-    ResetModuleState();
+    OutsidePrograms state;
     FakePlatform machine;
     machine.AddFile(c.installed);
     machine.AddFile(c.winner);
-    c.locate(machine);
-    EXPECT_EQ(*c.chosen, c.winner);
+    c.locate(machine, state);
+    EXPECT_EQ(state.*c.chosen, c.winner);
     EXPECT_TRUE(machine.messages.empty());
   }
 }
 
 TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
   FakePlatform machine;
+  OutsidePrograms state;
   machine.AddFile(std::string(kAccessCandidates[0]));
-  LocateAccess(machine);
+  LocateAccess(machine, state);
   EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
 }
 
@@ -58,38 +64,42 @@ TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
   const std::string odd = "D:\\Tools\\Access\\MSACCESS.EXE";
   const std::string acrobat = "E:\\Acrobat\\Acrobat.exe";
   struct Case {
-    void (*locate)(Platform&);
-    const std::string* chosen;
+    void (*locate)(Platform&, OutsidePrograms&);
+    std::string OutsidePrograms::*chosen;
     std::vector<std::string> installed;
     std::map<std::string, std::vector<std::string>> registered;
     std::string winner;
   } cases[] = {
-      {LocateAccess, &AccessPath, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
-      {LocateAccess, &AccessPath, {office2013, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
-      {LocateAccess, &AccessPath, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
-      {LocateAccess, &AccessPath, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
+      {LocateAccess, &OutsidePrograms::AccessPath, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
+      {LocateAccess, &OutsidePrograms::AccessPath, {office2013, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
+      {LocateAccess, &OutsidePrograms::AccessPath, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
       {LocateAccess,
-       &AccessPath,
+       &OutsidePrograms::AccessPath,
+       {odd},
+       {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}},
+       odd},
+      {LocateAccess,
+       &OutsidePrograms::AccessPath,
        {"C:\\Program Files\\Office\\MSACCESS.EXE"},
        {{"MSACCESS.EXE", {"\"%ProgramFiles%\\Office\\MSACCESS.EXE\""}}},
        "C:\\Program Files\\Office\\MSACCESS.EXE"},
       {LocateAccess,
-       &AccessPath,
+       &OutsidePrograms::AccessPath,
        {"MSACCESS.EXE", "\\MSACCESS.EXE"},
        {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}},
        ""},
-      {LocatePdfReader, &PdfReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+      {LocatePdfReader, &OutsidePrograms::PdfReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
   };
   for (const Case& c : cases) {
-    ResetModuleState();
+    OutsidePrograms state;
     FakePlatform machine;
     machine.environment["SystemDrive"] = "D:";
     for (const std::string& file : c.installed) {
       machine.AddFile(file);
     }
     machine.registrations = c.registered;
-    c.locate(machine);
-    EXPECT_EQ(*c.chosen, c.winner);
+    c.locate(machine, state);
+    EXPECT_EQ(state.*c.chosen, c.winner);
     EXPECT_EQ(machine.messages.size(), c.winner.empty() ? 1u : 0u) << c.winner;
     EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
   }
@@ -128,22 +138,22 @@ TEST_F(LocateTest, AProbeTheSystemRefusesCountsAsAbsent) {
   platform.FailOn("Exists", std::string(kAccessCandidates[0]), "Access is denied.");
   platform.FailOn("Exists", kOffice + "Office14\\WinWord.exe", "The directory name is invalid.");
   platform.FailOn("Exists", std::string(kPdfReaderCandidates[0]), "Access is denied.");
-  LocateAccess(platform);
-  LocateWordProcessor(platform);
-  LocatePdfReader(platform);
+  LocateAccess(platform, state);
+  LocateWordProcessor(platform, state);
+  LocatePdfReader(platform, state);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(AccessPath, kOffice + "Office14\\MSAccess.exe");
-  EXPECT_EQ(WordProcessorPath, kWordPad);
-  EXPECT_EQ(PdfReaderPath, kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe");
-  EXPECT_EQ(PdfReaderStatus, "exists");
+  EXPECT_EQ(state.AccessPath, kOffice + "Office14\\MSAccess.exe");
+  EXPECT_EQ(state.WordProcessorPath, kWordPad);
+  EXPECT_EQ(state.PdfReaderPath, kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe");
+  EXPECT_EQ(state.PdfReaderStatus, "exists");
 
   FakePlatform empty;
-  LocateAccess(empty);
-  LocateWordProcessor(empty);
-  LocatePdfReader(empty);
-  EXPECT_EQ(AccessPath, kOffice + "Office14\\MSAccess.exe");  // nothing found keeps what a start found before
-  EXPECT_EQ(WordProcessorStatus, "Can not find Word Processor");
-  EXPECT_EQ(PdfReaderStatus, "Can not find Adobe Reader");
+  LocateAccess(empty, state);
+  LocateWordProcessor(empty, state);
+  LocatePdfReader(empty, state);
+  EXPECT_EQ(state.AccessPath, kOffice + "Office14\\MSAccess.exe");  // nothing found keeps what a start found before
+  EXPECT_EQ(state.WordProcessorStatus, "Can not find Word Processor");
+  EXPECT_EQ(state.PdfReaderStatus, "Can not find Adobe Reader");
   ASSERT_EQ(empty.messages.size(), 1u);
   EXPECT_EQ(empty.messages[0].text, "Can not find MSAccess.exe");
 }

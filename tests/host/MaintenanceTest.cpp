@@ -29,26 +29,26 @@ class MaintenanceTest : public HostTest {
   static constexpr const char* kBackup = "C:\\My Apps\\ArcBackup\\Arc12526App1.mde";
 
   MaintenanceTest() {
-    LauncherSettings.Apps[0] = {"App1.mde", "C:\\My Apps", ""};
-    LauncherSettings.Apps[2] = {"App3.mde", "C:\\My Apps", ""};
+    state.LauncherSettings.Apps[0] = {"App1.mde", "C:\\My Apps", ""};
+    state.LauncherSettings.Apps[2] = {"App3.mde", "C:\\My Apps", ""};
     platform.AddFile("C:\\My Apps\\App1.mde", std::string(1500, 'x'));
     platform.AddFile(kAccess);
-    AccessPath = kAccess;
+    state.AccessPath = kAccess;
   }
 };
 
 TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
-  BackupApp(platform, 0);
+  BackupApp(platform, state, 0);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string("New Copy Is ") + kBackup});
   platform.FileAt(kBackup).content = "old data";
   platform.Answer(Answer::No);
-  BackupApp(platform, 0);
+  BackupApp(platform, state, 0);
   EXPECT_EQ(platform.Content(kBackup), "old data");
   EXPECT_EQ(platform.messages.back().text, "Arc12526App1.mde Exists. Do You Want To Replace It?");
   EXPECT_EQ(platform.messages.back().title, "WARNING");
   EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
   platform.Answer(Answer::Yes);
-  BackupApp(platform, 0);
+  BackupApp(platform, state, 0);
   EXPECT_EQ(platform.Content(kBackup), std::string(1500, 'x'));
   EXPECT_EQ(platform.messages.back().text, "Replace Copy Done");
   EXPECT_EQ(platform.FilePaths().size(), 3u);  // Access, the database and its backup: no partial copy
@@ -67,7 +67,7 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
     machine.FileAt(kBackup).readOnly = true;
     breakIt(machine);
     machine.Answer(Answer::Yes);
-    BackupApp(machine, 0);
+    BackupApp(machine, state, 0);
     EXPECT_EQ(machine.Content(kBackup), "old data") << what;
     EXPECT_NE(machine.messages.back().text, "Replace Copy Done") << what;
     EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial")) << what;
@@ -76,7 +76,7 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
 
 TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
   platform.Answer(Answer::Ok);
-  CompactApp(platform, 0);
+  CompactApp(platform, state, 0);
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[0].text,
             "Please close App1.mde\n\rAnd have all other Users Exit this application before proceeding.");
@@ -97,18 +97,18 @@ TEST_F(MaintenanceTest, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
       {"1:\\x", "App1.mde", false},           {"C:\\My Apps", "", false},
   };
   for (const auto& [folder, name, full] : cases) {
-    ResetModuleState();
-    LauncherSettings.Apps[0] = {name, folder, ""};
-    EXPECT_EQ(SelectApp(0), full) << folder << name;
+    Shortcuts11::State slot;
+    slot.LauncherSettings.Apps[0] = {name, folder, ""};
+    EXPECT_EQ(SelectApp(slot.LauncherSettings, 0).HasDatabase(), full) << folder << name;
     if (full) {
       continue;
     }
     FakePlatform machine;
     machine.AddFile(std::string("C:\\") + name);
     const std::size_t files = machine.FilePaths().size();
-    OpenApp(machine, 0);
-    BackupApp(machine, 0);
-    CompactApp(machine, 0);
+    OpenApp(machine, slot, 0);
+    BackupApp(machine, slot, 0);
+    CompactApp(machine, slot, 0);
     const std::string missing = "Cannot find " + std::string(name) + " database.";
     EXPECT_EQ(machine.messages.size(), 3u) << folder;
     for (const auto& message : machine.messages) {
@@ -148,7 +148,7 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
     }
     machine.heldOpen = {c.held};
     machine.Answer(Answer::Ok);
-    CompactApp(machine, 0);
+    CompactApp(machine, state, 0);
     EXPECT_EQ(machine.starts.size(), c.warning.empty() ? 1u : 0u) << c.warning;
     if (!c.warning.empty()) {
       ASSERT_EQ(machine.messages.size(), 2u);
@@ -162,24 +162,24 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
 
 TEST_F(MaintenanceTest, CompactionStopsAtCancelAndAtAMissingFile) {
   platform.Answer(Answer::Cancel);
-  CompactApp(platform, 0);
-  CompactApp(platform, 2);
+  CompactApp(platform, state, 0);
+  CompactApp(platform, state, 2);
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1].text, "Cannot find App3.mde database to compact");
   EXPECT_TRUE(platform.starts.empty());
 }
 
 TEST_F(MaintenanceTest, CompactionWithoutAccessOrWithAFailedSizeGoesOnToTheLastSize) {
-  AccessPath.clear();
+  state.AccessPath.clear();
   platform.Answer(Answer::Ok);
-  CompactApp(platform, 0);
+  CompactApp(platform, state, 0);
   EXPECT_EQ(MessageTexts()[2], "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
   EXPECT_EQ(MessageTexts()[3], "App1.mde File Size After Compaction is 1.5 KB");
 
-  AccessPath = kAccess;
+  state.AccessPath = kAccess;
   platform.FailOn("FileSize", "C:\\My Apps\\App1.mde", "The process cannot access the file.");
   platform.Answer(Answer::Ok);
-  CompactApp(platform, 0);
+  CompactApp(platform, state, 0);
   EXPECT_EQ(MessageTexts()[5], "C:\\My Apps\\App1.mde: The process cannot access the file.");
   EXPECT_EQ(platform.starts.size(), 1u);  // the slot goes on past its failed size
 }

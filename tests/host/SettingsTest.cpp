@@ -43,46 +43,46 @@ TEST(Characters, CutsCountCharactersNotBytes) {
 class SettingsTest : public HostTest {};
 
 TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
-  LoadSettings(platform);
+  LoadSettings(platform, state.LauncherSettings);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(LauncherSettings.Title, "NAME");
+  EXPECT_EQ(state.LauncherSettings.Title, "NAME");
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    EXPECT_EQ(LauncherSettings.Apps[slot].AppName, "App" + std::to_string(slot + 1) + ".mde");
+    EXPECT_EQ(state.LauncherSettings.Apps[slot].AppName, "App" + std::to_string(slot + 1) + ".mde");
   }
-  EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Contracts");
-  EXPECT_EQ(LauncherSettings.Apps[10].AppPath, platform.programFolder);
-  EXPECT_EQ(LauncherSettings.ManualPath, platform.programFolder);
-  EXPECT_EQ(LauncherSettings.ManualName1, "Manual1.pdf");
-  EXPECT_EQ(LauncherSettings.ManualName2, "Manual2.pdf");
-  EXPECT_EQ(LauncherSettings.SupportUrl, "http://www.corvane.com/hlq/supporthlq.htm");
+  EXPECT_EQ(state.LauncherSettings.Apps[2].Alias, "Contracts");
+  EXPECT_EQ(state.LauncherSettings.Apps[10].AppPath, platform.programFolder);
+  EXPECT_EQ(state.LauncherSettings.ManualPath, platform.programFolder);
+  EXPECT_EQ(state.LauncherSettings.ManualName1, "Manual1.pdf");
+  EXPECT_EQ(state.LauncherSettings.ManualName2, "Manual2.pdf");
+  EXPECT_EQ(state.LauncherSettings.SupportUrl, "http://www.corvane.com/hlq/supporthlq.htm");
 }
 
 TEST_F(SettingsTest, EachFileFillsItsOwnFieldsAndTheEditorGetsThemBack) {
   platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("n", {"m1.pdf", "m2.doc", "Front Office"}));
   platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\p", {"C:\\Manuals", "http://help"}));
   platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("a"));
-  LoadSettings(platform);
-  EXPECT_EQ(LauncherSettings.Apps[10].AppName, "n11");
-  EXPECT_EQ(LauncherSettings.Apps[4].AppPath, "C:\\p5");
-  EXPECT_EQ(LauncherSettings.Apps[0].Alias, "a1");
-  EXPECT_EQ(LauncherSettings.ManualName1, "m1.pdf");
-  EXPECT_EQ(LauncherSettings.ManualName2, "m2.doc");
-  EXPECT_EQ(LauncherSettings.Title, "Front Office");
-  EXPECT_EQ(LauncherSettings.ManualPath, "C:\\Manuals");
-  EXPECT_EQ(LauncherSettings.SupportUrl, "http://help");
-  EXPECT_EQ(StoredTexts().at("cHLPath12"), "http://help");
-  EXPECT_EQ(StoredTexts().at("cTitle"), "Front Office");
+  LoadSettings(platform, state.LauncherSettings);
+  EXPECT_EQ(state.LauncherSettings.Apps[10].AppName, "n11");
+  EXPECT_EQ(state.LauncherSettings.Apps[4].AppPath, "C:\\p5");
+  EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, "a1");
+  EXPECT_EQ(state.LauncherSettings.ManualName1, "m1.pdf");
+  EXPECT_EQ(state.LauncherSettings.ManualName2, "m2.doc");
+  EXPECT_EQ(state.LauncherSettings.Title, "Front Office");
+  EXPECT_EQ(state.LauncherSettings.ManualPath, "C:\\Manuals");
+  EXPECT_EQ(state.LauncherSettings.SupportUrl, "http://help");
+  EXPECT_EQ(StoredTexts(state.LauncherSettings).at("cHLPath12"), "http://help");
+  EXPECT_EQ(StoredTexts(state.LauncherSettings).at("cTitle"), "Front Office");
 }
 
 TEST_F(SettingsTest, AShortFileIsReportedAndTheOthersAreStillRead) {
   platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\One\",\"C:\\Two\"\r\n");
   platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("a"));
-  LoadSettings(platform);
+  LoadSettings(platform, state.LauncherSettings);
   EXPECT_EQ(MessageTexts(), Fields{"Input past end of file: C:\\CorvanePaths.txt holds 2 of its 13 fields."});
   EXPECT_EQ(platform.messages[0].title, "Corvane");
-  EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Two");
-  EXPECT_EQ(LauncherSettings.Apps[10].Alias, "a11");
-  EXPECT_EQ(LauncherSettings.Title, "NAME");
+  EXPECT_EQ(state.LauncherSettings.Apps[1].AppPath, "C:\\Two");
+  EXPECT_EQ(state.LauncherSettings.Apps[10].Alias, "a11");
+  EXPECT_EQ(state.LauncherSettings.Title, "NAME");
 }
 
 // As Notepad saves them, in UTF-8 with its mark or in the ANSI code page; a folder or a huge file is not read.
@@ -99,9 +99,9 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
     FakePlatform machine;
     content.empty() ? machine.AddFolder("C:\\CorvaneAppAlias.txt")
                     : machine.AddFile("C:\\CorvaneAppAlias.txt", content);
-    LauncherSettings.Apps[0].Alias = "HLQ";
-    const std::vector<SettingsProblem> problems = ReadSettings(machine);
-    EXPECT_EQ(LauncherSettings.Apps[0].Alias, alias);
+    state.LauncherSettings.Apps[0].Alias = "HLQ";
+    const std::vector<SettingsProblem> problems = ReadSettings(machine, state.LauncherSettings);
+    EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, alias);
     EXPECT_EQ(problems.empty() ? "" : problems[0].description, problem);
   }
 }
@@ -129,15 +129,15 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
        "Manual 1 File Name can not hold a double quote or a line break. Nothing was saved."},
   };
   for (const Case& c : cases) {
-    ResetModuleState();
+    Shortcuts11::State state;
     FakePlatform machine;
     SettingsTexts texts = TextsFromSlots();
     c.spoil(texts);
-    EXPECT_FALSE(SaveSettings(machine, texts));
+    EXPECT_FALSE(SaveSettings(machine, state.LauncherSettings, texts));
     ASSERT_EQ(machine.messages.size(), 1u);
     EXPECT_EQ(machine.messages[0].text, c.message);
     EXPECT_TRUE(machine.FilePaths().empty());
-    EXPECT_TRUE(LauncherSettings.Title.empty());
+    EXPECT_TRUE(state.LauncherSettings.Title.empty());
   }
 }
 
@@ -161,7 +161,7 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
        "by an administrator, for example by starting Corvane with \"Run as administrator\"."},
   };
   for (const Case& c : cases) {
-    ResetModuleState();
+    Shortcuts11::State state;
     FakePlatform machine;
     machine.AddFile(files[0], "names");
     machine.AddFile(files[2], "aliases");  // the paths file is new
@@ -170,13 +170,13 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
     } else {
       machine.FailOn("ReplaceFile", files[c.refused], c.description);
     }
-    EXPECT_FALSE(SaveSettings(machine, TextsFromSlots()));
+    EXPECT_FALSE(SaveSettings(machine, state.LauncherSettings, TextsFromSlots()));
     EXPECT_EQ(machine.FilePaths(), (std::vector<std::string>{files[2], files[0]})) << c.refused;
     EXPECT_EQ(machine.Content(files[0]), "names");
     EXPECT_EQ(machine.Content(files[2]), "aliases");
     ASSERT_EQ(machine.messages.size(), 1u);
     EXPECT_EQ(machine.messages[0].text, c.message);
-    EXPECT_TRUE(LauncherSettings.Title.empty());
+    EXPECT_TRUE(state.LauncherSettings.Title.empty());
   }
 }
 
@@ -185,7 +185,7 @@ TEST_F(SettingsTest, AFailedPutBackNamesTheKeptCopy) {
   platform.AddFile(std::string(kAppNamesFile), "names");
   platform.FailOn("ReplaceFile", std::string(kAppAliasFile), "The device is not ready.");
   platform.FailOn("ReplaceFile", std::string(kAppNamesFile), "The media is write protected.", 1);  // the put-back
-  EXPECT_FALSE(SaveSettings(platform, TextsFromSlots()));
+  EXPECT_FALSE(SaveSettings(platform, state.LauncherSettings, TextsFromSlots()));
   EXPECT_EQ(MessageTexts().back(),
             "Corvane could not save the settings, nor put back what it had already saved of them. "
             "C:\\CorvaneAppNames.txt: The media is write protected. Its former content is kept in "

@@ -13,8 +13,8 @@ class SupportTest : public HostTest {
 };
 
 TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
-  LauncherSettings.Apps[0].AppName = ".mde";
-  LauncherSettings.Apps[5].AppName = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three characters: too short to cut
+  state.LauncherSettings.Apps[0].AppName = ".mde";
+  state.LauncherSettings.Apps[5].AppName = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three characters: too short to cut
   FakeWindow& support = OpenSupport();
   EXPECT_EQ(support.Left() + support.OuterWidth(), Shown("frmCorvane").Left() - 40);
   EXPECT_EQ(support.Text("Check1"), "");
@@ -24,10 +24,10 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
             "Cannot make a check box caption from the file name \"\xC3\xA4\xC3\xB6\xC3\xBC\": it is shorter than four "
             "characters.");
   EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
-  platform.AddFolder(LauncherSettings.ManualPath);
-  LauncherSettings.ManualName2 = "Guide.pdf";
+  platform.AddFolder(state.LauncherSettings.ManualPath);
+  state.LauncherSettings.ManualName2 = "Guide.pdf";
   support.Fire("CmdOpenManual2", Event::Click);  // no reader, no word processor: both copies are looked for
-  EXPECT_EQ(platform.probes.back(), LauncherSettings.ManualPath + "\\Guide.doc");
+  EXPECT_EQ(platform.probes.back(), state.LauncherSettings.ManualPath + "\\Guide.doc");
 }
 
 TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
@@ -76,7 +76,7 @@ TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
 
 TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
   for (int slot : {0, 1, 2, 8}) {
-    LauncherSettings.Apps[slot].AppPath = slot == 1 ? "D:\\Gone" : "C:\\Apps";
+    state.LauncherSettings.Apps[slot].AppPath = slot == 1 ? "D:\\Gone" : "C:\\Apps";
     platform.AddFile("C:\\Apps\\App" + std::to_string(slot + 1) + ".mde");
   }
   FakeWindow& support = OpenSupport();
@@ -124,27 +124,27 @@ class ManualsTest : public HostTest {
 
   ManualsTest() {
     platform.AddFile(kWord);
-    WordProcessorPath = kWord;
-    WordProcessorStatus = kExists;
-    LauncherSettings.ManualName1 = "Manual1.pdf";
-    LauncherSettings.ManualName2 = "Guide.PDF";
-    LauncherSettings.ManualPath = "C:\\Help Files";
+    state.WordProcessorPath = kWord;
+    state.WordProcessorStatus = kExists;
+    state.LauncherSettings.ManualName1 = "Manual1.pdf";
+    state.LauncherSettings.ManualName2 = "Guide.PDF";
+    state.LauncherSettings.ManualPath = "C:\\Help Files";
     platform.AddFile("C:\\Help Files\\Manual1.pdf");
     platform.AddFile("C:\\Help Files\\Manual1.doc");
   }
 };
 
 TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
-  OpenManual(platform, 1);  // no reader: the doc is probed and opened
-  EXPECT_EQ(ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
+  OpenManual(platform, state, 1);  // no reader: the doc is probed and opened
+  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
   platform.AddFile(kReader);
-  PdfReaderPath = kReader;
-  PdfReaderStatus = kExists;
-  OpenManual(platform, 1);
-  EXPECT_EQ(ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
+  state.PdfReaderPath = kReader;
+  state.PdfReaderStatus = kExists;
+  OpenManual(platform, state, 1);
+  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.starts.size(), 2u);
   platform.probes.clear();
-  OpenManual(platform, 2);
+  OpenManual(platform, state, 2);
   EXPECT_EQ(platform.probes, (std::vector<std::string>{"C:\\Help Files", "C:\\Help Files\\Guide.PDF.pdf",
                                                        "C:\\Help Files\\Guide.PDF.doc"}));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
@@ -158,27 +158,27 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
   platform.associations[".doc"] = {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"};
   platform.AddFile(viewer.program);
   platform.AddFile("C:\\Pad\\pad.exe");
-  OpenManual(platform, 1);
+  OpenManual(platform, state, 1);
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, viewer.program);
-  EXPECT_EQ(ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(state.ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".pdf"}) << "the located word processor was asked";
 
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
-  WordProcessorStatus = "Can not find Word Processor";
-  OpenManual(platform, 1);
-  EXPECT_EQ(ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
+  state.WordProcessorStatus = "Can not find Word Processor";
+  OpenManual(platform, state, 1);
+  EXPECT_EQ(state.ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
 
   platform.associations.clear();
-  OpenManual(platform, 1);
+  OpenManual(platform, state, 1);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
 
-  PdfReaderStatus = kExists;
-  PdfReaderPath = "C:\\Reader\\AcroRd32.exe";
+  state.PdfReaderStatus = kExists;
+  state.PdfReaderPath = "C:\\Reader\\AcroRd32.exe";
   platform.associationQueries.clear();
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = false;
-  OpenManual(platform, 1);
-  EXPECT_EQ(ShellCommandLine, "\"C:\\Reader\\AcroRd32.exe\" \"C:\\Help Files\\Manual1.pdf\"");
+  OpenManual(platform, state, 1);
+  EXPECT_EQ(state.ShellCommandLine, "\"C:\\Reader\\AcroRd32.exe\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".doc"});
 }
 
@@ -192,30 +192,30 @@ TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerI
   for (const auto& [address, commandLine] :
        {std::pair{"http://example.test/help", "\"C:\\Web\\web.exe\" -url \"http://example.test/help\""},
         {"HTTPS://example.test/", "\"C:\\Web\\secure.exe\" \"HTTPS://example.test/\""}}) {
-    LauncherSettings.SupportUrl = address;
-    OpenWebSupport(platform);
-    EXPECT_EQ(ShellCommandLine, commandLine);
+    state.LauncherSettings.SupportUrl = address;
+    OpenWebSupport(platform, state);
+    EXPECT_EQ(state.ShellCommandLine, commandLine);
   }
   platform.associations.clear();
-  OpenWebSupport(platform);
-  EXPECT_EQ(ShellCommandLine, "C:\\Program Files\\Internet Explorer\\iexplore.exe HTTPS://example.test/");
+  OpenWebSupport(platform, state);
+  EXPECT_EQ(state.ShellCommandLine, "C:\\Program Files\\Internet Explorer\\iexplore.exe HTTPS://example.test/");
   EXPECT_EQ(MessageTexts().size(), 1u) << "the missing browser's start was not reported";
 }
 
 TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquoted) {
   for (const char* folder : {"", "C:\\Nowhere"}) {
-    LauncherSettings.ManualPath = folder;
-    OpenManual(platform, 1);
+    state.LauncherSettings.ManualPath = folder;
+    OpenManual(platform, state, 1);
     EXPECT_EQ(MessageTexts().back(), "Cannot find Path to the Manual.");
   }
   EXPECT_EQ(platform.probes, std::vector<std::string>{"C:\\Nowhere"});
   const std::string browser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
   platform.AddFile(browser);
-  LauncherSettings.SupportUrl = "http://example.test/help page";
-  OpenWebSupport(platform);
+  state.LauncherSettings.SupportUrl = "http://example.test/help page";
+  OpenWebSupport(platform, state);
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, browser);
-  EXPECT_EQ(ShellCommandLine, browser + " http://example.test/help page");
+  EXPECT_EQ(state.ShellCommandLine, browser + " http://example.test/help page");
 }
 
 }  // namespace

@@ -81,7 +81,6 @@ TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConso
   EXPECT_TRUE(Log(1).starts_with(problem));
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
 
-  ResetModuleState();
   platform.console.clear();
   platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
   ASSERT_EQ(Run({"/compact", "all"}), 1);

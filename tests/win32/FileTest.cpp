@@ -6,7 +6,7 @@
 #include "platform/win32/CopyWithProgress.h"
 #include "platform/win32/ProgressWindow.h"
 #include "platform/win32/Win32Platform.h"
-#include "settings/LauncherSettings.h"
+#include "settings/ModuleState.h"
 #include "settings/SettingsFiles.h"
 #include "support/Backup.h"
 
@@ -218,7 +218,8 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
   for (const Case& row : kCases) {
     TempFolder folder;
     AnsweringYes platform;
-    Shortcuts11::LauncherSettings.Apps[3] = {.AppName = "App4.mde", .AppPath = folder.path, .Alias = "App 4"};
+    Shortcuts11::State state;
+    state.LauncherSettings.Apps[3] = {.AppName = "App4.mde", .AppPath = folder.path, .Alias = "App 4"};
     const std::string database = folder / "App4.mde";
     const std::string backup = folder / "ArcBackup\\" + BackupName(platform.Now(), "App4.mde");
     MakeFolder(folder / "ArcBackup");
@@ -232,7 +233,7 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
       WriteBytes(backup + ".partial", "half a copy", kReadOnly);
     }
     ScopedHandle inUse = row.backupInUse ? OpenWithoutSharing(backup) : ScopedHandle();
-    Shortcuts11::BackupApp(platform, 3);
+    Shortcuts11::BackupApp(platform, state, 3);
     inUse.Close();
     EXPECT_EQ(platform.last == "Replace Copy Done", !row.backupInUse) << row.what << ": " << platform.last;
     EXPECT_EQ(ReadBytes(backup), row.backupInUse ? kOldBackup : kDatabase) << row.what;

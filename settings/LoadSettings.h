@@ -1,0 +1,17 @@
+// Reading the settings files into the record at start-up.
+#pragma once
+
+#include <vector>
+
+#include "platform/Platform.h"
+#include "settings/LauncherSettings.h"
+
+namespace corvane::Shortcuts11 {
+
+// Fills the record from the settings files, or from defaults for a file that is missing; returns the files that are
+// present but could not be read whole. Such a file's remaining fields keep their values.
+std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRecord& settings);
+// ReadSettings, telling the user of each file that could not be read whole.
+void LoadSettings(Platform& platform, LauncherSettingsRecord& settings);
+
+}  // namespace corvane::Shortcuts11

@@ -1,0 +1,29 @@
+// Selecting the slot that launching, backup and compaction work on.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/LauncherSettings.h"
+
+namespace corvane::Shortcuts11 {
+
+// A slot's database as selected. Its full path is empty where the slot names none: a slot without a file name, or
+// whose folder is not a full path.
+struct Selection {
+  std::string AppName;
+  std::string AppPath;
+  std::string FullPath;
+
+  bool HasDatabase() const { return !FullPath.empty(); }
+};
+
+// Sets the current selection from slot 0 to 10 and returns it; any other number keeps name and folder and rebuilds
+// the full path.
+Selection SelectApp(LauncherSettingsRecord& settings, int slot);
+// What a slot without a database is told: "Cannot find <name> database."
+std::string CannotFindDatabase(const std::string& appName);
+// Whether a folder names one place whatever the current folder and drive: a drive's or a network share's.
+bool IsFullFolder(std::string_view folder);
+
+}  // namespace corvane::Shortcuts11
