@@ -135,8 +135,11 @@ class Platform {
                             int limitMinutes = 0) = 0;
   // Writes a line to the console the program was started from; nothing where there is none.
   virtual void WriteConsole(const std::string& line) = 0;
-  // Whether this is the only launcher running; when another one runs, it is brought to the front instead.
+  // Whether this start runs the launcher, as no other launcher is running. When another is, its window is brought to
+  // the front once it shows (a start may be that quick), and this start should end.
   virtual bool ClaimLauncher() = 0;
+  // Lets another start run a launcher, once this one has closed.
+  virtual void ReleaseLauncher() = 0;
 
   virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
   // Width of the whole screen, in twips.

@@ -40,11 +40,16 @@ void Program::Show(FormName name) {
 
 void Program::Unload(FormName name) {
   Form& form = FormNamed(name);
-  if (name == FormName::Launcher && form.IsLoaded()) {
+  const bool launcher = name == FormName::Launcher && form.IsLoaded();
+  if (launcher) {
     // The other windows still place themselves beside where the launcher stood.
     launcherWidth_ = form.window().OuterWidth();
   }
   form.Unload();
+  if (launcher) {
+    // An editor left open must not keep a new start from opening a launcher.
+    platform_.ReleaseLauncher();
+  }
 }
 
 // A support window that is loaded but hidden does not keep the program running: nothing would be left to show it.

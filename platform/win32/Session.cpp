@@ -9,6 +9,9 @@ namespace {
 
 constexpr wchar_t kLauncherMutex[] = L"Local\\Corvane.Launcher";
 constexpr wchar_t kLauncherCaption[] = L"Corvane";
+// How long a start waits for the running launcher's window, and how often it looks.
+constexpr ULONGLONG kWaitForLauncherMs = 10000;
+constexpr DWORD kPollMs = 50;
 
 }  // namespace
 
@@ -35,23 +38,43 @@ void Win32Platform::WriteConsole(const std::string& line) {
   }
 }
 
-// A named mutex says whether a launcher runs in this session; its window is found by its class and caption. A
-// process whose launcher was closed but whose editor is still open holds the mutex without a launcher: a new start
-// then opens a launcher of its own.
+// The mutex alone decides which start runs the launcher: the one that owns it, until its launcher closes. Its window
+// may not be made yet when another start comes, so that start waits for it; should the owner let go meanwhile, that
+// start runs the launcher itself. An owner that ended without letting go leaves the mutex abandoned, and free.
 bool Win32Platform::ClaimLauncher() {
   launcherMutex_ = ::CreateMutexW(nullptr, FALSE, kLauncherMutex);
-  if (launcherMutex_ == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS) {
+  if (launcherMutex_ == nullptr) {
     return true;
   }
-  HWND running = ::FindWindowW(kFormClassName, kLauncherCaption);
-  if (running == nullptr) {
-    return true;
+  const ULONGLONG deadline = ::GetTickCount64() + kWaitForLauncherMs;
+  HWND running = nullptr;
+  for (;;) {
+    const DWORD waited = ::WaitForSingleObject(launcherMutex_, kPollMs);
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+      return true;
+    }
+    running = ::FindWindowW(kFormClassName, kLauncherCaption);
+    if ((running != nullptr && ::IsWindowVisible(running)) || ::GetTickCount64() >= deadline) {
+      break;
+    }
   }
-  if (::IsIconic(running)) {
-    ::ShowWindow(running, SW_RESTORE);
+  ::CloseHandle(launcherMutex_);
+  launcherMutex_ = nullptr;
+  if (running != nullptr) {
+    if (::IsIconic(running)) {
+      ::ShowWindow(running, SW_RESTORE);
+    }
+    ::SetForegroundWindow(running);
   }
-  ::SetForegroundWindow(running);
   return false;
+}
+
+void Win32Platform::ReleaseLauncher() {
+  if (launcherMutex_ != nullptr) {
+    ::ReleaseMutex(launcherMutex_);
+    ::CloseHandle(launcherMutex_);
+    launcherMutex_ = nullptr;
+  }
 }
 
 }  // namespace corvane::win32

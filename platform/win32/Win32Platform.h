@@ -44,6 +44,7 @@ class Win32Platform : public Platform {
                     int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override;
   bool ClaimLauncher() override;
+  void ReleaseLauncher() override;
 
   Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
@@ -55,7 +56,7 @@ class Win32Platform : public Platform {
   bool windowless_;
   HANDLE console_ = nullptr;  // the console the program was started from, once it is first written to
   bool consoleLooked_ = false;
-  HANDLE launcherMutex_ = nullptr;  // held for the whole run
+  HANDLE launcherMutex_ = nullptr;  // owned while this process runs the launcher
 };
 
 }  // namespace corvane::win32

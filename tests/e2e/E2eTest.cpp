@@ -29,6 +29,9 @@ const std::string kAccessQuoted = R"("C:\Program Files\Microsoft Office\Office11
 // A blank in the folder's name, so that a path left unquoted would fall apart on a command line.
 const std::string kApps = "C:\\Corvane Test Apps";
 const fs::path kAppsFolder = kApps;
+// Where a slot without a folder would reach, were "\Db1.mde" taken from the current drive: Corvane starts on C:.
+const fs::path kAtTheRoot = L"C:\\Db1.mde";
+const fs::path kBackupsAtTheRoot = L"C:\\ArcBackup";
 
 // CMake hands over paths with forward slashes; the programs should see Windows' own form.
 const fs::path kCorvaneExe = fs::path(CORVANE_EXE).make_preferred();
@@ -120,7 +123,7 @@ class CorvaneTest : public ::testing::Test {
       HasEnded(kShortWait);
     }
     std::error_code ignored;
-    for (const fs::path& path : {kAppNames, kPaths, kAliases, kOffice, kAppsFolder}) {
+    for (const fs::path& path : {kAppNames, kPaths, kAliases, kOffice, kAppsFolder, kAtTheRoot, kBackupsAtTheRoot}) {
       fs::remove_all(path, ignored);
     }
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kAccessAppPath.c_str());
@@ -329,24 +332,39 @@ TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAn
   Install();
   WriteBytes(kAppsFolder / "Db3.mde", "third");
   const fs::path backups = kAppsFolder / "ArcBackup";
-  // Old copies under names no date gives (no month 0), so that today's copy is never one of them.
-  WriteBytes(backups / "Arc0226Db3.mde", "old");
-  WriteBytes(backups / "Arc00126Db3.mde", "old");
-  // The oldest by its time of writing: the one to go when two are kept.
-  fs::last_write_time(backups / "Arc00126Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+  // Copies of 3 April 2010 and 30 April 2011, never today's; the older was opened, so written, last.
+  WriteBytes(backups / "Arc43011Db3.mde", "old");
+  fs::last_write_time(backups / "Arc43011Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+  WriteBytes(backups / "Arc4310Db3.mde", "old");
 
   EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 2"), 0u);
   const std::string copy = TodaysBackupOf("Db3.mde");
   EXPECT_EQ(ReadBytes(copy), "third");
-  EXPECT_FALSE(fs::exists(backups / "Arc00126Db3.mde"));
-  EXPECT_TRUE(fs::exists(backups / "Arc0226Db3.mde"));
+  EXPECT_FALSE(fs::exists(backups / "Arc4310Db3.mde"));
+  EXPECT_TRUE(fs::exists(backups / "Arc43011Db3.mde"));
   const std::string log = ReadBytes(backups / "Corvane.log");
   EXPECT_NE(log.find("\tbackup\t" + kApps + "\\Db3.mde\tok\t" + copy + "\t5\r\n"), std::string::npos) << log;
-  EXPECT_NE(log.find("\tdelete\t" + kApps + "\\ArcBackup\\Arc00126Db3.mde\tok\r\n"), std::string::npos);
+  EXPECT_NE(log.find("\tdelete\t" + kApps + "\\ArcBackup\\Arc4310Db3.mde\tok\r\n"), std::string::npos);
   EXPECT_EQ(std::ranges::count(log, '\n'), 2);
 
   EXPECT_EQ(RunWithoutWindows(L" /backup 12"), 2u);  // no such slot: nothing is done
   EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
+}
+
+TEST_F(CorvaneTest, ASlotWhosePathsFileGivesNoFolderOpensAndCopiesNothingAtTheRootOfTheDrive) {
+  Install();
+  std::string paths = ReadBytes(kPaths);
+  WriteBytes(kPaths, paths.replace(0, kApps.size() + 2, "\"\""));
+  WriteBytes(kAtTheRoot, "not Corvane's");
+  ::SetCurrentDirectoryW(L"C:\\");  // which the programs started here take for theirs
+  const Form launcher = StartLauncher();
+  launcher.Click("CmdOpen1");
+  ExpectMessage("Cannot find Db1.mde database.");
+  EXPECT_EQ(RunWithoutWindows(L" /backup 1"), 1u);
+  EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 1"), 1u);  // the other slots have no database either
+  EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+  EXPECT_FALSE(fs::exists(kBackupsAtTheRoot));
+  EXPECT_EQ(ReadBytes(kAtTheRoot), "not Corvane's");
 }
 
 }  // namespace

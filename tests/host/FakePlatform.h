@@ -94,6 +94,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> probes;  // every Exists pattern, in order
   std::vector<std::string> console;
   bool ended = false;
+  bool launcherReleased = false;
   // The machine's state.
   Date now{2026, 12, 5, 2, 0, 0};
   std::set<std::string> heldOpen;  // files another process holds open, as given
@@ -136,6 +137,7 @@ class FakePlatform : public Platform {
                     int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
   bool ClaimLauncher() override { return true; }
+  void ReleaseLauncher() override { launcherReleased = true; }
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;

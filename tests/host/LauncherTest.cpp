@@ -100,6 +100,7 @@ TEST_F(LauncherTest, TheCloseBoxLeavesTheOtherWindowsToTheUser) {
   machine.Form("frmCorvane")->Fire("Form", Event::Close);
   EXPECT_EQ(machine.Form("frmCorvane"), nullptr);
   ASSERT_FALSE(machine.ended);
+  EXPECT_TRUE(machine.launcherReleased);
   machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);  // beside where the launcher stood
   FakeWindow& editor = *machine.Form("frmPaths11");
   EXPECT_EQ(editor.Left() + editor.OuterWidth(), machine.screenWidth - 40 - 1005 - FakePlatform::kFrameWidth - 40);
