@@ -10,14 +10,12 @@ namespace corvane::Shortcuts11 {
 
 // With no Access located the start fails and its description is shown: the database itself was found.
 void OpenApp(Platform& platform, State& state, int slot) {
-  RunGuarded(platform, [&] {
-    const Selection app = SelectApp(state.LauncherSettings, slot);
-    if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
-      ShowInfo(platform, CannotFindDatabase(app.AppName));
-      return;
-    }
-    OpenWith(platform, state, state.AccessPath, app.FullPath);
-  });
+  const Selection app = SelectApp(state.LauncherSettings, slot);
+  if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
+    ShowInfo(platform, CannotFindDatabase(app.AppName));
+    return;
+  }
+  OpenWith(platform, state, state.AccessPath, app.FullPath);
 }
 
 }  // namespace corvane::Shortcuts11

@@ -36,27 +36,23 @@ void frmCorvane::Form_Load() {
   Shortcuts11::LocateWordProcessor(platform_, state_);
   Shortcuts11::LocatePdfReader(platform_, state_);
   Shortcuts11::LoadSettings(platform_, state_.LauncherSettings);
-  RunGuarded(platform_, [&] {
-    window_->SetLeft(LeftAtScreenEdge());
-    window_->SetText("tTitle", state_.LauncherSettings.Title);
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText(Member("CmdOpen", slot), state_.LauncherSettings.Apps[slot].Alias);
-    }
-  });
+  window_->SetLeft(LeftAtScreenEdge());
+  window_->SetText("tTitle", state_.LauncherSettings.Title);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    window_->SetText(Member("CmdOpen", slot), state_.LauncherSettings.Apps[slot].Alias);
+  }
 }
 
 void frmCorvane::tTitle_DblClick() {
-  RunGuarded(platform_, [&] {
-    ShowInfo(platform_, "Press Support for Manuals and Web Support, or to Backup, Compact or edit App Filespecs");
-  });
+  ShowInfo(platform_, "Press Support for Manuals and Web Support, or to Backup, Compact or edit App Filespecs");
 }
 
 void frmCorvane::CmdOpenSupport_Click() {
-  RunGuarded(platform_, [&] { owner_.Show(FormName::Support); });
+  owner_.Show(FormName::Support);
 }
 
 void frmCorvane::CmdClose_Click() {
-  RunGuarded(platform_, [&] { owner_.Exit(); });
+  owner_.Exit();
 }
 
 void frmCorvane::CmdOpen_Click(int slot) {
@@ -66,7 +62,7 @@ void frmCorvane::CmdOpen_Click(int slot) {
 // Closing the column through its frame takes only the column away: an editor or support window on the screen
 // stays, so that nothing typed there is lost; the program ends with the last window on the screen.
 void frmCorvane::Form_Close() {
-  RunGuarded(platform_, [&] { owner_.Close(FormName::Launcher); });
+  owner_.Close(FormName::Launcher);
 }
 
 }  // namespace corvane

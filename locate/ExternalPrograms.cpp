@@ -59,16 +59,13 @@ bool StartRecorded(Platform& platform, OutsidePrograms& programs, const std::str
 }
 
 void OpenWith(Platform& platform, OutsidePrograms& programs, const std::string& program, const std::string& document) {
-  RunGuarded(platform,
-             [&] { StartRecorded(platform, programs, program, QuotedCommandLine(program, document), Wait::No); });
+  StartRecorded(platform, programs, program, QuotedCommandLine(program, document), Wait::No);
 }
 
 void OpenAssociated(Platform& platform, OutsidePrograms& programs, const Association& association,
                     const std::string& document) {
-  RunGuarded(platform, [&] {
-    StartRecorded(platform, programs, association.program, AssociationCommandLine(association.command, document),
-                  Wait::No);
-  });
+  StartRecorded(platform, programs, association.program, AssociationCommandLine(association.command, document),
+                Wait::No);
 }
 
 }  // namespace corvane::Shortcuts11

@@ -90,7 +90,7 @@ std::optional<std::string> Find(Platform& platform, const ProgramSearch& search)
 // Sets the status to "exists" first; only a completed search that found nothing changes it again.
 void LocateWithStatus(Platform& platform, const ProgramSearch& search, std::string& path, std::string& status,
                       std::string_view notFound) {
-  RunGuarded(platform, [&] {
+  GoOnAfterFailure(platform, [&] {
     status = kExists;
     if (auto chosen = Find(platform, search)) {
       path = *chosen;
@@ -142,7 +142,7 @@ std::optional<std::string> FindAccess(Platform& platform) {
 }
 
 void LocateAccess(Platform& platform, OutsidePrograms& programs) {
-  RunGuarded(platform, [&] {
+  GoOnAfterFailure(platform, [&] {
     if (auto chosen = FindAccess(platform)) {
       programs.AccessPath = *chosen;
     } else {

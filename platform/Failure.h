@@ -4,6 +4,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "platform/Platform.h"
 
@@ -24,7 +25,8 @@ inline void ShowInfo(Platform& platform, const std::string& text) {
   platform.ShowMessage(text, std::string(kProgramTitle), Buttons::Ok);
 }
 
-// Runs `body`; a failure ends it, is shown, and is not passed to the caller. Returns whether `body` completed.
+// The failure rule at an event's boundary: runs `body`; a failure ends it, is shown, and is not passed to the caller.
+// Returns whether `body` completed. The window base runs every handler under it.
 template <class Body>
 bool RunGuarded(Platform& platform, Body&& body) {
   try {
@@ -38,6 +40,14 @@ bool RunGuarded(Platform& platform, Body&& body) {
     }
     return false;
   }
+}
+
+// Inside a handler, for a step after whose failure the routine must go on: the next ticked slot, the next size
+// report, the next settings file's message, the next locator of start-up. The step's failure is shown there and
+// then, and the caller goes on with its next step.
+template <class Step>
+bool GoOnAfterFailure(Platform& platform, Step&& step) {
+  return RunGuarded(platform, std::forward<Step>(step));
 }
 
 }  // namespace corvane

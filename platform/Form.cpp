@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/Failure.h"
+
 namespace corvane {
 
 namespace {
@@ -17,7 +19,7 @@ Form::Form(Platform& platform, FormOwner& owner, const FormLayout& layout)
 
 void Form::Load() {
   window_ = platform_.CreateForm(layout_, *this);
-  Form_Load();
+  RunGuarded(platform_, [&] { Form_Load(); });
 }
 
 int Form::LeftAtScreenEdge() const {

@@ -20,7 +20,7 @@ class Form : public EventSink {
   bool IsLoaded() const { return window_ != nullptr; }
   Window& window() { return *window_; }
   const Window& window() const { return *window_; }
-  // Creates the window, hidden, and runs its Form_Load.
+  // Creates the window, hidden, and runs its Form_Load under the failure rule: a failed load still leaves the window.
   void Load();
   // Unloading destroys the window; the form object stays, ready to be loaded again.
   void Unload() { window_.reset(); }

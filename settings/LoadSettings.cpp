@@ -77,7 +77,7 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRe
 
 void LoadSettings(Platform& platform, LauncherSettingsRecord& settings) {
   for (const SettingsProblem& problem : ReadSettings(platform, settings)) {
-    RunGuarded(platform, [&] { ShowInfo(platform, problem.description); });
+    GoOnAfterFailure(platform, [&] { ShowInfo(platform, problem.description); });
   }
 }
 

@@ -19,16 +19,14 @@ void StartExplorer(Platform& platform, OutsidePrograms& programs, std::string_vi
 }  // namespace
 
 void OpenExplorer(Platform& platform, OutsidePrograms& programs) {
-  RunGuarded(platform, [&] {
-    try {
-      const bool windows = platform.Exists(std::string(kWindowsExplorer), Lookup::NormalFiles);
-      const bool winnt = platform.Exists(std::string(kWinntExplorer), Lookup::NormalFiles);
-      StartExplorer(platform, programs, windows && !winnt ? kWindowsExplorer : kWinntExplorer);
-    } catch (const std::exception&) {
-      // The first failure is not reported: only the retry's is.
-      StartExplorer(platform, programs, kWindowsExplorer);
-    }
-  });
+  try {
+    const bool windows = platform.Exists(std::string(kWindowsExplorer), Lookup::NormalFiles);
+    const bool winnt = platform.Exists(std::string(kWinntExplorer), Lookup::NormalFiles);
+    StartExplorer(platform, programs, windows && !winnt ? kWindowsExplorer : kWinntExplorer);
+  } catch (const std::exception&) {
+    // The first failure is not reported: only the retry's is.
+    StartExplorer(platform, programs, kWindowsExplorer);
+  }
 }
 
 }  // namespace corvane::Shortcuts11

@@ -71,20 +71,19 @@ bool SaveSettings(Platform& platform, LauncherSettingsRecord& settings, const Se
   if (!AllFit(platform, groups)) {
     return false;
   }
-  return RunGuarded(platform, [&] {
-    std::vector<SettingsFileText> files;
-    for (const Group& group : groups) {
-      files.push_back({group.path, group.texts});
+  std::vector<SettingsFileText> files;
+  for (const Group& group : groups) {
+    files.push_back({group.path, group.texts});
+  }
+  WriteSettingsFiles(platform, files);
+  // The running program takes the new settings only once they are stored.
+  for (const Group& group : groups) {
+    for (std::size_t i = 0; i < group.texts.size(); ++i) {
+      group.fields[i].In(settings) = group.texts[i];
     }
-    WriteSettingsFiles(platform, files);
-    // The running program takes the new settings only once they are stored.
-    for (const Group& group : groups) {
-      for (std::size_t i = 0; i < group.texts.size(); ++i) {
-        group.fields[i].In(settings) = group.texts[i];
-      }
-      std::erase(settings.UnreadFiles, group.path);
-    }
-  });
+    std::erase(settings.UnreadFiles, group.path);
+  }
+  return true;
 }
 
 }  // namespace corvane::Shortcuts11

@@ -12,7 +12,8 @@
 namespace corvane::Shortcuts11 {
 
 // Stores the editor's texts and writes the settings files, except those in `leaveAlone`, whose texts are neither
-// written nor stored. Returns whether it completed.
+// written nor stored. Returns false, having said why, for a text the files cannot hold; a failure to write is thrown,
+// with the files and the record as they were.
 bool SaveSettings(Platform& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
                   std::span<const std::string> leaveAlone = {});
 // The texts of `texts` that go into `file`, one of the settings files, in its order.

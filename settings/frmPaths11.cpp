@@ -33,13 +33,11 @@ std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
 }
 
 void frmPaths11::Form_Load() {
-  RunGuarded(platform_, [&] {
-    window_->SetLeft(LeftBesideLauncher());
-    loaded_ = Shortcuts11::StoredTexts(state_.LauncherSettings);
-    for (const auto& [box, text] : loaded_) {
-      window_->SetText(box, text);
-    }
-  });
+  window_->SetLeft(LeftBesideLauncher());
+  loaded_ = Shortcuts11::StoredTexts(state_.LauncherSettings);
+  for (const auto& [box, text] : loaded_) {
+    window_->SetText(box, text);
+  }
 }
 
 SettingsTexts frmPaths11::BoxTexts() const {
@@ -70,27 +68,23 @@ std::vector<std::string> frmPaths11::FilesToLeave(const SettingsTexts& typed, bo
 // A refused or failed save, or a file the user would not replace, keeps the editor open with the texts as typed, so
 // the user can put it right.
 void frmPaths11::CmdSaveClose_Click() {
-  RunGuarded(platform_, [&] {
-    const SettingsTexts typed = BoxTexts();
-    bool declined = false;
-    const std::vector<std::string> leave = FilesToLeave(typed, declined);
-    if (Shortcuts11::SaveSettings(platform_, state_.LauncherSettings, typed, leave) && !declined) {
-      owner_.Close(FormName::Editor);
-    }
-  });
+  const SettingsTexts typed = BoxTexts();
+  bool declined = false;
+  const std::vector<std::string> leave = FilesToLeave(typed, declined);
+  if (Shortcuts11::SaveSettings(platform_, state_.LauncherSettings, typed, leave) && !declined) {
+    owner_.Close(FormName::Editor);
+  }
 }
 
 // The manuals folder goes with the application folders; the support page address does not.
 void frmPaths11::pTitle_DblClick() {
-  RunGuarded(platform_, [&] {
-    const std::vector<SettingsField> paths = FieldsOf(kPathsFile);
-    const std::string first = window_->Text(paths.front().box);
-    for (const SettingsField& field : paths) {
-      if (field.column->field != &LauncherSettingsRecord::SupportUrl) {
-        window_->SetText(field.box, first);
-      }
+  const std::vector<SettingsField> paths = FieldsOf(kPathsFile);
+  const std::string first = window_->Text(paths.front().box);
+  for (const SettingsField& field : paths) {
+    if (field.column->field != &LauncherSettingsRecord::SupportUrl) {
+      window_->SetText(field.box, first);
     }
-  });
+  }
 }
 
 void frmPaths11::CmdBrowse_Click() {
@@ -99,7 +93,7 @@ void frmPaths11::CmdBrowse_Click() {
 
 // The frame's own close unloads without saving.
 void frmPaths11::Form_Close() {
-  RunGuarded(platform_, [&] { owner_.Close(FormName::Editor); });
+  owner_.Close(FormName::Editor);
 }
 
 }  // namespace corvane

@@ -52,21 +52,19 @@ BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings,
 namespace Shortcuts11 {
 
 void BackupApp(Platform& platform, State& state, int slot) {
-  RunGuarded(platform, [&] {
-    const auto [source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
-    if (platform.Exists(backupPath, Lookup::NormalFiles)) {
-      const Answer answer = platform.ShowMessage(name + " Exists. Do You Want To Replace It?",
-                                                 std::string(kWarningTitle), Buttons::YesNo);
-      if (answer != Answer::Yes) {
-        return;
-      }
-      CopyInto(platform, source, backupPath);
-      ShowInfo(platform, "Replace Copy Done");
-    } else {
-      CopyInto(platform, source, backupPath);
-      ShowInfo(platform, "New Copy Is " + backupPath);
+  const auto [source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
+  if (platform.Exists(backupPath, Lookup::NormalFiles)) {
+    const Answer answer =
+        platform.ShowMessage(name + " Exists. Do You Want To Replace It?", std::string(kWarningTitle), Buttons::YesNo);
+    if (answer != Answer::Yes) {
+      return;
     }
-  });
+    CopyInto(platform, source, backupPath);
+    ShowInfo(platform, "Replace Copy Done");
+  } else {
+    CopyInto(platform, source, backupPath);
+    ShowInfo(platform, "New Copy Is " + backupPath);
+  }
 }
 
 }  // namespace Shortcuts11

@@ -28,47 +28,45 @@ std::string CompactCommandLine(const std::string& access, const std::string& dat
 namespace Shortcuts11 {
 
 void CompactApp(Platform& platform, State& state, int slot) {
-  RunGuarded(platform, [&] {
-    const Selection app = SelectApp(state.LauncherSettings, slot);
-    const std::string& name = app.AppName;
-    const std::string& path = app.FullPath;
-    if (!app.HasDatabase()) {
-      ShowInfo(platform, CannotFindDatabase(name));
-      return;
-    }
-    if (!platform.Exists(path, Lookup::NormalFiles)) {
-      ShowInfo(platform, "Cannot find " + name + " database to compact");
-      return;
-    }
-    // Line feed before carriage return, as the question has always been put.
-    const Answer answer = platform.ShowMessage(
-        "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
-        std::string(kWarningTitle), Buttons::OkCancel);
-    if (answer == Answer::Cancel) {
-      return;
-    }
-    // Access cannot compact a database that someone still has open, and would only seem to have done it.
-    if (const auto where = WhereInUse(platform, path)) {
-      platform.ShowMessage(name + " is still open " + *where + ". Compaction was not started.",
-                           std::string(kWarningTitle), Buttons::Ok);
-      return;
-    }
-    ReportFileSize(platform, path, "File Size Before Compaction is ", name);
-    StartAccessCompact(platform, state, path);
-    ReportFileSize(platform, path, "File Size After Compaction is ", name);
-  });
+  const Selection app = SelectApp(state.LauncherSettings, slot);
+  const std::string& name = app.AppName;
+  const std::string& path = app.FullPath;
+  if (!app.HasDatabase()) {
+    ShowInfo(platform, CannotFindDatabase(name));
+    return;
+  }
+  if (!platform.Exists(path, Lookup::NormalFiles)) {
+    ShowInfo(platform, "Cannot find " + name + " database to compact");
+    return;
+  }
+  // Line feed before carriage return, as the question has always been put.
+  const Answer answer = platform.ShowMessage(
+      "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
+      std::string(kWarningTitle), Buttons::OkCancel);
+  if (answer == Answer::Cancel) {
+    return;
+  }
+  // Access cannot compact a database that someone still has open, and would only seem to have done it.
+  if (const auto where = WhereInUse(platform, path)) {
+    platform.ShowMessage(name + " is still open " + *where + ". Compaction was not started.",
+                         std::string(kWarningTitle), Buttons::Ok);
+    return;
+  }
+  ReportFileSize(platform, path, "File Size Before Compaction is ", name);
+  StartAccessCompact(platform, state, path);
+  ReportFileSize(platform, path, "File Size After Compaction is ", name);
 }
 
 void ReportFileSize(Platform& platform, const std::string& path, const std::string& label,
                     const std::string& fileName) {
-  RunGuarded(platform, [&] {
+  GoOnAfterFailure(platform, [&] {
     const std::uint64_t bytes = platform.FileSize(path);
     ShowInfo(platform, fileName + " " + label + KiloBytesText(bytes, platform.DecimalSeparator()) + " KB");
   });
 }
 
 void StartAccessCompact(Platform& platform, State& state, const std::string& path) {
-  RunGuarded(platform, [&] {
+  GoOnAfterFailure(platform, [&] {
     if (state.AccessPath.empty()) {
       ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
       return;

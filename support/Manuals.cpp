@@ -47,67 +47,63 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 namespace Shortcuts11 {
 
 void OpenManual(Platform& platform, State& state, int manualNumber) {
-  RunGuarded(platform, [&] {
-    const auto& settings = state.LauncherSettings;
-    std::string name;
-    std::string folder;
-    if (manualNumber == 1 || manualNumber == 2) {
-      name = manualNumber == 1 ? settings.ManualName1 : settings.ManualName2;
-      folder = settings.ManualPath;
-    }
-    if (folder.empty() || !platform.Exists(folder, Lookup::Directories)) {
-      ShowInfo(platform, "Cannot find Path to the Manual.");
-      return;
-    }
-    const std::string base = folder + "\\" + ManualBaseName(name);
-    const std::string pdfPath = base + ".pdf";
-    const std::string docPath = base + ".doc";
-    const bool pdfPresent = platform.Exists(pdfPath, Lookup::NormalFiles);
-    const bool docPresent = platform.Exists(docPath, Lookup::NormalFiles);
-    // Where no reader or word processor was found, the program Windows opens the type with stands in for it.
-    const bool readerLocated = state.PdfReaderStatus == kExists;
-    const bool wordProcessorLocated = state.WordProcessorStatus == kExists;
-    const std::optional<Association> pdfOpener = readerLocated ? std::nullopt : platform.AssociationOf(".pdf");
-    const std::optional<Association> docOpener = wordProcessorLocated ? std::nullopt : platform.AssociationOf(".doc");
-    const ManualDecision decision =
-        DecideManual(readerLocated || pdfOpener, pdfPresent, wordProcessorLocated || docOpener, docPresent);
-    switch (decision.action) {
-      case ManualAction::OpenPdf:
-        if (readerLocated) {
-          OpenWith(platform, state, state.PdfReaderPath, pdfPath);
-        } else {
-          OpenAssociated(platform, state, *pdfOpener, pdfPath);
-        }
-        break;
-      case ManualAction::OpenDoc:
-        if (wordProcessorLocated) {
-          OpenWith(platform, state, state.WordProcessorPath, docPath);
-        } else {
-          OpenAssociated(platform, state, *docOpener, docPath);
-        }
-        break;
-      case ManualAction::Tell:
-        ShowInfo(platform, decision.message);
-        break;
-    }
-  });
+  const auto& settings = state.LauncherSettings;
+  std::string name;
+  std::string folder;
+  if (manualNumber == 1 || manualNumber == 2) {
+    name = manualNumber == 1 ? settings.ManualName1 : settings.ManualName2;
+    folder = settings.ManualPath;
+  }
+  if (folder.empty() || !platform.Exists(folder, Lookup::Directories)) {
+    ShowInfo(platform, "Cannot find Path to the Manual.");
+    return;
+  }
+  const std::string base = folder + "\\" + ManualBaseName(name);
+  const std::string pdfPath = base + ".pdf";
+  const std::string docPath = base + ".doc";
+  const bool pdfPresent = platform.Exists(pdfPath, Lookup::NormalFiles);
+  const bool docPresent = platform.Exists(docPath, Lookup::NormalFiles);
+  // Where no reader or word processor was found, the program Windows opens the type with stands in for it.
+  const bool readerLocated = state.PdfReaderStatus == kExists;
+  const bool wordProcessorLocated = state.WordProcessorStatus == kExists;
+  const std::optional<Association> pdfOpener = readerLocated ? std::nullopt : platform.AssociationOf(".pdf");
+  const std::optional<Association> docOpener = wordProcessorLocated ? std::nullopt : platform.AssociationOf(".doc");
+  const ManualDecision decision =
+      DecideManual(readerLocated || pdfOpener, pdfPresent, wordProcessorLocated || docOpener, docPresent);
+  switch (decision.action) {
+    case ManualAction::OpenPdf:
+      if (readerLocated) {
+        OpenWith(platform, state, state.PdfReaderPath, pdfPath);
+      } else {
+        OpenAssociated(platform, state, *pdfOpener, pdfPath);
+      }
+      break;
+    case ManualAction::OpenDoc:
+      if (wordProcessorLocated) {
+        OpenWith(platform, state, state.WordProcessorPath, docPath);
+      } else {
+        OpenAssociated(platform, state, *docOpener, docPath);
+      }
+      break;
+    case ManualAction::Tell:
+      ShowInfo(platform, decision.message);
+      break;
+  }
 }
 
 // The address goes unquoted after the fixed path; the program path is passed apart, so the blank in
 // "Program Files" can never make Windows run some C:\Program.exe instead. Where that browser is gone, the page
 // opens in the one Windows opens such addresses with; where there is none either, the start's failure is shown.
 void OpenWebSupport(Platform& platform, State& state) {
-  RunGuarded(platform, [&] {
-    const std::string& address = state.LauncherSettings.SupportUrl;
-    const std::string program(kInternetExplorer);
-    if (!Probe(platform, program)) {
-      if (const auto browser = platform.AssociationOf(AddressScheme(address))) {
-        StartRecorded(platform, state, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
-        return;
-      }
+  const std::string& address = state.LauncherSettings.SupportUrl;
+  const std::string program(kInternetExplorer);
+  if (!Probe(platform, program)) {
+    if (const auto browser = platform.AssociationOf(AddressScheme(address))) {
+      StartRecorded(platform, state, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
+      return;
     }
-    StartRecorded(platform, state, program, program + " " + address, Wait::No);
-  });
+  }
+  StartRecorded(platform, state, program, program + " " + address, Wait::No);
 }
 
 }  // namespace Shortcuts11

@@ -51,59 +51,49 @@ std::span<const Form::Handler<frmSupport11>> frmSupport11::Handlers() {
 }
 
 void frmSupport11::Form_Load() {
-  RunGuarded(platform_, [&] {
-    window_->SetLeft(LeftBesideLauncher());
-    // A name too short to cut stops here: that box and the ones after it keep their design captions.
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      window_->SetText(Member("Check", slot), CheckCaption(state_.LauncherSettings.Apps[slot].AppName));
-    }
-  });
+  window_->SetLeft(LeftBesideLauncher());
+  // A name too short to cut stops here: that box and the ones after it keep their design captions.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    window_->SetText(Member("Check", slot), CheckCaption(state_.LauncherSettings.Apps[slot].AppName));
+  }
 }
 
 void frmSupport11::CmdClose_Click() {
-  RunGuarded(platform_, [&] {
-    window_->Hide();
-    owner_.Close(FormName::Support);
-  });
+  window_->Hide();
+  owner_.Close(FormName::Support);
 }
 
 void frmSupport11::CmdEditPaths_Click() {
-  RunGuarded(platform_, [&] {
-    owner_.Show(FormName::Editor);
-    window_->Hide();
-  });
+  owner_.Show(FormName::Editor);
+  window_->Hide();
 }
 
 void frmSupport11::Frame1_DblClick() {
-  RunGuarded(platform_, [&] { window_->SetControlVisible("CmdDeletePathFiles", true); });
+  window_->SetControlVisible("CmdDeletePathFiles", true);
 }
 
 // The captions' file is never deleted: without it every button would fall back to the default captions.
 void frmSupport11::CmdDeletePathFiles_Click() {
-  RunGuarded(platform_, [&] {
-    const Answer answer =
-        platform_.ShowMessage("Are you sure you want to Delete the files storing your Path and File specs?",
-                              std::string(kWarningTitle), Buttons::YesNo);
-    if (answer == Answer::No) {
-      return;
+  const Answer answer =
+      platform_.ShowMessage("Are you sure you want to Delete the files storing your Path and File specs?",
+                            std::string(kWarningTitle), Buttons::YesNo);
+  if (answer == Answer::No) {
+    return;
+  }
+  for (std::string_view file : {kAppNamesFile, kPathsFile}) {
+    if (platform_.Exists(std::string(file), Lookup::NormalFiles)) {
+      platform_.DeleteFile(std::string(file));
     }
-    for (std::string_view file : {kAppNamesFile, kPathsFile}) {
-      if (platform_.Exists(std::string(file), Lookup::NormalFiles)) {
-        platform_.DeleteFile(std::string(file));
-      }
-    }
-  });
+  }
 }
 
-// Each ticked box in turn, top to bottom; a slot's failure is told by its routine and the next slot goes on.
+// Each ticked box in turn, top to bottom; a slot's failure is shown and the next slot goes on.
 void frmSupport11::ForEachTicked(void (*routine)(Platform&, Shortcuts11::State&, int)) {
-  RunGuarded(platform_, [&] {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (window_->IsChecked(Member("Check", slot))) {
-        routine(platform_, state_, slot);
-      }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (window_->IsChecked(Member("Check", slot))) {
+      GoOnAfterFailure(platform_, [&] { routine(platform_, state_, slot); });
     }
-  });
+  }
 }
 
 void frmSupport11::CmdBackup_Click() {

@@ -153,7 +153,7 @@ TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
     for (const std::string& explorer : installed) {
       machine.AddFile(explorer);
     }
-    Shortcuts11::OpenExplorer(machine, state);
+    RunGuarded(machine, [&] { Shortcuts11::OpenExplorer(machine, state); });
     EXPECT_EQ(machine.messages.size(), started.empty() ? 1u : 0u);
     EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, started);
     // The retry's command line is recorded even when its start fails.

@@ -9,6 +9,7 @@
 #include "FakePlatform.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
+#include "platform/Failure.h"
 #include "program/Program.h"
 #include "settings/LoadSettings.h"
 #include "settings/SaveSettings.h"

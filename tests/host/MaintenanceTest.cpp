@@ -38,17 +38,17 @@ class MaintenanceTest : public HostTest {
 };
 
 TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
-  BackupApp(platform, state, 0);
+  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string("New Copy Is ") + kBackup});
   platform.FileAt(kBackup).content = "old data";
   platform.Answer(Answer::No);
-  BackupApp(platform, state, 0);
+  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
   EXPECT_EQ(platform.Content(kBackup), "old data");
   EXPECT_EQ(platform.messages.back().text, "Arc12526App1.mde Exists. Do You Want To Replace It?");
   EXPECT_EQ(platform.messages.back().title, "WARNING");
   EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
   platform.Answer(Answer::Yes);
-  BackupApp(platform, state, 0);
+  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
   EXPECT_EQ(platform.Content(kBackup), std::string(1500, 'x'));
   EXPECT_EQ(platform.messages.back().text, "Replace Copy Done");
   EXPECT_EQ(platform.FilePaths().size(), 3u);  // Access, the database and its backup: no partial copy
@@ -67,7 +67,7 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
     machine.FileAt(kBackup).readOnly = true;
     breakIt(machine);
     machine.Answer(Answer::Yes);
-    BackupApp(machine, state, 0);
+    RunGuarded(machine, [&] { BackupApp(machine, state, 0); });
     EXPECT_EQ(machine.Content(kBackup), "old data") << what;
     EXPECT_NE(machine.messages.back().text, "Replace Copy Done") << what;
     EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial")) << what;
@@ -76,7 +76,7 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
 
 TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
   platform.Answer(Answer::Ok);
-  CompactApp(platform, state, 0);
+  RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[0].text,
             "Please close App1.mde\n\rAnd have all other Users Exit this application before proceeding.");
@@ -106,9 +106,9 @@ TEST_F(MaintenanceTest, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
     FakePlatform machine;
     machine.AddFile(std::string("C:\\") + name);
     const std::size_t files = machine.FilePaths().size();
-    OpenApp(machine, slot, 0);
-    BackupApp(machine, slot, 0);
-    CompactApp(machine, slot, 0);
+    RunGuarded(machine, [&] { OpenApp(machine, slot, 0); });
+    RunGuarded(machine, [&] { BackupApp(machine, slot, 0); });
+    RunGuarded(machine, [&] { CompactApp(machine, slot, 0); });
     const std::string missing = "Cannot find " + std::string(name) + " database.";
     EXPECT_EQ(machine.messages.size(), 3u) << folder;
     for (const auto& message : machine.messages) {
@@ -148,7 +148,7 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
     }
     machine.heldOpen = {c.held};
     machine.Answer(Answer::Ok);
-    CompactApp(machine, state, 0);
+    RunGuarded(machine, [&] { CompactApp(machine, state, 0); });
     EXPECT_EQ(machine.starts.size(), c.warning.empty() ? 1u : 0u) << c.warning;
     if (!c.warning.empty()) {
       ASSERT_EQ(machine.messages.size(), 2u);
@@ -162,8 +162,8 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
 
 TEST_F(MaintenanceTest, CompactionStopsAtCancelAndAtAMissingFile) {
   platform.Answer(Answer::Cancel);
-  CompactApp(platform, state, 0);
-  CompactApp(platform, state, 2);
+  RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
+  RunGuarded(platform, [&] { CompactApp(platform, state, 2); });
   EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1].text, "Cannot find App3.mde database to compact");
   EXPECT_TRUE(platform.starts.empty());
@@ -172,14 +172,14 @@ TEST_F(MaintenanceTest, CompactionStopsAtCancelAndAtAMissingFile) {
 TEST_F(MaintenanceTest, CompactionWithoutAccessOrWithAFailedSizeGoesOnToTheLastSize) {
   state.AccessPath.clear();
   platform.Answer(Answer::Ok);
-  CompactApp(platform, state, 0);
+  RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
   EXPECT_EQ(MessageTexts()[2], "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
   EXPECT_EQ(MessageTexts()[3], "App1.mde File Size After Compaction is 1.5 KB");
 
   state.AccessPath = kAccess;
   platform.FailOn("FileSize", "C:\\My Apps\\App1.mde", "The process cannot access the file.");
   platform.Answer(Answer::Ok);
-  CompactApp(platform, state, 0);
+  RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
   EXPECT_EQ(MessageTexts()[5], "C:\\My Apps\\App1.mde: The process cannot access the file.");
   EXPECT_EQ(platform.starts.size(), 1u);  // the slot goes on past its failed size
 }

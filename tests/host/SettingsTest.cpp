@@ -106,6 +106,13 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
   }
 }
 
+// A save as the editor's Close makes it, under the failure rule: whether it completed.
+bool Save(Platform& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts) {
+  bool saved = false;
+  RunGuarded(platform, [&] { saved = SaveSettings(platform, settings, texts); });
+  return saved;
+}
+
 SettingsTexts TextsFromSlots() {
   SettingsTexts texts;
   for (const SettingsField& field : SettingsFields()) {
@@ -133,7 +140,7 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
     FakePlatform machine;
     SettingsTexts texts = TextsFromSlots();
     c.spoil(texts);
-    EXPECT_FALSE(SaveSettings(machine, state.LauncherSettings, texts));
+    EXPECT_FALSE(Save(machine, state.LauncherSettings, texts));
     ASSERT_EQ(machine.messages.size(), 1u);
     EXPECT_EQ(machine.messages[0].text, c.message);
     EXPECT_TRUE(machine.FilePaths().empty());
@@ -170,7 +177,7 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
     } else {
       machine.FailOn("ReplaceFile", files[c.refused], c.description);
     }
-    EXPECT_FALSE(SaveSettings(machine, state.LauncherSettings, TextsFromSlots()));
+    EXPECT_FALSE(Save(machine, state.LauncherSettings, TextsFromSlots()));
     EXPECT_EQ(machine.FilePaths(), (std::vector<std::string>{files[2], files[0]})) << c.refused;
     EXPECT_EQ(machine.Content(files[0]), "names");
     EXPECT_EQ(machine.Content(files[2]), "aliases");
@@ -185,7 +192,7 @@ TEST_F(SettingsTest, AFailedPutBackNamesTheKeptCopy) {
   platform.AddFile(std::string(kAppNamesFile), "names");
   platform.FailOn("ReplaceFile", std::string(kAppAliasFile), "The device is not ready.");
   platform.FailOn("ReplaceFile", std::string(kAppNamesFile), "The media is write protected.", 1);  // the put-back
-  EXPECT_FALSE(SaveSettings(platform, state.LauncherSettings, TextsFromSlots()));
+  EXPECT_FALSE(Save(platform, state.LauncherSettings, TextsFromSlots()));
   EXPECT_EQ(MessageTexts().back(),
             "Corvane could not save the settings, nor put back what it had already saved of them. "
             "C:\\CorvaneAppNames.txt: The media is write protected. Its former content is kept in "

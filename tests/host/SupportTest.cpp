@@ -135,16 +135,16 @@ class ManualsTest : public HostTest {
 };
 
 TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
-  OpenManual(platform, state, 1);  // no reader: the doc is probed and opened
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });  // no reader: the doc is probed and opened
   EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
   platform.AddFile(kReader);
   state.PdfReaderPath = kReader;
   state.PdfReaderStatus = kExists;
-  OpenManual(platform, state, 1);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.starts.size(), 2u);
   platform.probes.clear();
-  OpenManual(platform, state, 2);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 2); });
   EXPECT_EQ(platform.probes, (std::vector<std::string>{"C:\\Help Files", "C:\\Help Files\\Guide.PDF.pdf",
                                                        "C:\\Help Files\\Guide.PDF.doc"}));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
@@ -158,7 +158,7 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
   platform.associations[".doc"] = {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"};
   platform.AddFile(viewer.program);
   platform.AddFile("C:\\Pad\\pad.exe");
-  OpenManual(platform, state, 1);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, viewer.program);
   EXPECT_EQ(state.ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
@@ -166,18 +166,18 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
 
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
   state.WordProcessorStatus = "Can not find Word Processor";
-  OpenManual(platform, state, 1);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(state.ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
 
   platform.associations.clear();
-  OpenManual(platform, state, 1);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
 
   state.PdfReaderStatus = kExists;
   state.PdfReaderPath = "C:\\Reader\\AcroRd32.exe";
   platform.associationQueries.clear();
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = false;
-  OpenManual(platform, state, 1);
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(state.ShellCommandLine, "\"C:\\Reader\\AcroRd32.exe\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".doc"});
 }
@@ -193,11 +193,11 @@ TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerI
        {std::pair{"http://example.test/help", "\"C:\\Web\\web.exe\" -url \"http://example.test/help\""},
         {"HTTPS://example.test/", "\"C:\\Web\\secure.exe\" \"HTTPS://example.test/\""}}) {
     state.LauncherSettings.SupportUrl = address;
-    OpenWebSupport(platform, state);
+    RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
     EXPECT_EQ(state.ShellCommandLine, commandLine);
   }
   platform.associations.clear();
-  OpenWebSupport(platform, state);
+  RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
   EXPECT_EQ(state.ShellCommandLine, "C:\\Program Files\\Internet Explorer\\iexplore.exe HTTPS://example.test/");
   EXPECT_EQ(MessageTexts().size(), 1u) << "the missing browser's start was not reported";
 }
@@ -205,14 +205,14 @@ TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerI
 TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquoted) {
   for (const char* folder : {"", "C:\\Nowhere"}) {
     state.LauncherSettings.ManualPath = folder;
-    OpenManual(platform, state, 1);
+    RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
     EXPECT_EQ(MessageTexts().back(), "Cannot find Path to the Manual.");
   }
   EXPECT_EQ(platform.probes, std::vector<std::string>{"C:\\Nowhere"});
   const std::string browser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
   platform.AddFile(browser);
   state.LauncherSettings.SupportUrl = "http://example.test/help page";
-  OpenWebSupport(platform, state);
+  RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, browser);
   EXPECT_EQ(state.ShellCommandLine, browser + " http://example.test/help page");

@@ -233,7 +233,7 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
       WriteBytes(backup + ".partial", "half a copy", kReadOnly);
     }
     ScopedHandle inUse = row.backupInUse ? OpenWithoutSharing(backup) : ScopedHandle();
-    Shortcuts11::BackupApp(platform, state, 3);
+    RunGuarded(platform, [&] { Shortcuts11::BackupApp(platform, state, 3); });
     inUse.Close();
     EXPECT_EQ(platform.last == "Replace Copy Done", !row.backupInUse) << row.what << ": " << platform.last;
     EXPECT_EQ(ReadBytes(backup), row.backupInUse ? kOldBackup : kDatabase) << row.what;
