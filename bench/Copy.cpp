@@ -95,7 +95,7 @@ int CopyBench(const std::wstring& corvane, const std::wstring& folder, int round
   std::ofstream(L"C:\\CorvaneAppNames.txt", std::ios::binary) << names;
   std::ofstream(L"C:\\CorvanePaths.txt", std::ios::binary) << paths << "\"http://localhost/\"\r\n";
 
-  win32::Win32Platform platform;
+  win32::Win32Platform platform(true);  // the launcher's backup copy, which shows its progress
   const std::wstring copy = folder + L"\\Copy.mde";
   SYSTEMTIME today{};
   ::GetLocalTime(&today);

@@ -7,7 +7,7 @@ int main() {
   struct Deaf : corvane::EventSink {
     void OnEvent(std::string_view, corvane::Event) noexcept override {}
   } sink;
-  const auto platform = corvane::win32::MakePlatform(false);
+  const auto platform = corvane::win32::MakeDesktop();
   const auto window = platform->CreateForm(corvane::kFrmCorvaneLayout, sink);
   window->Show();
   return corvane::win32::RunMessageLoop();

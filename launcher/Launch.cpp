@@ -9,7 +9,7 @@
 namespace corvane::Shortcuts11 {
 
 // With no Access located the start fails and its description is shown: the database itself was found.
-void OpenApp(Platform& platform, State& state, int slot) {
+void OpenApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
   if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
     ShowInfo(platform, CannotFindDatabase(app.AppName));

@@ -1,11 +1,11 @@
 // Opening an application slot's database in Access.
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/ModuleState.h"
 
 namespace corvane::Shortcuts11 {
 
-void OpenApp(Platform& platform, State& state, int slot);
+void OpenApp(Desktop& platform, State& state, int slot);
 
 }  // namespace corvane::Shortcuts11

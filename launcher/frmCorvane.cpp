@@ -24,7 +24,7 @@ constexpr std::array kHandlers{
 
 }  // namespace
 
-frmCorvane::frmCorvane(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+frmCorvane::frmCorvane(Desktop& platform, FormOwner& owner, Shortcuts11::State& state)
     : FormOf(platform, owner, kFrmCorvaneLayout), state_(state) {}
 
 std::span<const Form::Handler<frmCorvane>> frmCorvane::Handlers() {

@@ -10,7 +10,7 @@ namespace corvane {
 
 class frmCorvane : public FormOf<frmCorvane> {
  public:
-  frmCorvane(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
+  frmCorvane(Desktop& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmCorvane>> Handlers();
 

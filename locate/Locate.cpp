@@ -88,7 +88,7 @@ std::optional<std::string> Find(Platform& platform, const ProgramSearch& search)
 }
 
 // Sets the status to "exists" first; only a completed search that found nothing changes it again.
-void LocateWithStatus(Platform& platform, const ProgramSearch& search, std::string& path, std::string& status,
+void LocateWithStatus(Desktop& platform, const ProgramSearch& search, std::string& path, std::string& status,
                       std::string_view notFound) {
   GoOnAfterFailure(platform, [&] {
     status = kExists;
@@ -141,7 +141,7 @@ std::optional<std::string> FindAccess(Platform& platform) {
   return Find(platform, kAccessSearch);
 }
 
-void LocateAccess(Platform& platform, OutsidePrograms& programs) {
+void LocateAccess(Desktop& platform, OutsidePrograms& programs) {
   GoOnAfterFailure(platform, [&] {
     if (auto chosen = FindAccess(platform)) {
       programs.AccessPath = *chosen;
@@ -151,12 +151,12 @@ void LocateAccess(Platform& platform, OutsidePrograms& programs) {
   });
 }
 
-void LocateWordProcessor(Platform& platform, OutsidePrograms& programs) {
+void LocateWordProcessor(Desktop& platform, OutsidePrograms& programs) {
   LocateWithStatus(platform, kWordProcessorSearch, programs.WordProcessorPath, programs.WordProcessorStatus,
                    "Can not find Word Processor");
 }
 
-void LocatePdfReader(Platform& platform, OutsidePrograms& programs) {
+void LocatePdfReader(Desktop& platform, OutsidePrograms& programs) {
   LocateWithStatus(platform, kPdfReaderSearch, programs.PdfReaderPath, programs.PdfReaderStatus,
                    "Can not find Adobe Reader");
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "locate/OutsidePrograms.h"
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 
 namespace corvane {
 
@@ -22,9 +22,9 @@ std::string UnquotedPath(std::string_view stored);
 bool IsPlainFullPath(std::string_view path);
 // The Access that LocateAccess chooses, without a word where there is none.
 std::optional<std::string> FindAccess(Platform& platform);
-void LocateAccess(Platform& platform, OutsidePrograms& programs);
-void LocateWordProcessor(Platform& platform, OutsidePrograms& programs);
-void LocatePdfReader(Platform& platform, OutsidePrograms& programs);
+void LocateAccess(Desktop& platform, OutsidePrograms& programs);
+void LocateWordProcessor(Desktop& platform, OutsidePrograms& programs);
+void LocatePdfReader(Desktop& platform, OutsidePrograms& programs);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

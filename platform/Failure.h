@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 
 namespace corvane {
 
@@ -21,14 +21,14 @@ inline constexpr std::string_view kProgramTitle = "Corvane";
 inline constexpr std::string_view kWarningTitle = "WARNING";
 
 // OK button only, no icon, the program's title.
-inline void ShowInfo(Platform& platform, const std::string& text) {
+inline void ShowInfo(UserInterface& platform, const std::string& text) {
   platform.ShowMessage(text, std::string(kProgramTitle), Buttons::Ok);
 }
 
 // The failure rule at an event's boundary: runs `body`; a failure ends it, is shown, and is not passed to the caller.
 // Returns whether `body` completed. The window base runs every handler under it.
 template <class Body>
-bool RunGuarded(Platform& platform, Body&& body) {
+bool RunGuarded(UserInterface& platform, Body&& body) {
   try {
     body();
     return true;
@@ -46,7 +46,7 @@ bool RunGuarded(Platform& platform, Body&& body) {
 // report, the next settings file's message, the next locator of start-up. The step's failure is shown there and
 // then, and the caller goes on with its next step.
 template <class Step>
-bool GoOnAfterFailure(Platform& platform, Step&& step) {
+bool GoOnAfterFailure(UserInterface& platform, Step&& step) {
   return RunGuarded(platform, std::forward<Step>(step));
 }
 

@@ -14,7 +14,7 @@ constexpr float kGap = 40;  // twips between a window's right edge and what stan
 
 }  // namespace
 
-Form::Form(Platform& platform, FormOwner& owner, const FormLayout& layout)
+Form::Form(Desktop& platform, FormOwner& owner, const FormLayout& layout)
     : platform_(platform), owner_(owner), layout_(layout) {}
 
 void Form::Load() {

@@ -6,16 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Desktop.h"
 #include "platform/Failure.h"
 #include "platform/FormOwner.h"
 #include "platform/Layout.h"
-#include "platform/Platform.h"
 
 namespace corvane {
 
 class Form : public EventSink {
  public:
-  Form(Platform& platform, FormOwner& owner, const FormLayout& layout);
+  Form(Desktop& platform, FormOwner& owner, const FormLayout& layout);
 
   bool IsLoaded() const { return window_ != nullptr; }
   Window& window() { return *window_; }
@@ -48,7 +48,7 @@ class Form : public EventSink {
     return std::string(array) + std::to_string(index + 1);
   }
 
-  Platform& platform_;
+  Desktop& platform_;
   FormOwner& owner_;
   const FormLayout& layout_;
   std::unique_ptr<Window> window_;

@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Window.h"
-
 namespace corvane {
 
 // Why the system refused, where the program answers some refusals with advice of its own.
@@ -41,9 +39,6 @@ class PlatformError : public std::runtime_error {
   Refusal reason_;
 };
 
-enum class Buttons { Ok, YesNo, OkCancel };
-enum class Answer { Ok, Yes, No, Cancel };
-
 // Attribute filter of a directory lookup.
 //  NormalFiles: plain, read-only and archive files; never hidden, system, folders or volume labels.
 //  Directories: everything NormalFiles finds, and folders that are neither hidden nor system.
@@ -71,6 +66,7 @@ struct Association {
   std::string command;  // the registered command line, with %1 where the document goes
 };
 
+// Everything but the user interface, which is apart (Desktop.h): an unattended run receives only this.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -135,19 +131,6 @@ class Platform {
                             int limitMinutes = 0) = 0;
   // Writes a line to the console the program was started from; nothing where there is none.
   virtual void WriteConsole(const std::string& line) = 0;
-  // Whether this start runs the launcher, as no other launcher is running. When another is, its window is brought to
-  // the front once it shows (a start may be that quick), and this start should end.
-  virtual bool ClaimLauncher() = 0;
-  // Lets another start run a launcher, once this one has closed.
-  virtual void ReleaseLauncher() = 0;
-
-  virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
-  // Width of the whole screen, in twips.
-  virtual int ScreenWidth() = 0;
-  // Creates the window hidden, with every control of `layout`; events go to `sink`.
-  virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) = 0;
-  // Ends the process at once; no further handler runs.
-  virtual void EndProgram() = 0;
 };
 
 }  // namespace corvane

@@ -5,16 +5,16 @@
 
 int main() {
   const std::vector<std::string> arguments = corvane::win32::CommandLineArguments();
-  // Started with options, Corvane runs unattended: no window, not even a copy's progress.
-  const std::unique_ptr<corvane::Platform> platform = corvane::win32::MakePlatform(!arguments.empty());
+  // Started with options, Corvane runs unattended: no window, not even a copy's progress. A scheduled run is no
+  // launcher: it neither waits for one nor keeps one from starting.
   if (!arguments.empty()) {
-    // A scheduled run is no launcher: it neither waits for one nor keeps one from starting.
-    return corvane::RunUnattended(*platform, arguments);
+    return corvane::RunUnattended(*corvane::win32::MakeWindowlessPlatform(), arguments);
   }
-  if (!platform->ClaimLauncher()) {
+  const std::unique_ptr<corvane::Desktop> desktop = corvane::win32::MakeDesktop();
+  if (!desktop->ClaimLauncher()) {
     return 0;  // the running launcher was brought to the front instead
   }
-  corvane::Program program(*platform);
+  corvane::Program program(*desktop);
   program.Start();
   return corvane::win32::RunMessageLoop();
 }

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-Program::Program(Platform& platform)
+Program::Program(Desktop& platform)
     : platform_(platform),
       launcher_(platform, *this, state_),
       support_(platform, *this, state_),

@@ -3,7 +3,7 @@
 
 #include "launcher/frmCorvane.h"
 #include "platform/FormOwner.h"
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/ModuleState.h"
 #include "settings/frmPaths11.h"
 #include "support/frmSupport11.h"
@@ -12,7 +12,7 @@ namespace corvane {
 
 class Program final : public FormOwner {
  public:
-  explicit Program(Platform& platform);
+  explicit Program(Desktop& platform);
 
   // Loads the launcher, whose load runs to the end before it is shown.
   void Start();
@@ -30,7 +30,7 @@ class Program final : public FormOwner {
   Form& FormNamed(FormName name);
   bool AnyWindowOnScreen();
 
-  Platform& platform_;
+  Desktop& platform_;
   Shortcuts11::State state_;
   frmCorvane launcher_;
   frmSupport11 support_;

@@ -75,7 +75,7 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRe
   return problems;
 }
 
-void LoadSettings(Platform& platform, LauncherSettingsRecord& settings) {
+void LoadSettings(Desktop& platform, LauncherSettingsRecord& settings) {
   for (const SettingsProblem& problem : ReadSettings(platform, settings)) {
     GoOnAfterFailure(platform, [&] { ShowInfo(platform, problem.description); });
   }

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/LauncherSettings.h"
 
 namespace corvane::Shortcuts11 {
@@ -12,6 +12,6 @@ namespace corvane::Shortcuts11 {
 // present but could not be read whole. Such a file's remaining fields keep their values.
 std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRecord& settings);
 // ReadSettings, telling the user of each file that could not be read whole.
-void LoadSettings(Platform& platform, LauncherSettingsRecord& settings);
+void LoadSettings(Desktop& platform, LauncherSettingsRecord& settings);
 
 }  // namespace corvane::Shortcuts11

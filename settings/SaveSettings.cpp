@@ -26,7 +26,7 @@ std::vector<Group> GroupsOf(const SettingsTexts& texts) {
 
 // The files have no escape for quotes or line breaks, and hold only what the code page can: such a value would
 // come back changed, or shift every later field, so it is refused before anything is stored.
-bool AllFit(Platform& platform, const std::vector<Group>& groups) {
+bool AllFit(Desktop& platform, const std::vector<Group>& groups) {
   for (const Group& group : groups) {
     for (std::size_t i = 0; i < group.texts.size(); ++i) {
       const std::string& label = group.fields[i].label;
@@ -63,7 +63,7 @@ SettingsTexts StoredTexts(LauncherSettingsRecord& settings) {
   return texts;
 }
 
-bool SaveSettings(Platform& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
+bool SaveSettings(Desktop& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
                   std::span<const std::string> leaveAlone) {
   std::vector<Group> groups = GroupsOf(texts);
   std::erase_if(groups,

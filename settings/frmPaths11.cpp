@@ -25,7 +25,7 @@ constexpr std::array kHandlers{
 
 }  // namespace
 
-frmPaths11::frmPaths11(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+frmPaths11::frmPaths11(Desktop& platform, FormOwner& owner, Shortcuts11::State& state)
     : FormOf(platform, owner, kFrmPaths11Layout), state_(state) {}
 
 std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {

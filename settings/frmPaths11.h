@@ -12,7 +12,7 @@ namespace corvane {
 
 class frmPaths11 : public FormOf<frmPaths11> {
  public:
-  frmPaths11(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
+  frmPaths11(Desktop& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmPaths11>> Handlers();
 

@@ -51,7 +51,7 @@ BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings,
 
 namespace Shortcuts11 {
 
-void BackupApp(Platform& platform, State& state, int slot) {
+void BackupApp(Desktop& platform, State& state, int slot) {
   const auto [source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
   if (platform.Exists(backupPath, Lookup::NormalFiles)) {
     const Answer answer =

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/ModuleState.h"
 
 namespace corvane {
@@ -25,7 +25,7 @@ void CopyInto(Platform& platform, const std::string& source, const std::string& 
 
 namespace Shortcuts11 {
 
-void BackupApp(Platform& platform, State& state, int slot);
+void BackupApp(Desktop& platform, State& state, int slot);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

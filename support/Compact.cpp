@@ -27,7 +27,7 @@ std::string CompactCommandLine(const std::string& access, const std::string& dat
 
 namespace Shortcuts11 {
 
-void CompactApp(Platform& platform, State& state, int slot) {
+void CompactApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
   const std::string& name = app.AppName;
   const std::string& path = app.FullPath;
@@ -57,7 +57,7 @@ void CompactApp(Platform& platform, State& state, int slot) {
   ReportFileSize(platform, path, "File Size After Compaction is ", name);
 }
 
-void ReportFileSize(Platform& platform, const std::string& path, const std::string& label,
+void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label,
                     const std::string& fileName) {
   GoOnAfterFailure(platform, [&] {
     const std::uint64_t bytes = platform.FileSize(path);
@@ -65,7 +65,7 @@ void ReportFileSize(Platform& platform, const std::string& path, const std::stri
   });
 }
 
-void StartAccessCompact(Platform& platform, State& state, const std::string& path) {
+void StartAccessCompact(Desktop& platform, State& state, const std::string& path) {
   GoOnAfterFailure(platform, [&] {
     if (state.AccessPath.empty()) {
       ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");

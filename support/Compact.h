@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/ModuleState.h"
 
 namespace corvane {
@@ -17,9 +17,9 @@ std::string CompactCommandLine(const std::string& access, const std::string& dat
 
 namespace Shortcuts11 {
 
-void CompactApp(Platform& platform, State& state, int slot);
-void ReportFileSize(Platform& platform, const std::string& path, const std::string& label, const std::string& fileName);
-void StartAccessCompact(Platform& platform, State& state, const std::string& path);
+void CompactApp(Desktop& platform, State& state, int slot);
+void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label, const std::string& fileName);
+void StartAccessCompact(Desktop& platform, State& state, const std::string& path);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

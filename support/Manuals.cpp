@@ -46,7 +46,7 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 
 namespace Shortcuts11 {
 
-void OpenManual(Platform& platform, State& state, int manualNumber) {
+void OpenManual(Desktop& platform, State& state, int manualNumber) {
   const auto& settings = state.LauncherSettings;
   std::string name;
   std::string folder;

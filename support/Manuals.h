@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "settings/ModuleState.h"
 
 namespace corvane {
@@ -24,7 +24,7 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 
 namespace Shortcuts11 {
 
-void OpenManual(Platform& platform, State& state, int manualNumber);
+void OpenManual(Desktop& platform, State& state, int manualNumber);
 void OpenWebSupport(Platform& platform, State& state);
 
 }  // namespace Shortcuts11

@@ -43,7 +43,7 @@ std::string CheckCaption(const std::string& appName) {
   return *caption;
 }
 
-frmSupport11::frmSupport11(Platform& platform, FormOwner& owner, Shortcuts11::State& state)
+frmSupport11::frmSupport11(Desktop& platform, FormOwner& owner, Shortcuts11::State& state)
     : FormOf(platform, owner, kFrmSupport11Layout), state_(state) {}
 
 std::span<const Form::Handler<frmSupport11>> frmSupport11::Handlers() {
@@ -88,7 +88,7 @@ void frmSupport11::CmdDeletePathFiles_Click() {
 }
 
 // Each ticked box in turn, top to bottom; a slot's failure is shown and the next slot goes on.
-void frmSupport11::ForEachTicked(void (*routine)(Platform&, Shortcuts11::State&, int)) {
+void frmSupport11::ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int)) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (window_->IsChecked(Member("Check", slot))) {
       GoOnAfterFailure(platform_, [&] { routine(platform_, state_, slot); });

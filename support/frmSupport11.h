@@ -11,7 +11,7 @@ namespace corvane {
 
 class frmSupport11 : public FormOf<frmSupport11> {
  public:
-  frmSupport11(Platform& platform, FormOwner& owner, Shortcuts11::State& state);
+  frmSupport11(Desktop& platform, FormOwner& owner, Shortcuts11::State& state);
 
   static std::span<const Handler<frmSupport11>> Handlers();
 
@@ -27,7 +27,7 @@ class frmSupport11 : public FormOf<frmSupport11> {
   void CmdWebSupport_Click();
 
  private:
-  void ForEachTicked(void (*routine)(Platform&, Shortcuts11::State&, int));
+  void ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int));
 
   Shortcuts11::State& state_;
 };

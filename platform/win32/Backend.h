@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 
 namespace corvane::win32 {
 
-// Loads the common controls and registers the form class; throws PlatformError when the system refuses. A windowless
-// platform, for an unattended run, shows no window of its own.
-std::unique_ptr<Platform> MakePlatform(bool windowless);
+// The platform of an unattended run, which shows no window at all, not even a copy's progress.
+std::unique_ptr<Platform> MakeWindowlessPlatform();
+// The platform of the launcher, with its user interface.
+std::unique_ptr<Desktop> MakeDesktop();
 // Dispatches the thread's messages until the program ends; returns the exit code.
 int RunMessageLoop();
 // The arguments the program was started with, without its own name.

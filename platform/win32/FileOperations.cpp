@@ -39,7 +39,7 @@ void Win32Platform::DeleteFile(const std::string& path) {
 
 void Win32Platform::CopyFile(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
-  CopyKeepingWindowsPainted(from, to, SystemCopy, windowless_ ? Progress::Never : Progress::AfterASecond);
+  CopyKeepingWindowsPainted(from, to, SystemCopy, showsCopyProgress_ ? Progress::AfterASecond : Progress::Never);
 }
 
 std::uint64_t Win32Platform::FileSize(const std::string& path) {

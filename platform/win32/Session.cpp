@@ -41,7 +41,7 @@ void Win32Platform::WriteConsole(const std::string& line) {
 // The mutex alone decides which start runs the launcher: the one that owns it, until its launcher closes. Its window
 // may not be made yet when another start comes, so that start waits for it; should the owner let go meanwhile, that
 // start runs the launcher itself. An owner that ended without letting go leaves the mutex abandoned, and free.
-bool Win32Platform::ClaimLauncher() {
+bool Win32Desktop::ClaimLauncher() {
   launcherMutex_ = ::CreateMutexW(nullptr, FALSE, kLauncherMutex);
   if (launcherMutex_ == nullptr) {
     return true;
@@ -69,7 +69,7 @@ bool Win32Platform::ClaimLauncher() {
   return false;
 }
 
-void Win32Platform::ReleaseLauncher() {
+void Win32Desktop::ReleaseLauncher() {
   if (launcherMutex_ != nullptr) {
     ::ReleaseMutex(launcherMutex_);
     ::CloseHandle(launcherMutex_);

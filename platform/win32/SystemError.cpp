@@ -27,7 +27,8 @@ std::string DescribeSystemError(DWORD code) {
 }
 
 void ThrowSystemError(DWORD code, std::string_view subject) {
-  throw PlatformError(std::string(subject), DescribeSystemError(code), code == ERROR_ACCESS_DENIED ? Refusal::AccessDenied : Refusal::Other);
+  throw PlatformError(std::string(subject), DescribeSystemError(code),
+                      code == ERROR_ACCESS_DENIED ? Refusal::AccessDenied : Refusal::Other);
 }
 
 void ThrowLastError(std::string_view subject) {

@@ -1,29 +1,17 @@
-// Win32Platform: start-up of the backend, and the operations that are one call each. The file and process
-// operations are defined in FileOperations.cpp, FileLookup.cpp, TextFiles.cpp and ProcessStart.cpp; what Windows
-// says is installed, in ProgramRegistrations.cpp.
+// Win32Platform: the operations that are one call each. The file and process operations are defined in
+// FileOperations.cpp, FileLookup.cpp, TextFiles.cpp and ProcessStart.cpp; what Windows says is installed, in
+// ProgramRegistrations.cpp; the user interface, in Win32Desktop.cpp.
 #include "platform/win32/Win32Platform.h"
 
 #include <string>
 #include <string_view>
 
-#include "platform/win32/Dpi.h"
-#include "platform/win32/FormClass.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/Win32Window.h"
 
 namespace corvane::win32 {
 
-Win32Platform::Win32Platform(bool windowless) : instance_(::GetModuleHandleW(nullptr)), windowless_(windowless) {
-  if (windowless_) {
-    return;  // it makes no forms
-  }
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  ::InitCommonControlsEx(&controls);
-  RegisterFormClass(instance_, &Win32Window::WindowProc);
-}
+Win32Platform::Win32Platform(bool showsCopyProgress) : showsCopyProgress_(showsCopyProgress) {}
 
 std::string Win32Platform::ProgramFolder() {
   // Paths may be longer than MAX_PATH; a full buffer means the name was cut, so try again with more room.
@@ -55,46 +43,6 @@ std::string Win32Platform::DecimalSeparator() {
     ThrowLastError("Decimal separator");
   }
   return Narrow(separator);
-}
-
-Answer Win32Platform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
-  UINT type = MB_OK;
-  if (buttons == Buttons::YesNo) {
-    type = MB_YESNO;
-  } else if (buttons == Buttons::OkCancel) {
-    type = MB_OKCANCEL;
-  }
-  // Task-modal: every window of the program waits for the answer, not just one owner.
-  const int answer =
-      ::MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
-  switch (answer) {
-    case 0:
-      ThrowLastError(title);
-    case IDYES:
-      return Answer::Yes;
-    case IDNO:
-      return Answer::No;
-    case IDCANCEL:
-      return Answer::Cancel;
-    default:
-      return Answer::Ok;
-  }
-}
-
-int Win32Platform::ScreenWidth() {
-  return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi());
-}
-
-std::unique_ptr<Window> Win32Platform::CreateForm(const FormLayout& layout, EventSink& sink) {
-  return std::make_unique<Win32Window>(instance_, layout, sink);
-}
-
-void Win32Platform::EndProgram() {
-  ::ExitProcess(0);
-}
-
-std::unique_ptr<Platform> MakePlatform(bool windowless) {
-  return std::make_unique<Win32Platform>(windowless);
 }
 
 // The launcher's start is the common case and has no arguments: the shell's splitter, whose library is large, is

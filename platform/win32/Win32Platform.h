@@ -1,17 +1,17 @@
 // The program's operating system: Windows, through the Win32 API.
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "platform/win32/Backend.h"
 #include "platform/win32/WinApi.h"
 
 namespace corvane::win32 {
 
-class Win32Platform : public Platform {
+// Everything but the user interface. Alone, as an unattended run has it, it shows no window at all, not even a
+// copy's progress.
+class Win32Platform : public virtual Platform {
  public:
-  // Loads the common controls and registers the form class; throws PlatformError when the system refuses. A
-  // windowless platform, for an unattended run, shows no window of its own (no copy progress).
-  explicit Win32Platform(bool windowless = false);
+  explicit Win32Platform(bool showsCopyProgress = false);
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -43,19 +43,28 @@ class Win32Platform : public Platform {
   bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                     int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override;
-  bool ClaimLauncher() override;
-  void ReleaseLauncher() override;
+
+ private:
+  bool showsCopyProgress_;
+  HANDLE console_ = nullptr;  // the console the program was started from, once it is first written to
+  bool consoleLooked_ = false;
+};
+
+// The platform with its user interface: the launcher's windows, message boxes and the one launcher of a session.
+class Win32Desktop : public Win32Platform, public Desktop {
+ public:
+  // Loads the common controls and registers the form class.
+  Win32Desktop();
 
   Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
   [[noreturn]] void EndProgram() override;
+  bool ClaimLauncher() override;
+  void ReleaseLauncher() override;
 
  private:
   HINSTANCE instance_;
-  bool windowless_;
-  HANDLE console_ = nullptr;  // the console the program was started from, once it is first written to
-  bool consoleLooked_ = false;
   HANDLE launcherMutex_ = nullptr;  // owned while this process runs the launcher
 };
 

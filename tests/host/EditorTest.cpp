@@ -99,7 +99,7 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
 TEST(EditorOverUnreadFiles, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
-  FakePlatform machine;
+  FakeDesktop machine;
   const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"}), aliases = "\"a\"\r\n";
   machine.AddFile("C:\\CorvanePaths.txt", paths);
   machine.AddFile("C:\\CorvaneAppAlias.txt", aliases);
@@ -148,7 +148,7 @@ TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
                                            {{windows, winnt}, winnt},
                                            {{winnt}, winnt},
                                            {{}, ""}}) {
-    FakePlatform machine;
+    FakeDesktop machine;
     Shortcuts11::OutsidePrograms state;
     for (const std::string& explorer : installed) {
       machine.AddFile(explorer);

@@ -19,8 +19,8 @@ std::string LastPart(const std::string& path) {
 
 }  // namespace
 
-FakeWindow::FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink)
-    : platform_(platform), layout_(layout), sink_(sink), left_(layout.client.left - FakePlatform::kFrameWidth / 2) {
+FakeWindow::FakeWindow(FakeDesktop& platform, const FormLayout& layout, EventSink& sink)
+    : platform_(platform), layout_(layout), sink_(sink), left_(layout.client.left - FakeDesktop::kFrameWidth / 2) {
   for (const ControlSpec& control : layout.controls) {
     controls_[std::string(control.name)] = Control{std::string(control.text), false, !control.hidden};
   }
@@ -45,7 +45,7 @@ void FakeWindow::SetText(std::string_view control, const std::string& text) {
 }
 
 int FakeWindow::OuterWidth() const {
-  return layout_.client.width + FakePlatform::kFrameWidth;
+  return layout_.client.width + FakeDesktop::kFrameWidth;
 }
 
 void FakeWindow::SetLeft(int twips) {
@@ -100,7 +100,7 @@ void FakePlatform::FailOn(std::string operation, std::string path, std::string d
   failures_.push_back({std::move(operation), Key(path), std::move(description), letPass});
 }
 
-FakeWindow* FakePlatform::Form(std::string_view name) const {
+FakeWindow* FakeDesktop::Form(std::string_view name) const {
   const auto it = std::find_if(forms_.begin(), forms_.end(), [&](FakeWindow* f) { return f->layout().name == name; });
   return it == forms_.end() ? nullptr : *it;
 }
@@ -278,7 +278,7 @@ bool FakePlatform::StartProgram(const std::string& program, const std::string& c
   return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
 }
 
-corvane::Answer FakePlatform::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
+corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
   messages.push_back({text, title, buttons});
   if (answers_.empty()) {
     return buttons == Buttons::Ok ? corvane::Answer::Ok : throw std::logic_error("unscripted question: " + text);
@@ -288,12 +288,12 @@ corvane::Answer FakePlatform::ShowMessage(const std::string& text, const std::st
   return answer;
 }
 
-int FakePlatform::ScreenWidth() {
+int FakeDesktop::ScreenWidth() {
   Check("ScreenWidth");
   return screenWidth;
 }
 
-std::unique_ptr<Window> FakePlatform::CreateForm(const FormLayout& layout, EventSink& sink) {
+std::unique_ptr<Window> FakeDesktop::CreateForm(const FormLayout& layout, EventSink& sink) {
   Check("CreateForm", std::string(layout.name));
   return std::make_unique<FakeWindow>(*this, layout, sink);
 }

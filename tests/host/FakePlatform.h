@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/Desktop.h"
 #include "platform/Layout.h"
-#include "platform/Platform.h"
 
 namespace corvane::testing {
 
-class FakePlatform;
+class FakeDesktop;
 
 class FakeWindow : public Window {
  public:
-  FakeWindow(FakePlatform& platform, const FormLayout& layout, EventSink& sink);
+  FakeWindow(FakeDesktop& platform, const FormLayout& layout, EventSink& sink);
   ~FakeWindow() override;
 
   void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
@@ -44,7 +44,7 @@ class FakeWindow : public Window {
   };
   Control& At(std::string_view control) const;
 
-  FakePlatform& platform_;
+  FakeDesktop& platform_;
   const FormLayout& layout_;
   EventSink& sink_;
   mutable std::map<std::string, Control, std::less<>> controls_;
@@ -52,7 +52,8 @@ class FakeWindow : public Window {
   bool visible_ = false;
 };
 
-class FakePlatform : public Platform {
+// The machine without its user interface, as an unattended run has it.
+class FakePlatform : public virtual Platform {
  public:
   struct File {
     std::string content;
@@ -60,17 +61,11 @@ class FakePlatform : public Platform {
     bool hidden = false, system = false, readOnly = false;
     Date created{2026, 1, 1};
   };
-  struct Message {
-    std::string text, title;
-    Buttons buttons;
-  };
   struct Start {
     std::string program, commandLine;
     Wait wait;
     int limitMinutes;
   };
-
-  static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
 
   FakePlatform() { AddFolder("C:"); }
 
@@ -85,21 +80,15 @@ class FakePlatform : public Platform {
   // `description`.
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
               int letPass = 0);
-  void Answer(corvane::Answer answer) { answers_.push_back(answer); }
-  FakeWindow* Form(std::string_view name) const;
 
   // What happened.
-  std::vector<Message> messages;
   std::vector<Start> starts;
   std::vector<std::string> probes;  // every Exists pattern, in order
   std::vector<std::string> console;
-  bool ended = false;
-  bool launcherReleased = false;
   // The machine's state.
   Date now{2026, 12, 5, 2, 0, 0};
   std::set<std::string> heldOpen;  // files another process holds open, as given
   bool accessOverruns = false;     // a limited wait for a started program runs out
-  int screenWidth = 19200;         // 1280 pixels at 96 DPI
   std::string programFolder = "C:\\Program Files\\Corvane";
   std::string decimalSeparator = ".";
   std::map<std::string, std::vector<std::string>> registrations;  // "App Paths" values by program name, as stored
@@ -136,15 +125,12 @@ class FakePlatform : public Platform {
   bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                     int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
-  bool ClaimLauncher() override { return true; }
-  void ReleaseLauncher() override { launcherReleased = true; }
-  corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
-  int ScreenWidth() override;
-  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
-  void EndProgram() override { ended = true; }
+
+ protected:
+  // Throws the failure injected for the operation, if any.
+  void Check(std::string_view operation, const std::string& path = {});
 
  private:
-  friend class FakeWindow;
   struct Failure {
     std::string operation, path, description;
     int letPass;
@@ -152,8 +138,6 @@ class FakePlatform : public Platform {
 
   static std::string Key(std::string_view path);
   static std::string Parent(const std::string& key);
-  // Throws the failure injected for the operation, if any.
-  void Check(std::string_view operation, const std::string& path = {});
   // The existing file at `path`, for an operation that needs it; throws as Windows would when it is missing.
   File& Existing(const std::string& path, std::string_view operation);
   // Refuses, as Windows does, to write where there is no folder or over a read-only file.
@@ -161,8 +145,37 @@ class FakePlatform : public Platform {
 
   std::map<std::string, File> files_;
   std::set<std::string> folders_;
-  std::deque<corvane::Answer> answers_;
   std::vector<Failure> failures_;
+};
+
+// The machine with its user interface: scripted answers to message boxes, and the windows made.
+class FakeDesktop : public FakePlatform, public Desktop {
+ public:
+  struct Message {
+    std::string text, title;
+    Buttons buttons;
+  };
+
+  static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
+
+  void Answer(corvane::Answer answer) { answers_.push_back(answer); }
+  FakeWindow* Form(std::string_view name) const;
+
+  std::vector<Message> messages;
+  bool ended = false;
+  bool launcherReleased = false;
+  int screenWidth = 19200;  // 1280 pixels at 96 DPI
+
+  corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
+  int ScreenWidth() override;
+  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
+  void EndProgram() override { ended = true; }
+  bool ClaimLauncher() override { return true; }
+  void ReleaseLauncher() override { launcherReleased = true; }
+
+ private:
+  friend class FakeWindow;
+  std::deque<corvane::Answer> answers_;
   std::vector<FakeWindow*> forms_;
 };
 

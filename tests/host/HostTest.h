@@ -58,7 +58,7 @@ class HostTest : public ::testing::Test {
     return Shown("frmSupport11");
   }
 
-  FakePlatform platform;
+  FakeDesktop platform;
   Program program{platform};
   Shortcuts11::State& state = program.state();
 };

@@ -93,7 +93,7 @@ TEST_F(LauncherTest, TheCloseBoxLeavesTheOtherWindowsToTheUser) {
   Shown("frmCorvane").Fire("Form", Event::Close);
   EXPECT_TRUE(platform.ended);
 
-  FakePlatform machine;
+  FakeDesktop machine;
   Program other(machine);
   other.Start();
   machine.Form("frmCorvane")->Fire("CmdOpenSupport", Event::Click);
@@ -103,7 +103,7 @@ TEST_F(LauncherTest, TheCloseBoxLeavesTheOtherWindowsToTheUser) {
   EXPECT_TRUE(machine.launcherReleased);
   machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);  // beside where the launcher stood
   FakeWindow& editor = *machine.Form("frmPaths11");
-  EXPECT_EQ(editor.Left() + editor.OuterWidth(), machine.screenWidth - 40 - 1005 - FakePlatform::kFrameWidth - 40);
+  EXPECT_EQ(editor.Left() + editor.OuterWidth(), machine.screenWidth - 40 - 1005 - FakeDesktop::kFrameWidth - 40);
   editor.SetText("cTitle", "Typed before");
   EXPECT_FALSE(machine.ended);
   editor.Fire("CmdSaveClose", Event::Click);

@@ -17,7 +17,7 @@ const std::string kAdobe = "C:\\Program Files\\Adobe\\";
 // Two installations side by side, and the one each locator must choose.
 TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
   struct Case {
-    void (*locate)(Platform&, OutsidePrograms&);
+    void (*locate)(Desktop&, OutsidePrograms&);
     std::string OutsidePrograms::*chosen;
     std::string installed, winner;
   } cases[] = {
@@ -39,7 +39,7 @@ TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
   };
   for (const Case& c : cases) {
     OutsidePrograms state;
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.AddFile(c.installed);
     machine.AddFile(c.winner);
     c.locate(machine, state);
@@ -49,7 +49,7 @@ TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
 }
 
 TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
-  FakePlatform machine;
+  FakeDesktop machine;
   OutsidePrograms state;
   machine.AddFile(std::string(kAccessCandidates[0]));
   LocateAccess(machine, state);
@@ -64,7 +64,7 @@ TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
   const std::string odd = "D:\\Tools\\Access\\MSACCESS.EXE";
   const std::string acrobat = "E:\\Acrobat\\Acrobat.exe";
   struct Case {
-    void (*locate)(Platform&, OutsidePrograms&);
+    void (*locate)(Desktop&, OutsidePrograms&);
     std::string OutsidePrograms::*chosen;
     std::vector<std::string> installed;
     std::map<std::string, std::vector<std::string>> registered;
@@ -92,7 +92,7 @@ TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
   };
   for (const Case& c : cases) {
     OutsidePrograms state;
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.environment["SystemDrive"] = "D:";
     for (const std::string& file : c.installed) {
       machine.AddFile(file);
@@ -106,7 +106,7 @@ TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
 }
 
 TEST(Locate, RegisteredPathsAreReadAsWindowsWritesThem) {
-  FakePlatform machine;
+  FakeDesktop machine;
   for (const auto& [stored, read] : {std::pair{"  \"C:\\A b\\X.EXE\"  ", "C:\\A b\\X.EXE"},
                                      {"\"C:\\X.EXE\" /a", "C:\\X.EXE"},
                                      {"C:\\X.EXE", "C:\\X.EXE"}}) {
@@ -147,7 +147,7 @@ TEST_F(LocateTest, AProbeTheSystemRefusesCountsAsAbsent) {
   EXPECT_EQ(state.PdfReaderPath, kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe");
   EXPECT_EQ(state.PdfReaderStatus, "exists");
 
-  FakePlatform empty;
+  FakeDesktop empty;
   LocateAccess(empty, state);
   LocateWordProcessor(empty, state);
   LocatePdfReader(empty, state);

@@ -55,13 +55,13 @@ TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
 }
 
 TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
-  const std::pair<const char*, void (*)(FakePlatform&)> cases[] = {
-      {"source missing", [](FakePlatform& p) { p.DeleteFile("C:\\My Apps\\App1.mde"); }},
-      {"disk full", [](FakePlatform& p) { p.FailOn("CopyFile", "", "There is not enough space on the disk."); }},
-      {"replace refused", [](FakePlatform& p) { p.FailOn("ReplaceFile", "", "Access is denied."); }},
+  const std::pair<const char*, void (*)(FakeDesktop&)> cases[] = {
+      {"source missing", [](FakeDesktop& p) { p.DeleteFile("C:\\My Apps\\App1.mde"); }},
+      {"disk full", [](FakeDesktop& p) { p.FailOn("CopyFile", "", "There is not enough space on the disk."); }},
+      {"replace refused", [](FakeDesktop& p) { p.FailOn("ReplaceFile", "", "Access is denied."); }},
   };
   for (const auto& [what, breakIt] : cases) {
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.AddFile("C:\\My Apps\\App1.mde", "new data");
     machine.AddFile(kBackup, "old data");
     machine.FileAt(kBackup).readOnly = true;
@@ -103,7 +103,7 @@ TEST_F(MaintenanceTest, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
     if (full) {
       continue;
     }
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.AddFile(std::string("C:\\") + name);
     const std::size_t files = machine.FilePaths().size();
     RunGuarded(machine, [&] { OpenApp(machine, slot, 0); });
@@ -140,7 +140,7 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
       {"", LockRecord("PC9", "stale"), ""},  // a lock file no one holds is left behind by a crash: no obstacle
   };
   for (const Case& c : cases) {
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.AddFile(database, "db");
     machine.AddFile(kAccess);
     if (!c.lockContent.empty()) {

@@ -96,7 +96,7 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
       {"", "HLQ", "C:\\CorvaneAppAlias.txt could not be read: it is a folder, not a file."},
   };
   for (const auto& [content, alias, problem] : cases) {
-    FakePlatform machine;
+    FakeDesktop machine;
     content.empty() ? machine.AddFolder("C:\\CorvaneAppAlias.txt")
                     : machine.AddFile("C:\\CorvaneAppAlias.txt", content);
     state.LauncherSettings.Apps[0].Alias = "HLQ";
@@ -107,7 +107,7 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
 }
 
 // A save as the editor's Close makes it, under the failure rule: whether it completed.
-bool Save(Platform& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts) {
+bool Save(Desktop& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts) {
   bool saved = false;
   RunGuarded(platform, [&] { saved = SaveSettings(platform, settings, texts); });
   return saved;
@@ -137,7 +137,7 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
   };
   for (const Case& c : cases) {
     Shortcuts11::State state;
-    FakePlatform machine;
+    FakeDesktop machine;
     SettingsTexts texts = TextsFromSlots();
     c.spoil(texts);
     EXPECT_FALSE(Save(machine, state.LauncherSettings, texts));
@@ -169,7 +169,7 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
   };
   for (const Case& c : cases) {
     Shortcuts11::State state;
-    FakePlatform machine;
+    FakeDesktop machine;
     machine.AddFile(files[0], "names");
     machine.AddFile(files[2], "aliases");  // the paths file is new
     if (c.readOnly) {

@@ -192,7 +192,7 @@ TEST_F(FileTest, CreateFolderMakesOneLevelFileSizeCountsBeyondFourGigabytesAndMa
 }
 
 // Answers Yes to every question and keeps the last text shown.
-struct AnsweringYes : Win32Platform {
+struct AnsweringYes : Win32Desktop {
   Answer ShowMessage(const std::string& text, const std::string&, Buttons) override {
     last = text;
     return Answer::Yes;

@@ -39,7 +39,7 @@ struct Sink : EventSink {
 };
 
 TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhenItUnloadsTheForm) {
-  Win32Platform platform;
+  Win32Desktop platform;
   Sink sink;
   sink.form = platform.CreateForm(kLayout, sink);
   sink.form->Show();
@@ -76,7 +76,7 @@ TEST(FormTest, RealDoubleClicksOnTheTitleTheStripAndTheFrameReachTheSink) {
     const FormLayout* layout;
     std::string_view control;
   } cases[] = {{&kFrmCorvaneLayout, "tTitle"}, {&kFrmPaths11Layout, "pTitle"}, {&kFrmSupport11Layout, "Frame1"}};
-  Win32Platform platform;
+  Win32Desktop platform;
   for (const Case& c : cases) {
     Sink sink;
     sink.form = platform.CreateForm(*c.layout, sink);

@@ -58,7 +58,7 @@ const wchar_t kGo[] = L"Local\\CorvaneTest.Go";
 int LauncherStart(const std::string& folder) {
   const ScopedHandle go(::OpenEventW(SYNCHRONIZE, FALSE, kGo));
   ::WaitForSingleObject(go.Get(), 10000);
-  Win32Platform platform;
+  Win32Desktop platform;
   if (!platform.ClaimLauncher()) {
     return 0;
   }

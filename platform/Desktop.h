@@ -1,0 +1,38 @@
+// The user interface: message boxes, windows, the screen and the one launcher of a session. Only an interactive run
+// has one; an unattended run receives the Platform alone, so that the compiler keeps it from ever showing a window.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/Window.h"
+
+namespace corvane {
+
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  // Modal for every window of the program; no icon.
+  virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
+  // Width of the whole screen, in twips.
+  virtual int ScreenWidth() = 0;
+  // Creates the window hidden, with every control of `layout`; events go to `sink`.
+  virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) = 0;
+  // Ends the process at once; no further handler runs.
+  virtual void EndProgram() = 0;
+  // Whether this start runs the launcher, as no other launcher is running. When another is, its window is brought to
+  // the front once it shows (a start may be that quick), and this start should end.
+  virtual bool ClaimLauncher() = 0;
+  // Lets another start run a launcher, once this one has closed.
+  virtual void ReleaseLauncher() = 0;
+};
+
+// An interactive run's operating system: the platform and its user interface.
+class Desktop : public virtual Platform, public UserInterface {};
+
+}  // namespace corvane
