@@ -103,45 +103,38 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
 }
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
-TEST(EditorOverUnreadFiles, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
-  ResetModuleState();
-  FakePlatform machine;
-  const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"}), aliases = "\"a\"\r\n";
-  machine.AddFile("C:\\CorvanePaths.txt", paths);
-  machine.AddFile("C:\\CorvaneAppAlias.txt", aliases);
-  machine.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
-  Program program(machine);
-  program.Start();
-  EXPECT_EQ(machine.messages.at(1).text, "C:\\CorvanePaths.txt: The file is in use.");
-  const auto closeEditor = [&](std::string typed) {
-    machine.Form("frmCorvane")->Fire("CmdOpenSupport", Event::Click);
-    machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);
-    for (const char* box : {"cHLPath0", "cAlias0"}) {
-      if (!typed.empty()) {
-        machine.Form("frmPaths11")->SetText(box, typed);
-      }
+class UnreadFilesTest : public HostTest {};
+
+TEST_F(UnreadFilesTest, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
+  const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"});
+  platform.AddFile("C:\\CorvanePaths.txt", paths);
+  platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
+  platform.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
+  Start();
+  const auto close = [&](std::initializer_list<const char*> typedIn) {
+    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    for (const char* box : typedIn) {
+      Shown("frmPaths11").SetText(box, "C:\\Typed");
     }
-    machine.Form("frmPaths11")->Fire("CmdSaveClose", Event::Click);
+    Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);
   };
-  closeEditor("");  // nothing typed
-  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
-  EXPECT_TRUE(machine.HasFile("C:\\CorvaneAppNames.txt"));
-  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
-  machine.Answer(Answer::No);
-  machine.Answer(Answer::Yes);
-  closeEditor("C:\\Typed");
-  EXPECT_EQ(machine.messages.at(3).text,
+  close({});
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
+  EXPECT_EQ(platform.Content("C:\\CorvanePaths.txt"), paths);
+  platform.Answer(Answer::No);
+  platform.Answer(Answer::Yes);
+  close({"cHLPath0", "cAlias0"});
+  EXPECT_EQ(MessageTexts().at(3),
             "C:\\CorvanePaths.txt could not be read when Corvane started, so this window does not show what it "
             "holds. Replace it with what this window shows?");
-  EXPECT_TRUE(machine.messages[3].title == "WARNING" && machine.messages[3].buttons == Buttons::YesNo);
-  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
-  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvaneAppAlias.txt"), 1)[0], "C:\\Typed");
-  ASSERT_NE(machine.Form("frmPaths11"), nullptr);
-  machine.Answer(Answer::Yes);
-  machine.Form("frmPaths11")->Fire("CmdSaveClose", Event::Click);
-  EXPECT_EQ(machine.messages.size(), 6u);  // the file just replaced is asked for no more
-  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
-  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
+  EXPECT_TRUE(platform.messages[3].title == "WARNING" && platform.messages[3].buttons == Buttons::YesNo);
+  EXPECT_EQ(platform.Content("C:\\CorvanePaths.txt"), paths);
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvaneAppAlias.txt"), 1)[0], "C:\\Typed");
+  platform.Answer(Answer::Yes);
+  close({});  // still open: the file just replaced is asked for no more
+  EXPECT_EQ(platform.messages.size(), 6u);
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
 }
 
 TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {

@@ -37,11 +37,10 @@ TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPath
   EXPECT_EQ(ReadBytes(folder / "child.txt"), program);
 }
 
-const wchar_t kGo[] = L"Local\\CorvaneTest.Go";
+const wchar_t kGo[] = L"Local\\CorvaneTest.Go", kRelease[] = L"Local\\CorvaneTest.Release";
 
-// Once told to go, claims the launcher, noting each step in FOLDER\steps. The claimant shows its window a second
-// later, as a slow start-up would, lets the claim go once FOLDER\release exists, and stays on a while, as a process
-// whose editor is still open does.
+// Once told to go, claims the launcher, noting each step in FOLDER\steps. The claimant shows its window a second late,
+// as a slow start-up would, and once told lets the claim go but stays on, as a process with its editor open does.
 int LauncherStart(const std::string& folder) {
   const auto note = [&](const char* step) {
     std::ofstream(folder + "\\steps", std::ios::app | std::ios::binary) << step << '\n';
@@ -59,9 +58,7 @@ int LauncherStart(const std::string& folder) {
     void OnEvent(std::string_view, Event) override {}
   } ignored;
   platform.CreateForm(kFrmCorvaneLayout, ignored)->Show();
-  for (int tries = 0; tries < 200 && !std::filesystem::exists(folder + "\\release"); ++tries) {
-    ::Sleep(50);
-  }
+  ::WaitForSingleObject(ScopedHandle(::OpenEventW(SYNCHRONIZE, FALSE, kRelease)).Get(), 10000);
   platform.ReleaseLauncher();
   note("released");
   ::Sleep(3000);
@@ -72,12 +69,11 @@ int LauncherStart(const std::string& folder) {
 TEST(LauncherClaim, OfTwoStartsTogetherOneRunsAndTheOtherEndsOnceItsWindowShowsAndAClosedLauncherFreesIt) {
   TempFolder folder;
   Win32Platform platform;
-  const ScopedHandle go(::CreateEventW(nullptr, TRUE, FALSE, kGo));
-  const auto start = [&] {
-    const std::string commandLine = std::string("\"").append(ThisProgram()).append("\" --launcher=") + folder.path;
-    platform.StartProgram(ThisProgram(), commandLine, Wait::No);
-  };
-  // The steps noted, once they begin as expected or 15 s have passed.
+  const ScopedHandle go(::CreateEventW(nullptr, TRUE, FALSE, kGo)),
+      release(::CreateEventW(nullptr, TRUE, FALSE, kRelease));
+  const std::string commandLine = std::string("\"").append(ThisProgram()).append("\" --launcher=") + folder.path;
+  const auto start = [&] { platform.StartProgram(ThisProgram(), commandLine, Wait::No); };
+  // Whether the steps noted begin as expected within 15 s.
   const auto stepsBeginAs = [&](std::string_view expected) {
     for (int tries = 0; tries < 300 && !ReadBytes(folder / "steps").starts_with(expected); ++tries) {
       ::Sleep(50);
@@ -91,7 +87,7 @@ TEST(LauncherClaim, OfTwoStartsTogetherOneRunsAndTheOtherEndsOnceItsWindowShowsA
   EXPECT_TRUE(stepsBeginAs("claimed\ndeferred\n")) << ReadBytes(folder / "steps");
   EXPECT_GE(::GetTickCount64() - went, 900u) << "the start ended before the launcher's window showed";
   // The launcher closed, its process stays on, and the next start runs a launcher.
-  std::ofstream(folder / "release") << "";
+  ::SetEvent(release.Get());
   start();
   EXPECT_TRUE(stepsBeginAs("claimed\ndeferred\nreleased\nclaimed\n")) << ReadBytes(folder / "steps");
 }
