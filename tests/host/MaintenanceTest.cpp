@@ -87,7 +87,7 @@ TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
 TEST_F(MaintenanceTest, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
   const std::string missing = "Cannot find App1.mde database.";
   const std::tuple<const char*, const char*, bool, std::string> cases[] = {
-      {"C:\\My Apps", "App1.mde", true, missing},
+      {"Z:\\My Apps", "App1.mde", true, missing},
       {"C:", "App1.mde", true, "The system cannot find the file specified."},
       {"c:/My Apps", "App1.mde", true, missing},
       {"\\\\server\\apps", "App1.mde", true, missing},

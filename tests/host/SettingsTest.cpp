@@ -19,6 +19,7 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
       {"\"a\",\"b\",\r\n\"c\",\r\n  \"d\"", 4, {"a", "b", "c", "d"}},
       {"\"a\"junk,\"b\",\"c\"\r\n", 2, {"a", "b"}},
       {"\"a\",,\"c\"", 3, {"a", "", "c"}},
+      {"\"a\"\r\n\r\n\"c\"", 3, {"a", "", "c"}},  // a blank line is an empty field
       {"\"a\",\"unclosed", 3, {"a", "unclosed"}},
   };
   for (const Case& c : cases) {
