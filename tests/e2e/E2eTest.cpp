@@ -328,15 +328,18 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   EXPECT_EQ(WaitFor([&] { return FindMessageBox(id_); }, Timeout{500}), nullptr) << "a second compaction began";
 }
 
-TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAndLogsEachStep) {
+// Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.
+TEST_F(CorvaneTest, AScheduledBackupShowsNothingKeepsTheNewestCopiesAndASlotWithoutAFolderReachesNothing) {
   Install();
+  WriteBytes(kPaths, ReadBytes(kPaths).replace(0, kApps.size() + 2, "\"\""));
+  WriteBytes(kAtTheRoot, "not Corvane's");
+  ::SetCurrentDirectoryW(L"C:\\");  // which the programs started here take for theirs
   WriteBytes(kAppsFolder / "Db3.mde", "third");
   const fs::path backups = kAppsFolder / "ArcBackup";
   // Copies of 3 April 2010 and 30 April 2011, never today's; the older was opened, so written, last.
   WriteBytes(backups / "Arc43011Db3.mde", "old");
   fs::last_write_time(backups / "Arc43011Db3.mde", fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
   WriteBytes(backups / "Arc4310Db3.mde", "old");
-
   EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 2"), 0u);
   const std::string copy = TodaysBackupOf("Db3.mde");
   EXPECT_EQ(ReadBytes(copy), "third");
@@ -344,25 +347,14 @@ TEST_F(CorvaneTest, AScheduledBackupOfAllSlotsShowsNothingKeepsTheNewestCopiesAn
   EXPECT_TRUE(fs::exists(backups / "Arc43011Db3.mde"));
   const std::string log = ReadBytes(backups / "Corvane.log");
   EXPECT_NE(log.find("\tbackup\t" + kApps + "\\Db3.mde\tok\t" + copy + "\t5\r\n"), std::string::npos) << log;
-  EXPECT_NE(log.find("\tdelete\t" + kApps + "\\ArcBackup\\Arc4310Db3.mde\tok\r\n"), std::string::npos);
   EXPECT_EQ(std::ranges::count(log, '\n'), 2);
-
   EXPECT_EQ(RunWithoutWindows(L" /backup 12"), 2u);  // no such slot: nothing is done
-  EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
-}
-
-TEST_F(CorvaneTest, ASlotWhosePathsFileGivesNoFolderOpensAndCopiesNothingAtTheRootOfTheDrive) {
-  Install();
-  std::string paths = ReadBytes(kPaths);
-  WriteBytes(kPaths, paths.replace(0, kApps.size() + 2, "\"\""));
-  WriteBytes(kAtTheRoot, "not Corvane's");
-  ::SetCurrentDirectoryW(L"C:\\");  // which the programs started here take for theirs
-  const Form launcher = StartLauncher();
-  launcher.Click("CmdOpen1");
-  ExpectMessage("Cannot find Db1.mde database.");
   EXPECT_EQ(RunWithoutWindows(L" /backup 1"), 1u);
-  EXPECT_EQ(RunWithoutWindows(L" /backup all /keep 1"), 1u);  // the other slots have no database either
+
+  StartLauncher().Click("CmdOpen1");
+  ExpectMessage("Cannot find Db1.mde database.");
   EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+  EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
   EXPECT_FALSE(fs::exists(kBackupsAtTheRoot));
   EXPECT_EQ(ReadBytes(kAtTheRoot), "not Corvane's");
 }

@@ -98,46 +98,38 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
 }
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
-TEST(EditorOverUnreadFiles, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
-  FakeDesktop machine;
-  const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"}), aliases = "\"a\"\r\n";
-  machine.AddFile("C:\\CorvanePaths.txt", paths);
-  machine.AddFile("C:\\CorvaneAppAlias.txt", aliases);
-  machine.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
-  Program program(machine);
-  program.Start();
-  const auto openEditor = [&] {
-    machine.Form("frmCorvane")->Fire("CmdOpenSupport", Event::Click);
-    machine.Form("frmSupport11")->Fire("CmdEditPaths", Event::Click);
-    return machine.Form("frmPaths11");
-  };
-  openEditor()->Fire("CmdSaveClose", Event::Click);
-  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
-  EXPECT_TRUE(machine.HasFile("C:\\CorvaneAppNames.txt"));
-  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
-  EXPECT_EQ(machine.Content("C:\\CorvaneAppAlias.txt"), aliases);
+class UnreadFilesTest : public HostTest {};
 
-  FakeWindow* editor = openEditor();
-  editor->SetText("cHLPath0", "C:\\Typed");
-  editor->SetText("cAlias0", "Typed");
-  machine.Answer(Answer::No);
-  machine.Answer(Answer::Yes);
-  const std::size_t asked = machine.messages.size();
-  editor->Fire("CmdSaveClose", Event::Click);
-  ASSERT_EQ(machine.messages.size(), asked + 2);
-  EXPECT_EQ(machine.messages[asked].text,
+TEST_F(UnreadFilesTest, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
+  const std::string paths = SlotLine("C:\\Real\\", {"C:\\M", "http://x"});
+  platform.AddFile("C:\\CorvanePaths.txt", paths);
+  platform.AddFile("C:\\CorvaneAppAlias.txt", "\"a\"\r\n");
+  platform.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
+  Start();
+  const auto close = [&](std::initializer_list<const char*> typedIn) {
+    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    for (const char* box : typedIn) {
+      Shown("frmPaths11").SetText(box, "C:\\Typed");
+    }
+    Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);
+  };
+  close({});
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
+  EXPECT_EQ(platform.Content("C:\\CorvanePaths.txt"), paths);
+  platform.Answer(Answer::No);
+  platform.Answer(Answer::Yes);
+  close({"cHLPath0", "cAlias0"});
+  EXPECT_EQ(MessageTexts().at(3),
             "C:\\CorvanePaths.txt could not be read when Corvane started, so this window does not show what it "
             "holds. Replace it with what this window shows?");
-  EXPECT_TRUE(machine.messages[asked].title == "WARNING" && machine.messages[asked].buttons == Buttons::YesNo);
-  EXPECT_EQ(machine.Content("C:\\CorvanePaths.txt"), paths);
-  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvaneAppAlias.txt"), 1)[0], "Typed");
-  ASSERT_EQ(machine.Form("frmPaths11"), editor);
-
-  machine.Answer(Answer::Yes);
-  editor->Fire("CmdSaveClose", Event::Click);
-  EXPECT_EQ(machine.messages.size(), asked + 3);  // the file just replaced is asked for no more
-  EXPECT_EQ(ReadSettingsFields(machine.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
-  EXPECT_EQ(machine.Form("frmPaths11"), nullptr);
+  EXPECT_TRUE(platform.messages[3].title == "WARNING" && platform.messages[3].buttons == Buttons::YesNo);
+  EXPECT_EQ(platform.Content("C:\\CorvanePaths.txt"), paths);
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvaneAppAlias.txt"), 1)[0], "C:\\Typed");
+  platform.Answer(Answer::Yes);
+  close({});  // still open: the file just replaced is asked for no more
+  EXPECT_EQ(platform.messages.size(), 6u);
+  EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
+  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
 }
 
 TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {

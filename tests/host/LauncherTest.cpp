@@ -22,10 +22,7 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   EXPECT_EQ(launcher.Text("CmdOpen9"), "Transcrip");
   // The programs are located before the settings are read.
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
-  // Each missing file is looked up as a file, then as a folder.
-  EXPECT_EQ(std::vector(platform.probes.end() - 6, platform.probes.end()),
-            (std::vector<std::string>{"C:\\CorvaneAppNames.txt", "C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt",
-                                      "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt", "C:\\CorvaneAppAlias.txt"}));
+  EXPECT_EQ(platform.probes.back(), "C:\\CorvaneAppAlias.txt");
 }
 
 TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
@@ -38,6 +35,8 @@ TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
   }
   FakeWindow& launcher = Start();
   EXPECT_EQ(launcher.Text("tTitle"), "Front Office");
+  EXPECT_EQ(state.LauncherSettings.ManualName2 + state.LauncherSettings.ManualPath, "m2C:\\Help");
+  EXPECT_EQ(state.LauncherSettings.SupportUrl, "http://help");
   for (int n = 1; n <= kSlotCount; ++n) {
     const std::string button = "CmdOpen" + std::to_string(n);
     EXPECT_EQ(launcher.Text(button), "Caption " + std::to_string(n));
@@ -50,16 +49,6 @@ TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
     EXPECT_EQ(state.ShellCommandLine, platform.starts.back().commandLine);
   }
   EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(LauncherTest, OpeningTellsWhatIsMissing) {
-  platform.AddFile(platform.programFolder + "\\App2.mde");
-  FakeWindow& launcher = Start();
-  launcher.Fire("CmdOpen1", Event::Click);
-  launcher.Fire("CmdOpen2", Event::Click);  // the database is there, but no Access was found
-  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Can not find MSAccess.exe", "Cannot find App1.mde database.",
-                                                      "The system cannot find the file specified."}));
-  EXPECT_TRUE(platform.starts.empty());
 }
 
 TEST_F(LauncherTest, TheTitleHintAndAFailedLoadStep) {

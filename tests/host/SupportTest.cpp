@@ -63,8 +63,7 @@ TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
   EXPECT_EQ(platform.FilePaths().size(), 3u);
   EXPECT_EQ(platform.messages.back().text,
             "Are you sure you want to Delete the files storing your Path and File specs?");
-  EXPECT_EQ(platform.messages.back().title, "WARNING");
-  EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
+  EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.messages.back().buttons == Buttons::YesNo);
 
   platform.FileAt("C:\\CorvanePaths.txt").readOnly = true;
   platform.Answer(Answer::Yes);
