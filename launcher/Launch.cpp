@@ -15,7 +15,7 @@ void OpenApp(Desktop& platform, State& state, int slot) {
     ShowInfo(platform, CannotFindDatabase(app.AppName));
     return;
   }
-  OpenWith(platform, state, state.AccessPath, app.FullPath);
+  OpenWithAccess(platform, state, app.FullPath);
 }
 
 }  // namespace corvane::Shortcuts11

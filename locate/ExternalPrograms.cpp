@@ -3,7 +3,7 @@
 
 #include "platform/Failure.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 
 std::string QuotedArgument(std::string_view argument) {
   std::string quoted = "\"";
@@ -52,20 +52,36 @@ std::string AssociationCommandLine(std::string_view command, const std::string& 
   return line;
 }
 
-bool StartRecorded(Platform& platform, OutsidePrograms& programs, const std::string& program,
+bool StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
                    const std::string& commandLine, Wait wait, int limitMinutes) {
   programs.ShellCommandLine = commandLine;
   return platform.StartProgram(program, programs.ShellCommandLine, wait, limitMinutes);
 }
 
-void OpenWith(Platform& platform, OutsidePrograms& programs, const std::string& program, const std::string& document) {
+void OpenWith(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
+              const std::string& document) {
   StartRecorded(platform, programs, program, QuotedCommandLine(program, document), Wait::No);
 }
 
-void OpenAssociated(Platform& platform, OutsidePrograms& programs, const Association& association,
+void OpenAssociated(Platform& platform, Shortcuts11::OutsidePrograms& programs, const Association& association,
                     const std::string& document) {
   StartRecorded(platform, programs, association.program, AssociationCommandLine(association.command, document),
                 Wait::No);
 }
 
-}  // namespace corvane::Shortcuts11
+namespace Shortcuts11 {
+
+void OpenWithAccess(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& database) {
+  OpenWith(platform, programs, programs.AccessPath, database);
+}
+
+void OpenWithWordProcessor(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& document) {
+  OpenWith(platform, programs, programs.WordProcessorPath, document);
+}
+
+void OpenWithPdfReader(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& document) {
+  OpenWith(platform, programs, programs.PdfReaderPath, document);
+}
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -7,7 +7,7 @@
 #include "locate/OutsidePrograms.h"
 #include "platform/Platform.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 
 // `argument` in double quotes, escaped as programs split their command lines, so that it reaches the program whole
 // and unchanged: blanks, quotes and trailing backslashes too. A path, which holds no quote, only gains its quotes
@@ -20,13 +20,22 @@ std::string QuotedCommandLine(const std::string& program, const std::string& doc
 // dropped, as there are none.
 std::string AssociationCommandLine(std::string_view command, const std::string& document);
 // Records `commandLine` in ShellCommandLine, then starts `program` with it; false when a limited wait ran out.
-bool StartRecorded(Platform& platform, OutsidePrograms& programs, const std::string& program,
+bool StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
                    const std::string& commandLine, Wait wait, int limitMinutes = 0);
-// Opens `document` in a located program (Access, the reader, the word processor) without waiting. With no program
-// located the start fails, and its description is shown.
-void OpenWith(Platform& platform, OutsidePrograms& programs, const std::string& program, const std::string& document);
+// Opens `document` in `program` without waiting; an empty `program` fails to start, and says why.
+void OpenWith(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
+              const std::string& document);
 // Opens `document` with the program Windows associates with its type, by the association's own command.
-void OpenAssociated(Platform& platform, OutsidePrograms& programs, const Association& association,
+void OpenAssociated(Platform& platform, Shortcuts11::OutsidePrograms& programs, const Association& association,
                     const std::string& document);
 
-}  // namespace corvane::Shortcuts11
+namespace Shortcuts11 {
+
+// Open a document in the program located at start-up, without waiting; with none located, the start fails and says
+// why.
+void OpenWithAccess(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& database);
+void OpenWithWordProcessor(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& document);
+void OpenWithPdfReader(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& document);
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -11,7 +11,7 @@
 #include "platform/Environment.h"
 #include "platform/Failure.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 namespace {
 
 struct ProgramSearch {
@@ -141,6 +141,8 @@ std::optional<std::string> FindAccess(Platform& platform) {
   return Find(platform, kAccessSearch);
 }
 
+namespace Shortcuts11 {
+
 void LocateAccess(Desktop& platform, OutsidePrograms& programs) {
   GoOnAfterFailure(platform, [&] {
     if (auto chosen = FindAccess(platform)) {
@@ -161,4 +163,5 @@ void LocatePdfReader(Desktop& platform, OutsidePrograms& programs) {
                    "Can not find Adobe Reader");
 }
 
-}  // namespace corvane::Shortcuts11
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -11,8 +11,6 @@
 
 namespace corvane {
 
-namespace Shortcuts11 {
-
 // Whether a plain file is at `path`; a place the system will not look into holds none.
 bool Probe(Platform& platform, std::string_view path);
 // A path as Windows stores it in the registry: blanks around it and the quotes that enclose it dropped.
@@ -22,6 +20,8 @@ std::string UnquotedPath(std::string_view stored);
 bool IsPlainFullPath(std::string_view path);
 // The Access that LocateAccess chooses, without a word where there is none.
 std::optional<std::string> FindAccess(Platform& platform);
+namespace Shortcuts11 {
+
 void LocateAccess(Desktop& platform, OutsidePrograms& programs);
 void LocateWordProcessor(Desktop& platform, OutsidePrograms& programs);
 void LocatePdfReader(Desktop& platform, OutsidePrograms& programs);

@@ -6,7 +6,7 @@
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 namespace {
 
 using Values = std::vector<std::string>;
@@ -75,10 +75,13 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRe
   return problems;
 }
 
+namespace Shortcuts11 {
+
 void LoadSettings(Desktop& platform, LauncherSettingsRecord& settings) {
   for (const SettingsProblem& problem : ReadSettings(platform, settings)) {
     GoOnAfterFailure(platform, [&] { ShowInfo(platform, problem.description); });
   }
 }
 
-}  // namespace corvane::Shortcuts11
+}  // namespace Shortcuts11
+}  // namespace corvane

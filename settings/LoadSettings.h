@@ -6,12 +6,15 @@
 #include "platform/Desktop.h"
 #include "settings/LauncherSettings.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 
 // Fills the record from the settings files, or from defaults for a file that is missing; returns the files that are
 // present but could not be read whole. Such a file's remaining fields keep their values.
 std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRecord& settings);
+namespace Shortcuts11 {
+
 // ReadSettings, telling the user of each file that could not be read whole.
 void LoadSettings(Desktop& platform, LauncherSettingsRecord& settings);
 
-}  // namespace corvane::Shortcuts11
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -6,7 +6,7 @@
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 namespace {
 
 // One file's fields and the texts that go into them.
@@ -63,6 +63,8 @@ SettingsTexts StoredTexts(LauncherSettingsRecord& settings) {
   return texts;
 }
 
+namespace Shortcuts11 {
+
 bool SaveSettings(Desktop& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
                   std::span<const std::string> leaveAlone) {
   std::vector<Group> groups = GroupsOf(texts);
@@ -86,4 +88,5 @@ bool SaveSettings(Desktop& platform, LauncherSettingsRecord& settings, const Set
   return true;
 }
 
-}  // namespace corvane::Shortcuts11
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -1,7 +1,7 @@
 // SelectApp: the current selection that launching, backup and compaction work on.
 #include "settings/SelectApp.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 namespace {
 
 bool IsSeparator(char c) {
@@ -25,6 +25,8 @@ std::string CannotFindDatabase(const std::string& appName) {
   return "Cannot find " + appName + " database.";
 }
 
+namespace Shortcuts11 {
+
 Selection SelectApp(LauncherSettingsRecord& settings, int slot) {
   if (slot >= 0 && slot < kSlotCount) {
     settings.CurrentAppName = settings.Apps[slot].AppName;
@@ -36,4 +38,5 @@ Selection SelectApp(LauncherSettingsRecord& settings, int slot) {
   return {settings.CurrentAppName, settings.CurrentAppPath, settings.CurrentAppFullPath};
 }
 
-}  // namespace corvane::Shortcuts11
+}  // namespace Shortcuts11
+}  // namespace corvane

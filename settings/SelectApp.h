@@ -6,7 +6,7 @@
 
 #include "settings/LauncherSettings.h"
 
-namespace corvane::Shortcuts11 {
+namespace corvane {
 
 // A slot's database as selected. Its full path is empty where the slot names none: a slot without a file name, or
 // whose folder is not a full path.
@@ -18,12 +18,16 @@ struct Selection {
   bool HasDatabase() const { return !FullPath.empty(); }
 };
 
-// Sets the current selection from slot 0 to 10 and returns it; any other number keeps name and folder and rebuilds
-// the full path.
-Selection SelectApp(LauncherSettingsRecord& settings, int slot);
 // What a slot without a database is told: "Cannot find <name> database."
 std::string CannotFindDatabase(const std::string& appName);
 // Whether a folder names one place whatever the current folder and drive: a drive's or a network share's.
 bool IsFullFolder(std::string_view folder);
 
-}  // namespace corvane::Shortcuts11
+namespace Shortcuts11 {
+
+// Sets the current selection from slot 0 to 10 and returns it; any other number keeps name and folder and rebuilds
+// the full path.
+Selection SelectApp(LauncherSettingsRecord& settings, int slot);
+
+}  // namespace Shortcuts11
+}  // namespace corvane

@@ -34,7 +34,7 @@ std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
 
 void frmPaths11::Form_Load() {
   window_->SetLeft(LeftBesideLauncher());
-  loaded_ = Shortcuts11::StoredTexts(state_.LauncherSettings);
+  loaded_ = StoredTexts(state_.LauncherSettings);
   for (const auto& [box, text] : loaded_) {
     window_->SetText(box, text);
   }
@@ -53,7 +53,7 @@ SettingsTexts frmPaths11::BoxTexts() const {
 std::vector<std::string> frmPaths11::FilesToLeave(const SettingsTexts& typed, bool& declined) {
   std::vector<std::string> leave;
   for (const std::string& file : state_.LauncherSettings.UnreadFiles) {
-    const bool changed = Shortcuts11::TextsOf(typed, file) != Shortcuts11::TextsOf(loaded_, file);
+    const bool changed = TextsOf(typed, file) != TextsOf(loaded_, file);
     if (changed && platform_.ShowMessage(file + " could not be read when Corvane started, so this window does not show "
                                                 "what it holds. Replace it with what this window shows?",
                                          std::string(kWarningTitle), Buttons::YesNo) == Answer::Yes) {

@@ -37,9 +37,9 @@ std::string BackupFolderOf(const std::string& appPath) {
 }
 
 BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot) {
-  const Shortcuts11::Selection app = Shortcuts11::SelectApp(settings, slot);
+  const Selection app = Shortcuts11::SelectApp(settings, slot);
   if (!app.HasDatabase()) {
-    throw ProgramError(Shortcuts11::CannotFindDatabase(app.AppName));
+    throw ProgramError(CannotFindDatabase(app.AppName));
   }
   const std::string folder = BackupFolderOf(app.AppPath);
   if (!platform.Exists(folder + "\\", Lookup::Directories)) {

@@ -22,7 +22,7 @@ std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparat
 }
 
 std::string CompactCommandLine(const std::string& access, const std::string& database) {
-  return Shortcuts11::QuotedCommandLine(access, database) + " /compact";
+  return QuotedCommandLine(access, database) + " /compact";
 }
 
 namespace Shortcuts11 {
@@ -57,8 +57,7 @@ void CompactApp(Desktop& platform, State& state, int slot) {
   ReportFileSize(platform, path, "File Size After Compaction is ", name);
 }
 
-void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label,
-                    const std::string& fileName) {
+void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label, const std::string& fileName) {
   GoOnAfterFailure(platform, [&] {
     const std::uint64_t bytes = platform.FileSize(path);
     ShowInfo(platform, fileName + " " + label + KiloBytesText(bytes, platform.DecimalSeparator()) + " KB");

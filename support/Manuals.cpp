@@ -5,6 +5,7 @@
 #include "locate/Locate.h"
 #include "platform/Failure.h"
 #include "settings/Characters.h"
+#include "settings/SelectApp.h"
 
 namespace corvane {
 namespace {
@@ -54,7 +55,8 @@ void OpenManual(Desktop& platform, State& state, int manualNumber) {
     name = manualNumber == 1 ? settings.ManualName1 : settings.ManualName2;
     folder = settings.ManualPath;
   }
-  if (folder.empty() || !platform.Exists(folder, Lookup::Directories)) {
+  // A folder that is no full path would be looked for in the current folder or at the root of the current drive.
+  if (!IsFullFolder(folder) || !platform.Exists(folder, Lookup::Directories)) {
     ShowInfo(platform, "Cannot find Path to the Manual.");
     return;
   }
@@ -73,14 +75,14 @@ void OpenManual(Desktop& platform, State& state, int manualNumber) {
   switch (decision.action) {
     case ManualAction::OpenPdf:
       if (readerLocated) {
-        OpenWith(platform, state, state.PdfReaderPath, pdfPath);
+        OpenWithPdfReader(platform, state, pdfPath);
       } else {
         OpenAssociated(platform, state, *pdfOpener, pdfPath);
       }
       break;
     case ManualAction::OpenDoc:
       if (wordProcessorLocated) {
-        OpenWith(platform, state, state.WordProcessorPath, docPath);
+        OpenWithWordProcessor(platform, state, docPath);
       } else {
         OpenAssociated(platform, state, *docOpener, docPath);
       }

@@ -25,14 +25,14 @@ class UnattendedRun {
   UnattendedRun(Platform& platform, const UnattendedRequest& request) : platform_(platform), request_(request) {}
 
   int Run() {
-    settingsProblems_ = Shortcuts11::ReadSettings(platform_, state_.LauncherSettings);
+    settingsProblems_ = ReadSettings(platform_, state_.LauncherSettings);
     failed_ = !settingsProblems_.empty();
     // Whatever the run goes on to touch, the console tells what it could not read.
     for (const SettingsProblem& problem : settingsProblems_) {
       Console(LogLine(platform_.Now(), Action(), problem.file, "failed: " + problem.description));
     }
     if (request_.action == Maintenance::Compact) {
-      access_ = Shortcuts11::FindAccess(platform_);
+      access_ = FindAccess(platform_);
     }
     const std::vector<int> slots = Slots();
     if (request_.allSlots && slots.empty()) {
@@ -63,8 +63,8 @@ class UnattendedRun {
     }
     std::vector<int> slots;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      const Shortcuts11::Selection app = Shortcuts11::SelectApp(state_.LauncherSettings, slot);
-      if (app.HasDatabase() && Shortcuts11::Probe(platform_, app.FullPath)) {
+      const Selection app = Shortcuts11::SelectApp(state_.LauncherSettings, slot);
+      if (app.HasDatabase() && Probe(platform_, app.FullPath)) {
         slots.push_back(slot);
       }
     }
@@ -79,11 +79,11 @@ class UnattendedRun {
       return true;
     }
     failed_ = true;
-    if (!Shortcuts11::IsFullFolder(app_.AppPath)) {
+    if (!IsFullFolder(app_.AppPath)) {
       Console(LogLine(platform_.Now(), Action(), app_.AppName,
                       "failed: slot " + std::to_string(slot + 1) + " has no folder"));
     } else {
-      Fail(Action(), app_.AppPath, ProgramError(Shortcuts11::CannotFindDatabase(app_.AppName)));
+      Fail(Action(), app_.AppPath, ProgramError(CannotFindDatabase(app_.AppName)));
     }
     return false;
   }
@@ -149,8 +149,7 @@ class UnattendedRun {
       }
       const std::uint64_t before = platform_.FileSize(database);
       const std::string commandLine = CompactCommandLine(*access_, database);
-      if (!Shortcuts11::StartRecorded(platform_, state_, *access_, commandLine, Wait::UntilEnded,
-                                      request_.waitMinutes)) {
+      if (!StartRecorded(platform_, state_, *access_, commandLine, Wait::UntilEnded, request_.waitMinutes)) {
         // Access is left to finish: ending it halfway could ruin the database.
         Fail("compact", database,
              ProgramError("Access has not ended after " + std::to_string(request_.waitMinutes) + " minutes."));
@@ -164,8 +163,8 @@ class UnattendedRun {
   }
 
   void RequireDatabase(const std::string& database) {
-    if (!Shortcuts11::Probe(platform_, database)) {
-      throw ProgramError(Shortcuts11::CannotFindDatabase(app_.AppName));
+    if (!Probe(platform_, database)) {
+      throw ProgramError(CannotFindDatabase(app_.AppName));
     }
   }
 
@@ -198,7 +197,7 @@ class UnattendedRun {
 
   // The selected slot's log, in its backup folder; a folder that is no full path is no place to write.
   void AppendToLog(const std::string& line) {
-    if (!Shortcuts11::IsFullFolder(app_.AppPath)) {
+    if (!IsFullFolder(app_.AppPath)) {
       return;
     }
     try {
@@ -214,7 +213,7 @@ class UnattendedRun {
   Platform& platform_;
   const UnattendedRequest& request_;
   Shortcuts11::State state_;
-  Shortcuts11::Selection app_;  // the slot the run works on, whose log it writes
+  Selection app_;  // the slot the run works on, whose log it writes
   std::vector<SettingsProblem> settingsProblems_;
   std::optional<std::string> access_;
   bool failed_ = false;

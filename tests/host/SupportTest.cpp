@@ -202,7 +202,8 @@ TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerI
 }
 
 TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquoted) {
-  for (const char* folder : {"", "C:\\Nowhere"}) {
+  platform.AddFolder("\\Help Files");  // at the root of the current drive: never looked in
+  for (const char* folder : {"", "\\Help Files", "C:\\Nowhere"}) {
     state.LauncherSettings.ManualPath = folder;
     RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
     EXPECT_EQ(MessageTexts().back(), "Cannot find Path to the Manual.");

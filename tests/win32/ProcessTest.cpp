@@ -41,7 +41,7 @@ TEST(ProcessTest, AQuotedCommandLineSplitsBackIntoTheProgramAndTheDocument) {
   for (const std::string document : {"C:\\Apps\\App1.mde", "\\\\server\\share name\\App 1.mde", "C:\\Folder\\",
                                      "C:\\Trail\\\\", "say \"hi\"", "back\\\"slash\\\\\"", "", " lead and trail "}) {
     int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(Widen(Shortcuts11::QuotedCommandLine(program, document)).c_str(), &count);
+    LPWSTR* arguments = ::CommandLineToArgvW(Widen(QuotedCommandLine(program, document)).c_str(), &count);
     ASSERT_NE(arguments, nullptr);
     EXPECT_EQ(count, 2) << document;
     EXPECT_EQ(Narrow(arguments[0]), program);
