@@ -66,22 +66,15 @@ TEST_F(EditorTest, ARefusedOrFailedSaveKeepsTheEditorOpenWithTheTextsAsTyped) {
   EXPECT_EQ(editor->Text("cAlias0"), "The \"Best\"");
   EXPECT_TRUE(platform.FilePaths().empty());
 
-  // A standard user may not create files at the root of C:: the scratch file is refused.
+  // A standard user may not create files at the root of C:: the scratch file is refused (the save's own failures are
+  // proven with the settings files).
   editor->SetText("cAlias0", "Best");
   platform.FailOn("WriteTextFile", "C:\\CorvaneAppNames.txt.new", "Access is denied.");
   editor->Fire("CmdSaveClose", Event::Click);
   EXPECT_EQ(platform.Form("frmPaths11"), editor);
   EXPECT_EQ(editor->Text("cAlias0"), "Best");
-  EXPECT_EQ(MessageTexts().back(),
-            "Corvane can not save C:\\CorvaneAppNames.txt: Access is denied. The settings at the root of C: can be "
-            "changed by an administrator, for example by starting Corvane with \"Run as administrator\".");
   EXPECT_TRUE(platform.FilePaths().empty());
   EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, "HLQ");
-
-  platform.FailOn("ReplaceFile", "C:\\CorvanePaths.txt", "The device is not ready.");
-  editor->Fire("CmdSaveClose", Event::Click);
-  EXPECT_EQ(MessageTexts().back(), "C:\\CorvanePaths.txt: The device is not ready.");
-  EXPECT_EQ(platform.Form("frmPaths11"), editor);
 }
 
 TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {

@@ -13,82 +13,65 @@ const std::string kOffice86 = "C:\\Program Files (x86)\\Microsoft Office\\";
 const std::string kWordPad = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
 const std::string kWordPad86 = "C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe";
 const std::string kAdobe = "C:\\Program Files\\Adobe\\";
+const std::string kRuntime = "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe";
+const std::string kWordPadOld = "C:\\Program Files\\Accessories\\Wordpad.exe";
 
-// Two installations side by side, and the one each locator must choose.
-TEST(Locate, ChoosesBetweenTwoInstallationsByPriority) {
-  struct Case {
-    void (*locate)(Desktop&, OutsidePrograms&);
-    std::string OutsidePrograms::*chosen;
-    std::string installed, winner;
-  } cases[] = {
-      {LocateAccess, &OutsidePrograms::AccessPath, kOffice + "Office14\\MSAccess.exe",
-       "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe"},
-      {LocateAccess, &OutsidePrograms::AccessPath, kOffice86 + "Office10\\MSAccess.exe",
-       kOffice + "Office14\\MSAccess.exe"},
-      {LocateAccess, &OutsidePrograms::AccessPath, kOffice86 + "Office14\\MSAccess.exe",
-       kOffice86 + "Art\\Office\\MSAccess.exe"},
-      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kWordPad, kOffice + "Office\\WinWord.exe"},
-      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kOffice + "Office12\\WinWord.exe",
-       kOffice + "Office14\\WinWord.exe"},
-      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kOffice + "Office14\\WinWord.exe",
-       kOffice86 + "Office10\\WinWord.exe"},
-      {LocateWordProcessor, &OutsidePrograms::WordProcessorPath, kWordPad86,
-       "C:\\Program Files\\Accessories\\Wordpad.exe"},
-      {LocatePdfReader, &OutsidePrograms::PdfReaderPath, kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe",
-       kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
-  };
-  for (const Case& c : cases) {
-    OutsidePrograms state;
-    FakeDesktop machine;
-    machine.AddFile(c.installed);
-    machine.AddFile(c.winner);
-    c.locate(machine, state);
-    EXPECT_EQ(state.*c.chosen, c.winner);
-    EXPECT_TRUE(machine.messages.empty());
-  }
-}
+constexpr auto kAccessPath = &OutsidePrograms::AccessPath;
+constexpr auto kWordPath = &OutsidePrograms::WordProcessorPath;
+constexpr auto kReaderPath = &OutsidePrograms::PdfReaderPath;
 
-TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
-  FakeDesktop machine;
-  OutsidePrograms state;
-  machine.AddFile(std::string(kAccessCandidates[0]));
-  LocateAccess(machine, state);
-  EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
-}
-
-// Only where the fixed list holds nothing: today's install places, newest first, then the registrations whose file is
-// there, read as Windows stores them.
-TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
-  const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE";
-  const std::string office2013 = kOffice86 + "Office15\\MSACCESS.EXE";
-  const std::string odd = "D:\\Tools\\Access\\MSACCESS.EXE";
-  const std::string acrobat = "E:\\Acrobat\\Acrobat.exe";
+// What each locator chooses: by the fixed list's priority between two installations; only where that list holds
+// nothing, today's install places newest first, then the registrations whose file is there, read as Windows stores
+// them.
+TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations) {
+  const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE", office2013 = kOffice86 + "Office15\\MSACCESS.EXE";
+  const std::string odd = "D:\\Tools\\Access\\MSACCESS.EXE", acrobat = "E:\\Acrobat\\Acrobat.exe";
+  const std::string programFiles = "C:\\Program Files\\Office\\MSACCESS.EXE";
+  using Registered = std::map<std::string, std::vector<std::string>>;
   struct Case {
     void (*locate)(Desktop&, OutsidePrograms&);
     std::string OutsidePrograms::*chosen;
     std::vector<std::string> installed;
-    std::map<std::string, std::vector<std::string>> registered;
+    Registered registered;
     std::string winner;
   } cases[] = {
-      {LocateAccess, &OutsidePrograms::AccessPath, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
-      {LocateAccess, &OutsidePrograms::AccessPath, {office2013, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
-      {LocateAccess, &OutsidePrograms::AccessPath, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
+      {LocateAccess, kAccessPath, {kOffice + "Office14\\MSAccess.exe", kRuntime}, {}, kRuntime},
       {LocateAccess,
-       &OutsidePrograms::AccessPath,
-       {odd},
-       {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}},
-       odd},
+       kAccessPath,
+       {kOffice86 + "Office10\\MSAccess.exe", kOffice + "Office14\\MSAccess.exe"},
+       {},
+       kOffice + "Office14\\MSAccess.exe"},
+      {LocateWordProcessor,
+       kWordPath,
+       {kWordPad, kOffice + "Office\\WinWord.exe"},
+       {},
+       kOffice + "Office\\WinWord.exe"},
+      {LocateWordProcessor,
+       kWordPath,
+       {kOffice + "Office14\\WinWord.exe", kOffice86 + "Office10\\WinWord.exe"},
+       {},
+       kOffice86 + "Office10\\WinWord.exe"},
+      {LocateWordProcessor, kWordPath, {kWordPad86, kWordPadOld}, {}, kWordPadOld},
+      {LocatePdfReader,
+       kReaderPath,
+       {kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe", kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
+       {},
+       kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe"},
+      {LocateAccess, kAccessPath, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
+      {LocateAccess, kAccessPath, {office2013, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
+      {LocateAccess, kAccessPath, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
+      {LocateAccess, kAccessPath, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
       {LocateAccess,
-       &OutsidePrograms::AccessPath,
-       {"C:\\Program Files\\Office\\MSACCESS.EXE"},
+       kAccessPath,
+       {programFiles},
        {{"MSACCESS.EXE", {"\"%ProgramFiles%\\Office\\MSACCESS.EXE\""}}},
-       "C:\\Program Files\\Office\\MSACCESS.EXE"},
+       programFiles},
       {LocateAccess,
-       &OutsidePrograms::AccessPath,
+       kAccessPath,
        {"MSACCESS.EXE", "\\MSACCESS.EXE"},
        {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}},
        ""},
-      {LocatePdfReader, &OutsidePrograms::PdfReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+      {LocatePdfReader, kReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
   };
   for (const Case& c : cases) {
     OutsidePrograms state;
@@ -103,6 +86,14 @@ TEST(Locate, LooksBeyondTheFixedListOnlyWhereItHoldsNothing) {
     EXPECT_EQ(machine.messages.size(), c.winner.empty() ? 1u : 0u) << c.winner;
     EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
   }
+}
+
+TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
+  FakeDesktop machine;
+  OutsidePrograms state;
+  machine.AddFile(std::string(kAccessCandidates[0]));
+  LocateAccess(machine, state);
+  EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
 }
 
 TEST(Locate, RegisteredPathsAreReadAsWindowsWritesThem) {

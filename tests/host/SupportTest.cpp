@@ -171,37 +171,11 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
   platform.associations.clear();
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
-
-  state.PdfReaderStatus = kExists;
-  state.PdfReaderPath = "C:\\Reader\\AcroRd32.exe";
-  platform.associationQueries.clear();
-  platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = false;
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(state.ShellCommandLine, "\"C:\\Reader\\AcroRd32.exe\" \"C:\\Help Files\\Manual1.pdf\"");
-  EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".doc"});
 }
 
-// Without Internet Explorer the page opens in the browser Windows opens such addresses with; without either, the
-// start of the missing browser fails as it always did.
-TEST_F(ManualsTest, TheSupportPageOpensInTheDefaultBrowserWhereInternetExplorerIsGone) {
-  platform.associations["http"] = {"C:\\Web\\web.exe", "\"C:\\Web\\web.exe\" -url %1"};
-  platform.associations["https"] = {"C:\\Web\\secure.exe", "\"C:\\Web\\secure.exe\" \"%1\""};
-  platform.AddFile("C:\\Web\\web.exe");
-  platform.AddFile("C:\\Web\\secure.exe");
-  for (const auto& [address, commandLine] :
-       {std::pair{"http://example.test/help", "\"C:\\Web\\web.exe\" -url \"http://example.test/help\""},
-        {"HTTPS://example.test/", "\"C:\\Web\\secure.exe\" \"HTTPS://example.test/\""}}) {
-    state.LauncherSettings.SupportUrl = address;
-    RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
-    EXPECT_EQ(state.ShellCommandLine, commandLine);
-  }
-  platform.associations.clear();
-  RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
-  EXPECT_EQ(state.ShellCommandLine, "C:\\Program Files\\Internet Explorer\\iexplore.exe HTTPS://example.test/");
-  EXPECT_EQ(MessageTexts().size(), 1u) << "the missing browser's start was not reported";
-}
-
-TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquoted) {
+// The support page: in Internet Explorer, the address unquoted; where it is gone, in the browser Windows opens such
+// addresses with; without either, the start of the missing browser fails as it always did.
+TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInABrowser) {
   platform.AddFolder("\\Help Files");  // at the root of the current drive: never looked in
   for (const char* folder : {"", "\\Help Files", "C:\\Nowhere"}) {
     state.LauncherSettings.ManualPath = folder;
@@ -209,6 +183,14 @@ TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageGoesUnquo
     EXPECT_EQ(MessageTexts().back(), "Cannot find Path to the Manual.");
   }
   EXPECT_EQ(platform.probes, std::vector<std::string>{"C:\\Nowhere"});
+  RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
+  EXPECT_EQ(MessageTexts().size(), 4u) << "the missing browser's start was not reported";
+  platform.associations["https"] = {"C:\\Web\\secure.exe", "\"C:\\Web\\secure.exe\" -url %1"};
+  platform.AddFile("C:\\Web\\secure.exe");
+  state.LauncherSettings.SupportUrl = "HTTPS://example.test/";
+  RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
+  EXPECT_EQ(state.ShellCommandLine, "\"C:\\Web\\secure.exe\" -url \"HTTPS://example.test/\"");
+  platform.starts.clear();
   const std::string browser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
   platform.AddFile(browser);
   state.LauncherSettings.SupportUrl = "http://example.test/help page";
