@@ -32,9 +32,9 @@ std::span<const Form::Handler<frmCorvane>> frmCorvane::Handlers() {
 }
 
 void frmCorvane::Form_Load() {
+  // Access's absence is told before the column shows; the word processor and the reader serve only the manuals, so
+  // they are looked for when a manual is first opened, and the launcher shows that much sooner.
   Shortcuts11::LocateAccess(platform_, state_);
-  Shortcuts11::LocateWordProcessor(platform_, state_);
-  Shortcuts11::LocatePdfReader(platform_, state_);
   Shortcuts11::LoadSettings(platform_, state_.LauncherSettings);
   window_->SetLeft(LeftAtScreenEdge());
   window_->SetText("tTitle", state_.LauncherSettings.Title);

@@ -11,7 +11,8 @@ inline constexpr std::string_view kExists = "exists";
 namespace Shortcuts11 {
 
 struct OutsidePrograms {
-  // Set once at start-up; a path is empty where nothing was found, a status "exists" where something was.
+  // Set once: Access at start-up, the word processor and the reader at the first manual. A path is empty where
+  // nothing was found, a status "exists" where something was, and empty before it was looked for.
   std::string AccessPath;
   std::string WordProcessorPath;
   std::string PdfReaderPath;

@@ -48,6 +48,13 @@ ManualDecision DecideManual(bool readerFound, bool pdfPresent, bool wordProcesso
 namespace Shortcuts11 {
 
 void OpenManual(Desktop& platform, State& state, int manualNumber) {
+  // Looked for once, at the first manual: the launcher's start does not wait for them.
+  if (state.WordProcessorStatus.empty()) {
+    LocateWordProcessor(platform, state);
+  }
+  if (state.PdfReaderStatus.empty()) {
+    LocatePdfReader(platform, state);
+  }
   const auto& settings = state.LauncherSettings;
   std::string name;
   std::string folder;

@@ -1,4 +1,6 @@
 // The support window, its slot check boxes and Delete Path Files; the manuals and the support page.
+#include <algorithm>
+
 #include "HostTest.h"
 #include "support/Manuals.h"
 
@@ -6,6 +8,8 @@ namespace corvane::testing {
 namespace {
 
 using namespace Shortcuts11;
+
+const std::string kWordPad = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
 
 class SupportTest : public HostTest {
  protected:
@@ -26,8 +30,13 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
   platform.AddFolder(state.LauncherSettings.ManualPath);
   state.LauncherSettings.ManualName2 = "Guide.pdf";
-  support.Fire("CmdOpenManual2", Event::Click);  // no reader, no word processor: both copies are looked for
-  EXPECT_EQ(platform.probes.back(), state.LauncherSettings.ManualPath + "\\Guide.doc");
+  EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0)
+      << "the launcher's start looked for the manuals' programs";
+  for (int open = 1; open <= 2; ++open) {  // no reader, no word processor: both copies are looked for
+    support.Fire("CmdOpenManual2", Event::Click);
+    EXPECT_EQ(platform.probes.back(), state.LauncherSettings.ManualPath + "\\Guide.doc");
+    EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 1) << "the programs are looked for once, at the first";
+  }
 }
 
 TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
@@ -125,6 +134,7 @@ class ManualsTest : public HostTest {
     platform.AddFile(kWord);
     state.WordProcessorPath = kWord;
     state.WordProcessorStatus = kExists;
+    state.PdfReaderStatus = "Can not find Adobe Reader";  // both looked for already
     state.LauncherSettings.ManualName1 = "Manual1.pdf";
     state.LauncherSettings.ManualName2 = "Guide.PDF";
     state.LauncherSettings.ManualPath = "C:\\Help Files";
