@@ -84,6 +84,8 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
     void (*spoil)(SettingsTexts&);
     std::string message;
   } cases[] = {
+      {[](SettingsTexts& t) { t["cAppName2"] = "say \"hi\""; },
+       "App3 File Name can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cHLPath12"] = "http://a\r\nb"; },
        "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cTitle"] = "\xCE\xA9"; },

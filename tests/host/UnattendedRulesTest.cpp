@@ -74,6 +74,7 @@ std::string Record(std::string computer, std::string user, char pad = '\0') {
 TEST(LockFile, SitsBesideTheDatabaseAndNamesEachHolderOnce) {
   for (auto [database, lock] : {std::pair{"C:\\Apps\\Billing.MDE", "C:\\Apps\\Billing.ldb"},
                                 {"C:\\My.Apps\\Old.Billing.AccDe", "C:\\My.Apps\\Old.Billing.laccdb"},
+                                {"C:\\Apps\\Billing.accdb", "C:\\Apps\\Billing.laccdb"},
                                 {"C:\\Apps.mdb\\Billing", ""},
                                 {"C:\\Apps\\Billing.mdbx", ""}}) {
     EXPECT_EQ(LockFilePathFor(database), lock) << database;

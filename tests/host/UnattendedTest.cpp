@@ -30,10 +30,13 @@ class UnattendedTest : public HostTest {
 TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeAnotherSlots) {
   // Slot 11, "5db1", backs up into the same folder: Arc12265db1 may be one of its copies, or one of db1's.
   std::string names = platform.Content("C:\\CorvaneAppNames.txt"), paths = platform.Content("C:\\CorvanePaths.txt");
+  // Slot 2, "26db1", is in a folder of its own: Arc12126db1 is one of db1's copies alone.
+  names.replace(names.find("db2"), 3, "26db1");
   platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
   platform.AddFile("C:\\CorvanePaths.txt", paths.replace(paths.find("C:\\Data\\11"), 10, "c:\\data\\1\\"));
   const std::string folder = "C:\\Data\\1\\ArcBackup\\";
-  for (auto [name, month] : {std::pair{"Arc113026db1", 1}, {"Arc12426db1", 12}, {"Arc12265db1", 1}}) {
+  for (auto [name, month] :
+       {std::pair{"Arc113026db1", 1}, {"Arc12426db1", 12}, {"Arc12265db1", 1}, {"Arc12126db1", 2}}) {
     platform.AddFile(folder + name, "old");
     platform.FileAt(folder + name).created = {2026, month, 1};
   }
@@ -42,8 +45,9 @@ TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeA
   EXPECT_EQ(platform.FileAt(folder + "Arc12526db1").created.month, 12);  // made now, not when the database was
   EXPECT_TRUE(platform.HasFile(folder + "Arc12426db1") && platform.HasFile(folder + "Arc12265db1"));
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
-                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc113026db1\tok\r\n");
-  EXPECT_EQ(platform.console.size(), 3u);
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc113026db1\tok\r\n" +
+                        "2026-12-05 02:00:00\tdelete\t" + folder + "Arc12126db1\tok\r\n");
+  EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
 }
 
