@@ -119,9 +119,6 @@ int main(int argc, char** argv) {
       std::ofstream(argv[index] + kChild.size(), std::ios::binary) << corvane::win32::test::ThisProgram();
       return 0;
     }
-    if (std::string_view(argv[index]).starts_with(corvane::win32::test::kMark)) {
-      return corvane::win32::test::HoldMarker(argv[index] + corvane::win32::test::kMark.size());
-    }
     if (std::string_view(argv[index]).starts_with(corvane::win32::test::kHold)) {
       corvane::win32::test::HoldAsAccessDoes(argv[index] + corvane::win32::test::kHold.size());
       return 0;

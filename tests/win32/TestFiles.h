@@ -80,10 +80,6 @@ inline void HoldAsAccessDoes(const std::string& path) {
   ::Sleep(held.IsValid() ? 30000 : 0);
 }
 
-// The test program started with kMark and a path makes a compaction's marker there and holds it (CompactionTest).
-inline constexpr std::string_view kMark = "--mark=";
-int HoldMarker(const std::string& path);
-
 // As a database in use is held.
 inline ScopedHandle OpenWithoutSharing(const std::string& path) {
   return ScopedHandle(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
