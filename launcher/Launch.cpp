@@ -1,6 +1,7 @@
 // OpenApp: a launcher button's click opens its slot's database in Access.
 #include "launcher/Launch.h"
 
+#include "launcher/CompactingMarker.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -13,6 +14,11 @@ void OpenApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
   if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
     ShowInfo(platform, CannotFindDatabase(app.AppName));
+    return;
+  }
+  // Access must not open a database while another Corvane has it compacted.
+  if (const auto compactor = WhoIsCompacting(platform, app)) {
+    ShowInfo(platform, BeingCompactedMessage(app.AppName, *compactor));
     return;
   }
   OpenWithAccess(platform, state, app.FullPath);

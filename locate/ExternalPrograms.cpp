@@ -52,8 +52,9 @@ std::string AssociationCommandLine(std::string_view command, const std::string& 
   return line;
 }
 
-bool StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
-                   const std::string& commandLine, Wait wait, int limitMinutes) {
+std::optional<std::uint32_t> StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs,
+                                           const std::string& program, const std::string& commandLine, Wait wait,
+                                           int limitMinutes) {
   programs.ShellCommandLine = commandLine;
   return platform.StartProgram(program, programs.ShellCommandLine, wait, limitMinutes);
 }

@@ -1,6 +1,8 @@
 // Starting outside programs: every start first writes its command line into ShellCommandLine.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,10 @@ std::string QuotedCommandLine(const std::string& program, const std::string& doc
 // leaves it bare, added at the end where the command has no place for it. References to further arguments are
 // dropped, as there are none.
 std::string AssociationCommandLine(std::string_view command, const std::string& document);
-// Records `commandLine` in ShellCommandLine, then starts `program` with it; false when a limited wait ran out.
-bool StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
-                   const std::string& commandLine, Wait wait, int limitMinutes = 0);
+// Records `commandLine` in ShellCommandLine, then starts `program` with it; the exit code as StartProgram gives it.
+std::optional<std::uint32_t> StartRecorded(Platform& platform, Shortcuts11::OutsidePrograms& programs,
+                                           const std::string& program, const std::string& commandLine, Wait wait,
+                                           int limitMinutes = 0);
 // Opens `document` in `program` without waiting; an empty `program` fails to start, and says why.
 void OpenWith(Platform& platform, Shortcuts11::OutsidePrograms& programs, const std::string& program,
               const std::string& document);

@@ -66,6 +66,18 @@ struct Association {
   std::string command;  // the registered command line, with %1 where the document goes
 };
 
+// The volume a path lies on, as Windows names it ("C:", "\\server\share"), and the bytes free there for this user.
+struct Volume {
+  std::string name;
+  std::uint64_t freeBytes = 0;
+};
+
+// A file this process keeps open while the object lives: others may read it, nobody may write or delete it.
+class HeldFile {
+ public:
+  virtual ~HeldFile() = default;
+};
+
 // Everything but the user interface, which is apart (Desktop.h): an unattended run receives only this.
 class Platform {
  public:
@@ -99,6 +111,12 @@ class Platform {
   // Whether another process holds `path` open so that an open sharing nothing is refused; an absent file is not.
   // The file is never changed.
   virtual bool HeldOpen(const std::string& path) = 0;
+  // Whether another process holds `path` open so that an open of it for deletion is refused; an absent file is not.
+  virtual bool HeldAgainstDeletion(const std::string& path) = 0;
+  // Creates `path` (replacing a file no one holds) with `bytes` as they are, and keeps it open until the result is
+  // destroyed; it is then closed, not deleted.
+  virtual std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) = 0;
+  virtual Volume VolumeOf(const std::string& path) = 0;
   // The first `limit` bytes of a file, as they are, read while other programs may be writing it.
   virtual std::string ReadBytes(const std::string& path, std::size_t limit) = 0;
   // Text in the ANSI code page, as UTF-8.
@@ -126,9 +144,10 @@ class Platform {
   virtual std::string DecimalSeparator() = 0;
 
   // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window. With
-  // Wait::UntilEnded and a limit, returns false when the program is still running after `limitMinutes`.
-  virtual bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                            int limitMinutes = 0) = 0;
+  // Wait::UntilEnded, returns the program's exit code once it has ended; nothing with Wait::No, or when the program is
+  // still running after `limitMinutes` (where given).
+  virtual std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine,
+                                                    Wait wait, int limitMinutes = 0) = 0;
   // Writes a line to the console the program was started from; nothing where there is none.
   virtual void WriteConsole(const std::string& line) = 0;
 };

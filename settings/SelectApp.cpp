@@ -25,6 +25,10 @@ std::string CannotFindDatabase(const std::string& appName) {
   return "Cannot find " + appName + " database.";
 }
 
+std::string BackupFolderOf(const std::string& appPath) {
+  return appPath + "\\ArcBackup";
+}
+
 namespace Shortcuts11 {
 
 Selection SelectApp(LauncherSettingsRecord& settings, int slot) {

@@ -20,6 +20,8 @@ struct Selection {
 
 // What a slot without a database is told: "Cannot find <name> database."
 std::string CannotFindDatabase(const std::string& appName);
+// A slot's backup folder, where the program keeps its own files beside the database: ArcBackup in its folder.
+std::string BackupFolderOf(const std::string& appPath);
 // Whether a folder names one place whatever the current folder and drive: a drive's or a network share's.
 bool IsFullFolder(std::string_view folder);
 

@@ -1,9 +1,11 @@
 // BackupApp: copy the selected slot's database to ArcBackup, asking before a copy of the same name is replaced.
 #include "support/Backup.h"
 
+#include "launcher/CompactingMarker.h"
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
 #include "settings/SelectApp.h"
+#include "support/InUse.h"
 
 namespace corvane {
 
@@ -32,10 +34,6 @@ std::string BackupName(const Date& date, const std::string& appName) {
   return "Arc" + std::to_string(date.month) + std::to_string(date.day) + std::to_string(date.year - 2000) + appName;
 }
 
-std::string BackupFolderOf(const std::string& appPath) {
-  return appPath + "\\ArcBackup";
-}
-
 BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot) {
   const Selection app = Shortcuts11::SelectApp(settings, slot);
   if (!app.HasDatabase()) {
@@ -46,13 +44,26 @@ BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings,
     platform.CreateFolder(folder);
   }
   const std::string name = BackupName(platform.Now(), app.AppName);
-  return {app.FullPath, name, folder + "\\" + name};
+  return {app, app.FullPath, name, folder + "\\" + name};
 }
 
 namespace Shortcuts11 {
 
 void BackupApp(Desktop& platform, State& state, int slot) {
-  const auto [source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
+  const auto [app, source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
+  if (const auto compactor = WhoIsCompacting(platform, app)) {
+    ShowInfo(platform, BeingCompactedMessage(app.AppName, *compactor));
+    return;
+  }
+  // A copy of a database someone has open may not be consistent: the user decides.
+  if (const auto where = WhereInUse(platform, source)) {
+    const Answer anyway = platform.ShowMessage(
+        app.AppName + " is open " + *where + ". A copy taken now may not be consistent. Back it up anyway?",
+        std::string(kWarningTitle), Buttons::YesNo);
+    if (anyway != Answer::Yes) {
+      return;
+    }
+  }
   if (platform.Exists(backupPath, Lookup::NormalFiles)) {
     const Answer answer =
         platform.ShowMessage(name + " Exists. Do You Want To Replace It?", std::string(kWarningTitle), Buttons::YesNo);

@@ -5,15 +5,15 @@
 
 #include "platform/Desktop.h"
 #include "settings/ModuleState.h"
+#include "settings/SelectApp.h"
 
 namespace corvane {
 
 // "Arc" + month + day + (year - 2000) + the file name, every number without leading zeros.
 std::string BackupName(const Date& date, const std::string& appName);
-// A slot's backup folder: ArcBackup in the database's folder.
-std::string BackupFolderOf(const std::string& appPath);
 
 struct BackupTarget {
+  Selection app;       // the slot as selected
   std::string source;  // the database
   std::string name;    // today's backup name
   std::string path;    // today's backup, in the backup folder

@@ -8,6 +8,7 @@
 #include "platform/Failure.h"
 #include "settings/SelectApp.h"
 #include "support/InUse.h"
+#include "support/SafeCompaction.h"
 
 namespace corvane {
 
@@ -52,9 +53,25 @@ void CompactApp(Desktop& platform, State& state, int slot) {
                          std::string(kWarningTitle), Buttons::Ok);
     return;
   }
-  ReportFileSize(platform, path, "File Size Before Compaction is ", name);
-  StartAccessCompact(platform, state, path);
-  ReportFileSize(platform, path, "File Size After Compaction is ", name);
+  const CompactionResult result = CompactSafely(platform, app, [&]() -> std::optional<std::uint32_t> {
+    ReportFileSize(platform, path, "File Size Before Compaction is ", name);
+    StartAccessCompact(platform, state, path);
+    return 0;  // the button waits for Access however long it takes, and reads nothing of its end
+  });
+  switch (result.kind) {
+    case CompactionResult::Kind::NoRoom:
+      platform.ShowMessage(NotEnoughRoomMessage(name, result.room), std::string(kWarningTitle), Buttons::Ok);
+      return;
+    case CompactionResult::Kind::Restored:
+      platform.ShowMessage("Compaction of " + name + " failed: " + result.reason +
+                               ". The database was restored from the copy taken before compaction.",
+                           std::string(kWarningTitle), Buttons::Ok);
+      return;
+    case CompactionResult::Kind::Passed:
+    case CompactionResult::Kind::StillRunning:
+      ReportFileSize(platform, path, "File Size After Compaction is ", name);
+      return;
+  }
 }
 
 void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label, const std::string& fileName) {

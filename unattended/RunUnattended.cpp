@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "launcher/CompactingMarker.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -12,6 +13,7 @@
 #include "support/Backup.h"
 #include "support/Compact.h"
 #include "support/InUse.h"
+#include "support/SafeCompaction.h"
 #include "unattended/KeepCopies.h"
 #include "unattended/LogLine.h"
 #include "unattended/UnattendedRequest.h"
@@ -46,8 +48,12 @@ class UnattendedRun {
       NoteSettingsProblems();
       if (request_.action == Maintenance::Backup) {
         Backup(slot);
-      } else if (!Compact()) {
-        break;  // Access is still at work: no further compaction may start beside it
+      } else if (stillCompacting_) {
+        // No further compaction may start beside the Access still at work.
+        failed_ = true;
+        Log("compact", app_.FullPath, "skipped: Access is still compacting " + *stillCompacting_);
+      } else {
+        Compact();
       }
     }
     return failed_ ? 1 : 0;
@@ -92,10 +98,19 @@ class UnattendedRun {
     const std::string database = app_.FullPath;
     try {
       RequireDatabase(database);
+      if (const auto compactor = WhoIsCompacting(platform_, app_)) {
+        failed_ = true;
+        Log("backup", database, "skipped: being compacted by " + compactor->user + " on " + compactor->computer);
+        return;
+      }
       const BackupTarget target = PrepareBackup(platform_, state_.LauncherSettings, slot);
+      // A copy of a database in use may not be consistent: it is made all the same, and the run says so.
+      const auto where = WhereInUse(platform_, database);
       // A scheduled task may run twice a day: the day's copy is replaced without asking.
       CopyInto(platform_, target.source, target.path);
-      Log("backup", database, "ok", {target.path, std::to_string(platform_.FileSize(target.path))});
+      failed_ = failed_ || where.has_value();
+      Log("backup", database, where ? "ok: in use " + *where + ", the copy may not be consistent" : "ok",
+          {target.path, std::to_string(platform_.FileSize(target.path))});
       DeleteOldCopies(target);
     } catch (const std::exception& failure) {
       Fail("backup", database, failure);
@@ -134,8 +149,7 @@ class UnattendedRun {
     return names;
   }
 
-  // Returns false when Access was still compacting after the wait allowed.
-  bool Compact() {
+  void Compact() {
     const std::string database = app_.FullPath;
     try {
       if (!access_) {
@@ -145,21 +159,45 @@ class UnattendedRun {
       if (const auto where = WhereInUse(platform_, database)) {
         Log("compact", database, "skipped: in use " + *where);
         failed_ = true;
-        return true;
+        return;
       }
-      const std::uint64_t before = platform_.FileSize(database);
-      const std::string commandLine = CompactCommandLine(*access_, database);
-      if (!StartRecorded(platform_, state_, *access_, commandLine, Wait::UntilEnded, request_.waitMinutes)) {
-        // Access is left to finish: ending it halfway could ruin the database.
-        Fail("compact", database,
-             ProgramError("Access has not ended after " + std::to_string(request_.waitMinutes) + " minutes."));
-        return false;
-      }
-      Log("compact", database, "ok", {std::to_string(before), std::to_string(platform_.FileSize(database))});
+      std::uint64_t before = 0;
+      const CompactionResult result = CompactSafely(platform_, app_, [&] {
+        before = platform_.FileSize(database);
+        return StartRecorded(platform_, state_, *access_, CompactCommandLine(*access_, database), Wait::UntilEnded,
+                             request_.waitMinutes);
+      });
+      Report(database, result, before);
     } catch (const std::exception& failure) {
       Fail("compact", database, failure);
     }
-    return true;
+  }
+
+  void Report(const std::string& database, const CompactionResult& result, std::uint64_t before) {
+    using Kind = CompactionResult::Kind;
+    failed_ = failed_ || result.kind != Kind::Passed || result.exitCode != 0;
+    switch (result.kind) {
+      case Kind::NoRoom:
+        Log("compact", database, NotEnoughRoomOutcome(result.room));
+        return;
+      case Kind::StillRunning:
+        // Access is left to finish: ending it halfway could ruin the database.
+        stillCompacting_ = database;
+        Log("compact", database,
+            "failed: Access has not ended after " + std::to_string(request_.waitMinutes) +
+                " minutes. The copy taken before compaction is " + result.safetyCopy);
+        return;
+      case Kind::Restored:
+        Log("compact", database, "failed: " + result.reason + "; restored from " + result.safetyCopy);
+        return;
+      case Kind::Passed:
+        if (result.exitCode != 0) {
+          Log("compact", database, "failed: Access ended with code " + std::to_string(result.exitCode));
+        } else {
+          Log("compact", database, "ok", {std::to_string(before), std::to_string(platform_.FileSize(database))});
+        }
+        return;
+    }
   }
 
   void RequireDatabase(const std::string& database) {
@@ -216,6 +254,7 @@ class UnattendedRun {
   Selection app_;  // the slot the run works on, whose log it writes
   std::vector<SettingsProblem> settingsProblems_;
   std::optional<std::string> access_;
+  std::optional<std::string> stillCompacting_;  // the database Access was still compacting when the wait ran out
   bool failed_ = false;
 };
 

@@ -10,8 +10,8 @@
 
 namespace corvane::win32 {
 
-bool Win32Platform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                                 int limitMinutes) {
+std::optional<std::uint32_t> Win32Platform::StartProgram(const std::string& program, const std::string& commandLine,
+                                                         Wait wait, int limitMinutes) {
   if (program.empty()) {
     // There is no program to name; the command line shows what was asked for.
     ThrowSystemError(ERROR_FILE_NOT_FOUND, commandLine.empty() ? std::string("\"\"") : commandLine);
@@ -34,10 +34,14 @@ bool Win32Platform::StartProgram(const std::string& program, const std::string& 
   ScopedHandle process(started.hProcess);
   ScopedHandle(started.hThread).Close();
 
-  if (wait == Wait::UntilEnded) {
-    return WaitKeepingWindowsPainted(process.Get(), program, std::chrono::minutes(limitMinutes));
+  if (wait == Wait::No || !WaitKeepingWindowsPainted(process.Get(), program, std::chrono::minutes(limitMinutes))) {
+    return std::nullopt;
   }
-  return true;
+  DWORD code = 0;
+  if (!::GetExitCodeProcess(process.Get(), &code)) {
+    ThrowLastError(program);
+  }
+  return code;
 }
 
 }  // namespace corvane::win32

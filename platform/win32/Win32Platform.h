@@ -27,6 +27,9 @@ class Win32Platform : public virtual Platform {
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override;
   bool HeldOpen(const std::string& path) override;
+  bool HeldAgainstDeletion(const std::string& path) override;
+  std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
+  Volume VolumeOf(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override;
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
@@ -40,8 +43,8 @@ class Win32Platform : public virtual Platform {
   Date Now() override;
   std::string DecimalSeparator() override;
 
-  bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                    int limitMinutes = 0) override;
+  std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                                            int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override;
 
  private:

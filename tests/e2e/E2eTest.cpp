@@ -324,8 +324,54 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   }
   EXPECT_GE(answered, 5) << "the compaction was over before it could be watched";
   ExpectMessage("Db1.mde File Size After Compaction is 100 KB");
+  EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "PreCompact_Db1.mde") == database) << "no copy of the original";
+  EXPECT_FALSE(fs::exists(kAppsFolder / "ArcBackup" / "Compacting_Db1.mde"));
   EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\" /compact\r\n");
   EXPECT_EQ(WaitFor([&] { return FindMessageBox(id_); }, Timeout{500}), nullptr) << "a second compaction began";
+}
+
+TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneByTheButtonAndByTheScheduledRun) {
+  Install();
+  const std::string database = std::string(4, '\0') + "Standard Jet DB" + std::string(4077, 'j');
+  WriteBytes(kAppsFolder / "Db1.mde", database);
+  WriteBytes(kAccess.wstring() + L".mode", "overwrite");
+  const Form support = OpenSupport(StartLauncher());
+  support.Click("Check1");
+  support.Click("CmdCompact");
+  ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.", "WARNING");
+  ExpectMessage("Db1.mde File Size Before Compaction is 4.096 KB");
+  ExpectMessage(
+      "Compaction of Db1.mde failed: the database was no longer an Access database afterwards. The database "
+      "was restored from the copy taken before compaction.",
+      "WARNING");
+  EXPECT_TRUE(ReadBytes(kAppsFolder / "Db1.mde") == database) << "not restored";
+  EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "FailedCompact_Db1.mde").starts_with("ruined by a crash"));
+
+  WriteBytes(kAccess.wstring() + L".mode", "delete");
+  EXPECT_EQ(RunWithoutWindows(L" /compact 1"), 1u);
+  EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "Corvane.log")
+                  .ends_with("\tfailed: the database was missing afterwards; restored from " + kApps +
+                             "\\ArcBackup\\PreCompact_Db1.mde\r\n"));
+  EXPECT_TRUE(ReadBytes(kAppsFolder / "Db1.mde") == database) << "not restored";
+}
+
+// Another Corvane compacts the database: it holds the marker open so that others may only read it.
+TEST_F(CorvaneTest, TheLauncherOpensNoDatabaseWhoseMarkerAnotherProcessHoldsAndDeletesAStaleOne) {
+  Install();
+  WriteBytes(kAppsFolder / "Db1.mde", "database");
+  const fs::path marker = kAppsFolder / "ArcBackup" / "Compacting_Db1.mde";
+  WriteBytes(marker, "PC2\tbob\t2026-12-05 01:30");
+  win32::ScopedHandle held(
+      ::CreateFileW(marker.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held.IsValid());
+  const Form launcher = StartLauncher();
+  launcher.Click("CmdOpen1");
+  ExpectMessage("Db1.mde is being compacted by bob on PC2 since 01:30. Please try again in a few minutes.");
+  EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+  held.Close();  // as a crash leaves it
+  launcher.Click("CmdOpen1");
+  EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\"\r\n");
+  EXPECT_FALSE(fs::exists(marker));
 }
 
 // Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.

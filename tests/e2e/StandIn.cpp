@@ -1,6 +1,7 @@
 // Stands in for Access: appends each command line it is started with, as UTF-8, to "<own path>.log", and compacts
-// slowly: a command line ending in " /compact" halves the database named by its first argument after 2.5 s, so that a
-// test can see whether the program under test keeps answering while it waits.
+// slowly: a command line ending in " /compact" works for 2.5 s on the database named by its first argument, so that a
+// test can see whether the program under test keeps answering while it waits. What it then does is the word in
+// "<own path>.mode": "delete", "empty" or "overwrite" (its first bytes) the database; anything else halves it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -20,7 +21,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
   const std::filesystem::path database = __argv[1];
+  std::string mode;
+  std::ifstream(std::filesystem::path(self + L".mode")) >> mode;
   ::Sleep(2500);
-  std::filesystem::resize_file(database, std::filesystem::file_size(database) / 2);
+  if (mode == "delete") {
+    std::filesystem::remove(database);
+  } else if (mode == "overwrite") {
+    std::fstream(database, std::ios::in | std::ios::out | std::ios::binary) << "ruined by a crash";
+  } else {
+    std::filesystem::resize_file(database, mode == "empty" ? 0 : std::filesystem::file_size(database) / 2);
+  }
   return 0;
 }

@@ -12,6 +12,7 @@ namespace {
 const std::string kNoFile = "The system cannot find the file specified.";
 const std::string kNoPath = "The system cannot find the path specified.";
 const std::string kDenied = "Access is denied.";
+const std::string kInUse = "The process cannot access the file because it is being used by another process.";
 
 std::string LastPart(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
@@ -191,6 +192,9 @@ void FakePlatform::DeleteFile(const std::string& path) {
   if (Existing(path, "DeleteFile").readOnly) {
     throw PlatformError(path, kDenied, Refusal::ReadOnly);
   }
+  if (holding.contains(Key(path)) || heldOpen.contains(path)) {
+    throw PlatformError(path, kInUse);
+  }
   files_.erase(Key(path));
 }
 
@@ -223,6 +227,29 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
 bool FakePlatform::HeldOpen(const std::string& path) {
   Check("HeldOpen", path);
   return heldOpen.contains(path);
+}
+
+bool FakePlatform::HeldAgainstDeletion(const std::string& path) {
+  Check("HeldAgainstDeletion", path);
+  return heldOpen.contains(path);
+}
+
+std::unique_ptr<HeldFile> FakePlatform::CreateHeldFile(const std::string& path, const std::string& bytes) {
+  Check("CreateHeldFile", path);
+  CheckWritable(Key(path), path);
+  files_[Key(path)] = File{bytes, path};
+  struct Held : HeldFile {
+    Held(std::set<std::string>& held, std::string key) : holding(held), file(std::move(key)) { holding.insert(file); }
+    ~Held() override { holding.erase(file); }
+    std::set<std::string>& holding;
+    std::string file;
+  };
+  return std::make_unique<Held>(holding, Key(path));
+}
+
+Volume FakePlatform::VolumeOf(const std::string& path) {
+  Check("VolumeOf", path);
+  return volume;
 }
 
 std::string FakePlatform::FromAnsi(std::string_view bytes) {
@@ -268,14 +295,20 @@ std::string FakePlatform::ProgramFolder() {
   return programFolder;
 }
 
-bool FakePlatform::StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                                int limitMinutes) {
+std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& program, const std::string& commandLine,
+                                                        Wait wait, int limitMinutes) {
   Check("StartProgram", program);
   if (program.empty() || !HasFile(program)) {
     throw PlatformError(program, kNoFile);
   }
   starts.push_back({program, commandLine, wait, limitMinutes});
-  return !(accessOverruns && wait == Wait::UntilEnded && limitMinutes > 0);
+  if (wait == Wait::No || (accessOverruns && limitMinutes > 0)) {
+    return std::nullopt;
+  }
+  if (whileWaited) {
+    whileWaited();
+  }
+  return exitCode;
 }
 
 corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {

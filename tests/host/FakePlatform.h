@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -87,8 +88,12 @@ class FakePlatform : public virtual Platform {
   std::vector<std::string> console;
   // The machine's state.
   Date now{2026, 12, 5, 2, 0, 0};
-  std::set<std::string> heldOpen;  // files another process holds open, as given
-  bool accessOverruns = false;     // a limited wait for a started program runs out
+  std::set<std::string> heldOpen;     // files another process holds open, as given
+  bool accessOverruns = false;        // a limited wait for a started program runs out
+  std::uint32_t exitCode = 0;         // of a program waited for, once it ends
+  std::function<void()> whileWaited;  // what a program waited for does before it ends
+  std::set<std::string> holding;      // files this process holds open (CreateHeldFile), by key
+  Volume volume{"C:", 1'000'000'000'000};
   std::string programFolder = "C:\\Program Files\\Corvane";
   std::string decimalSeparator = ".";
   std::map<std::string, std::vector<std::string>> registrations;  // "App Paths" values by program name, as stored
@@ -109,6 +114,9 @@ class FakePlatform : public virtual Platform {
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
   bool HeldOpen(const std::string& path) override;
+  bool HeldAgainstDeletion(const std::string& path) override;
+  std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
+  Volume VolumeOf(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override {
     return Existing(path, "ReadBytes").content.substr(0, limit);
   }
@@ -122,8 +130,8 @@ class FakePlatform : public virtual Platform {
   std::string ProgramFolder() override;
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return decimalSeparator; }
-  bool StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                    int limitMinutes = 0) override;
+  std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
+                                            int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
 
  protected:

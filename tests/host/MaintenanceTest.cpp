@@ -177,7 +177,7 @@ TEST_F(MaintenanceTest, CompactionWithoutAccessOrWithAFailedSizeGoesOnToTheLastS
   EXPECT_EQ(MessageTexts()[3], "App1.mde File Size After Compaction is 1.5 KB");
 
   state.AccessPath = kAccess;
-  platform.FailOn("FileSize", "C:\\My Apps\\App1.mde", "The process cannot access the file.");
+  platform.FailOn("FileSize", "C:\\My Apps\\App1.mde", "The process cannot access the file.", 1);
   platform.Answer(Answer::Ok);
   RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
   EXPECT_EQ(MessageTexts()[5], "C:\\My Apps\\App1.mde: The process cannot access the file.");

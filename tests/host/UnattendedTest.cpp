@@ -99,7 +99,10 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   platform.accessOverruns = true;
   ASSERT_EQ(Run({"/compact", "all"}), 1);
   EXPECT_EQ(platform.starts.size(), 2u);  // slot 3 is not started beside the Access still at work on slot 1
-  EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Access has not ended after 60 minutes.\r\n"));
+  EXPECT_TRUE(
+      Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Access has not ended after 60 minutes. The copy "
+                       "taken before compaction is C:\\Data\\1\\ArcBackup\\PreCompact_db1\r\n"));
+  EXPECT_TRUE(Log(3).ends_with("\tC:\\Data\\3\\db3\tskipped: Access is still compacting C:\\Data\\1\\db1\r\n"));
   platform.DeleteFile(kAccess);
   ASSERT_EQ(Run({"-Compact", "1"}), 1);
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
