@@ -72,6 +72,11 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
        {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}},
        ""},
       {LocatePdfReader, kReaderPath, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+      {LocatePdfReader,
+       kReaderPath,
+       {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", kAdobe + "Acrobat Reader 2020\\Reader\\AcroRd32.exe"},
+       {},
+       kAdobe + "Acrobat Reader 2020\\Reader\\AcroRd32.exe"},
   };
   for (const Case& c : cases) {
     OutsidePrograms state;

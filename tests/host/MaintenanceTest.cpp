@@ -32,22 +32,6 @@ class MaintenanceTest : public HostTest {
   }
 };
 
-TEST_F(MaintenanceTest, AnExistingBackupIsReplacedOnlyOnYes) {
-  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string("New Copy Is ") + kBackup});
-  platform.FileAt(kBackup).content = "old data";
-  platform.Answer(Answer::No);
-  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
-  EXPECT_EQ(platform.Content(kBackup), "old data");
-  EXPECT_EQ(platform.messages.back().text, "Arc12526App1.mde Exists. Do You Want To Replace It?");
-  EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.messages.back().buttons == Buttons::YesNo);
-  platform.Answer(Answer::Yes);
-  RunGuarded(platform, [&] { BackupApp(platform, state, 0); });
-  EXPECT_EQ(platform.Content(kBackup), std::string(1500, 'x'));
-  EXPECT_EQ(platform.messages.back().text, "Replace Copy Done");
-  EXPECT_EQ(platform.FilePaths().size(), 3u);  // Access, the database and its backup: no partial copy
-}
-
 TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
   const std::pair<const char*, void (*)(FakeDesktop&)> cases[] = {
       {"source missing", [](FakeDesktop& p) { p.DeleteFile("C:\\My Apps\\App1.mde"); }},
@@ -66,20 +50,6 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
     EXPECT_NE(machine.messages.back().text, "Replace Copy Done") << what;
     EXPECT_FALSE(machine.HasFile(std::string(kBackup) + ".partial")) << what;
   }
-}
-
-TEST_F(MaintenanceTest, CompactionWarnsReportsStartsAndWaitsThenReportsAgain) {
-  platform.Answer(Answer::Ok);
-  RunGuarded(platform, [&] { CompactApp(platform, state, 0); });
-  ASSERT_EQ(platform.messages.size(), 3u);
-  EXPECT_EQ(platform.messages[0].text,
-            "Please close App1.mde\n\rAnd have all other Users Exit this application before proceeding.");
-  EXPECT_TRUE(platform.messages[0].title == "WARNING" && platform.messages[0].buttons == Buttons::OkCancel);
-  EXPECT_EQ(platform.messages[1].text, "App1.mde File Size Before Compaction is 1.5 KB");
-  EXPECT_EQ(platform.messages[2].text, "App1.mde File Size After Compaction is 1.5 KB");
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\My Apps\\App1.mde\" /compact");
-  EXPECT_EQ(platform.starts[0].wait, Wait::UntilEnded);
 }
 
 // A folder that is no full path would have Windows look in the current folder or at the root of the current drive,

@@ -32,9 +32,10 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   state.LauncherSettings.ManualName2 = "Guide.pdf";
   EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0)
       << "the launcher's start looked for the manuals' programs";
-  for (int open = 1; open <= 2; ++open) {  // no reader, no word processor: both copies are looked for
-    support.Fire("CmdOpenManual2", Event::Click);
-    EXPECT_EQ(platform.probes.back(), state.LauncherSettings.ManualPath + "\\Guide.doc");
+  // No reader, no word processor: both copies are looked for, manual 1 by its default name.
+  for (const auto& [button, doc] : {std::pair{"CmdOpenManual2", "\\Guide.doc"}, {"CmdOpenManual1", "\\Manual1.doc"}}) {
+    support.Fire(button, Event::Click);
+    EXPECT_EQ(platform.probes.back(), state.LauncherSettings.ManualPath + doc);
     EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 1) << "the programs are looked for once, at the first";
   }
 }
