@@ -93,14 +93,6 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
   }
 }
 
-TEST(Locate, ProbesEveryCandidateEvenAfterAHit) {
-  FakeDesktop machine;
-  OutsidePrograms state;
-  machine.AddFile(std::string(kAccessCandidates[0]));
-  LocateAccess(machine, state);
-  EXPECT_EQ(machine.probes, std::vector<std::string>(kAccessCandidates.begin(), kAccessCandidates.end()));
-}
-
 // References to variables that are not defined stay as typed, as Windows leaves them.
 TEST(Locate, EnvironmentReferencesExpandAsWindowsExpandsThem) {
   FakeDesktop machine;
