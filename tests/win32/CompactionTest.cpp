@@ -32,18 +32,8 @@ TEST(CompactionTest, AHeldMarkerCanBeReadButNotChangedAndIsStaleOnceNoProcessHol
   EXPECT_FALSE(platform.HeldAgainstDeletion(marker));
 
   // Another process holds it as Access holds its lock file, sharing no deletion.
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(kHold) + marker);
-  ASSERT_TRUE(
-      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  const ScopedHandle holder(started.hProcess), thread(started.hThread);
-  bool byAnother = false;
-  for (int wait = 0; wait < 100 && !(byAnother = platform.HeldAgainstDeletion(marker)); ++wait) {
-    ::Sleep(50);
-  }
-  EXPECT_TRUE(byAnother);
+  const ScopedHandle holder = StartHolding(marker);
+  EXPECT_TRUE(Eventually([&] { return platform.HeldAgainstDeletion(marker); }));
   ::TerminateProcess(holder.Get(), 0);
   ::WaitForSingleObject(holder.Get(), 5000);
   EXPECT_FALSE(platform.HeldAgainstDeletion(marker));

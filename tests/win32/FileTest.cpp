@@ -154,19 +154,8 @@ TEST_F(FileTest, ASlowCopyShowsItsProgressWhileTheCallersWindowsTakeNoInput) {
 TEST_F(FileTest, AFileHeldOpenByAnotherProgramIsSeenAndStillReadAStaleOneIsNotAndNeitherChanges) {
   const std::string lock = folder_ / "App1.ldb";
   WriteBytes(lock, "PC1");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(kHold) + lock);
-  ASSERT_TRUE(
-      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  const ScopedHandle holder(started.hProcess);
-  ::CloseHandle(started.hThread);
-  bool held = false;
-  for (int wait = 0; wait < 100 && !(held = platform_.HeldOpen(lock)); ++wait) {
-    ::Sleep(50);
-  }
-  EXPECT_TRUE(held);
+  const ScopedHandle holder = StartHolding(lock);
+  EXPECT_TRUE(Eventually([&] { return platform_.HeldOpen(lock); }));
   EXPECT_EQ(platform_.ReadBytes(lock, 2), "PC");
   ::TerminateProcess(holder.Get(), 0);
   ::WaitForSingleObject(holder.Get(), 5000);

@@ -80,6 +80,28 @@ inline void HoldAsAccessDoes(const std::string& path) {
   ::Sleep(held.IsValid() ? 30000 : 0);
 }
 
+// The test program, started again to hold `path` as Access holds its lock file; ended by the handle.
+inline ScopedHandle StartHolding(const std::string& path) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(kHold) + path);
+  EXPECT_TRUE(
+      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+  ::CloseHandle(started.hThread);
+  return ScopedHandle(started.hProcess);
+}
+
+// Whether `probe` comes true within five seconds, as another process gets under way.
+template <class Probe>
+bool Eventually(Probe probe) {
+  bool done = false;
+  for (int wait = 0; wait < 100 && !(done = probe()); ++wait) {
+    ::Sleep(50);
+  }
+  return done;
+}
+
 // As a database in use is held.
 inline ScopedHandle OpenWithoutSharing(const std::string& path) {
   return ScopedHandle(::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
