@@ -68,8 +68,22 @@ void Win32Platform::MakeWritable(const std::string& path) {
 
 bool Win32Platform::HeldOpen(const std::string& path) {
   // Reading and sharing nothing: refused while any other process has the file open, and harmless otherwise.
+  return RefusedBySharing(path, GENERIC_READ, 0);
+}
+
+void Win32Platform::MarkMadeNow(const std::string& path) {
+  ScopedHandle file(::CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  if (!file.IsValid() || !::SetFileTime(file.Get(), &now, nullptr, &now)) {
+    ThrowLastError(path);
+  }
+}
+
+bool RefusedBySharing(const std::string& path, DWORD access, DWORD sharing) {
   ScopedHandle file(
-      ::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      ::CreateFileW(Widen(path).c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.IsValid()) {
     return false;
   }
@@ -81,16 +95,6 @@ bool Win32Platform::HeldOpen(const std::string& path) {
     return false;
   }
   ThrowSystemError(error, path);
-}
-
-void Win32Platform::MarkMadeNow(const std::string& path) {
-  ScopedHandle file(::CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-  FILETIME now{};
-  ::GetSystemTimeAsFileTime(&now);
-  if (!file.IsValid() || !::SetFileTime(file.Get(), &now, nullptr, &now)) {
-    ThrowLastError(path);
-  }
 }
 
 void RefuseReadOnlyTarget(const std::string& path) {

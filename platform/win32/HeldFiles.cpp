@@ -22,19 +22,7 @@ class Win32HeldFile : public HeldFile {
 
 bool Win32Platform::HeldAgainstDeletion(const std::string& path) {
   // Sharing everything ourselves: only a holder that shares no deletion can refuse it. Nothing is deleted.
-  ScopedHandle file(::CreateFileW(Widen(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.IsValid()) {
-    return false;
-  }
-  const DWORD error = ::GetLastError();
-  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
-    return true;
-  }
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-    return false;
-  }
-  ThrowSystemError(error, path);
+  return RefusedBySharing(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
 }
 
 std::unique_ptr<HeldFile> Win32Platform::CreateHeldFile(const std::string& path, const std::string& bytes) {
