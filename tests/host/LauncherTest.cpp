@@ -23,6 +23,8 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   // The programs are located before the settings are read.
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
   EXPECT_EQ(platform.probes.back(), "C:\\CorvaneAppAlias.txt");
+  launcher.Fire("CmdOpen7", Event::Click);
+  EXPECT_EQ(MessageTexts().back(), "Cannot find App7.mde database.");
 }
 
 TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {

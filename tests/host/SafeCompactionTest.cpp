@@ -35,7 +35,9 @@ class SafeCompactionTest : public HostTest {
   // Every outcome tested here fails or skips the run's slot, so the run ends with 1.
   std::string Logged(const std::string& action) {
     EXPECT_EQ(RunUnattended(platform, std::vector<std::string>{action, "1"}), 1);
-    return platform.console.back().substr(platform.console.back().find("App1.mde\t") + 9);
+    const std::string& line = platform.console.back();
+    EXPECT_NE(line.find("\t" + action.substr(1) + "\t"), std::string::npos) << line;
+    return line.substr(line.find("App1.mde\t") + 9);
   }
 };
 

@@ -86,6 +86,10 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
   } cases[] = {
       {[](SettingsTexts& t) { t["cAppName2"] = "say \"hi\""; },
        "App3 File Name can not hold a double quote or a line break. Nothing was saved."},
+      {[](SettingsTexts& t) { t["cHLPath3"] = "C:\\\"Apps\""; },
+       "App4 Path can not hold a double quote or a line break. Nothing was saved."},
+      {[](SettingsTexts& t) { t["cAlias10"] = "\"11\""; },
+       "App11 Button Name can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cHLPath12"] = "http://a\r\nb"; },
        "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cTitle"] = "\xCE\xA9"; },

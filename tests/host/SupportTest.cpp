@@ -163,7 +163,7 @@ TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
 // Only where no reader or word processor was located does the program Windows associates with the type open the
 // manual, by the association's own command; with none either, the message is the one without it.
 TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
-  const Association viewer{"C:\\Viewer\\view.exe", "\"C:\\Viewer\\view.exe\" /open \"%1\""};
+  const Association viewer{"C:\\Viewer\\view.exe", "\"C:\\Viewer\\view.exe\" /open"};  // no place named: at the end
   platform.associations[".pdf"] = viewer;
   platform.associations[".doc"] = {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"};
   platform.AddFile(viewer.program);

@@ -116,7 +116,8 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
       {"Arc1509X", "X", ""},
       {"Arc0226X", "X", ""},
       {"Arc12x26X", "X", ""},
-      {"Arc1226YX", "X", ""}};
+      {"Arc1226YX", "X", ""},
+      {"Arc73226X", "X", ""}};
   for (const auto& [name, app, days] : cases) {
     std::string read;
     for (const Date& date : BackupDates(name, app, SameIgnoringCase)) {
