@@ -118,9 +118,11 @@ TEST_F(SafeCompactionTest, AMarkerAnotherProcessHoldsKeepsTheLauncherAndTheBacku
   platform.AddFile(kMarker, "PC2\tbob\t2026-12-05 01:30");
   platform.heldOpen = {kMarker};
   for (auto routine : {&OpenApp, &BackupApp, &CompactApp}) {
+    platform.messages.clear();
     Run(routine);
     EXPECT_EQ(MessageTexts().back(),
               "App1.mde is being compacted by bob on PC2 since 01:30. Please try again in a few minutes.");
+    EXPECT_EQ(MessageTexts().size(), routine == &CompactApp ? 2u : 1u);  // compaction asks to close the database first
   }
   EXPECT_TRUE(platform.starts.empty() && platform.FilePaths().size() == 5);  // no copy of any kind
   EXPECT_EQ(Logged("/backup"), "skipped: being compacted by bob on PC2\r\n");

@@ -90,6 +90,8 @@ TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) 
        "App4 Path can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cAlias10"] = "\"11\""; },
        "App11 Button Name can not hold a double quote or a line break. Nothing was saved."},
+      {[](SettingsTexts& t) { t["cAppName11"] = "\n"; },
+       "Manual 1 File Name can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cHLPath12"] = "http://a\r\nb"; },
        "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
       {[](SettingsTexts& t) { t["cTitle"] = "\xCE\xA9"; },

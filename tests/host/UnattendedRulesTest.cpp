@@ -117,7 +117,8 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
       {"Arc0226X", "X", ""},
       {"Arc12x26X", "X", ""},
       {"Arc1226YX", "X", ""},
-      {"Arc73226X", "X", ""}};
+      {"Arc73226X", "X", ""},
+      {"Arc103226X", "X", ""}};
   for (const auto& [name, app, days] : cases) {
     std::string read;
     for (const Date& date : BackupDates(name, app, SameIgnoringCase)) {
