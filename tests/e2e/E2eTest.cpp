@@ -213,9 +213,6 @@ TEST_F(CorvaneTest, ASecondStartLeavesTheOneLauncherWhoseSupportWindowOpensAtIts
   const Form launcher = StartLauncher();
   EXPECT_EQ(RunWithoutWindows(L""), 0u);
   EXPECT_TRUE(::IsWindowVisible(launcher.handle()));
-
-  // A later button, whose tab order differs from its order on the screen.
-
   const RECT right = RectOf(launcher.handle());
   const RECT left = RectOf(OpenSupport(launcher).handle());
   EXPECT_NEAR(right.left - left.right, Pixels(40), 1.5) << "40 twips between the frames";
