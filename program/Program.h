@@ -2,8 +2,8 @@
 #pragma once
 
 #include "launcher/frmCorvane.h"
-#include "platform/FormOwner.h"
 #include "platform/Desktop.h"
+#include "platform/FormOwner.h"
 #include "settings/ModuleState.h"
 #include "settings/frmPaths11.h"
 #include "support/frmSupport11.h"
