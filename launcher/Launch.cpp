@@ -2,6 +2,7 @@
 #include "launcher/Launch.h"
 
 #include "launcher/CompactingMarker.h"
+#include "launcher/LocalCopy.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -12,6 +13,12 @@ namespace corvane::Shortcuts11 {
 // With no Access located the start fails and its description is shown: the database itself was found.
 void OpenApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
+  if (app.HasDatabase() && RunsLocalCopy(state.LauncherSettings, slot)) {
+    if (const auto local = CurrentLocalCopy(platform, app, LocalCopyPath(platform, state.LauncherSettings, slot))) {
+      OpenWithAccess(platform, state, *local);
+    }
+    return;
+  }
   if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
     ShowInfo(platform, CannotFindDatabase(app.AppName));
     return;

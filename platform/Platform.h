@@ -72,6 +72,13 @@ struct Volume {
   std::uint64_t freeBytes = 0;
 };
 
+// What tells one version of a file from another without reading it.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;  // 100-nanosecond intervals since 1601, UTC
+  bool operator==(const FileStamp&) const = default;
+};
+
 // A file this process keeps open while the object lives: others may read it, nobody may write or delete it.
 class HeldFile {
  public:
@@ -99,11 +106,15 @@ class Platform {
 
   // A read-only file is refused, as Windows refuses it.
   virtual void DeleteFile(const std::string& path) = 0;
-  // Byte-for-byte copy, with the source's attributes; an existing `to` is replaced, a read-only one refused.
+  // Byte-for-byte copy, with the source's attributes and last-write time; an existing `to` is replaced, a read-only one
+  // refused.
   virtual void CopyFile(const std::string& from, const std::string& to) = 0;
   // Clears the read-only attribute of a file the program owns, so that it can be replaced or deleted.
   virtual void MakeWritable(const std::string& path) = 0;
   virtual std::uint64_t FileSize(const std::string& path) = 0;
+  // Size and last-write time of a file, in one lookup; nullopt where there is no file (also a folder in its place).
+  // Only a lookup the system cannot make at all, such as one on a server it cannot reach, throws.
+  virtual std::optional<FileStamp> StampOf(const std::string& path) = 0;
   // The plain files of `folder` (no folders, hidden or system files).
   virtual std::vector<FolderEntry> ListFiles(const std::string& folder) = 0;
   // Whether two file names name the same file, compared as the file system compares them.

@@ -32,4 +32,23 @@ void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std
   }
 }
 
+// Copies `source` over `target` by way of "<target>.partial", so that neither a failed copy nor a failed replacement
+// leaves a partial file under the target's name or costs the user the file being replaced. The copy is the program's
+// own file: it never takes the source's read-only attribute, and a target marked read-only is still replaced. It
+// keeps the source's last-write time.
+inline void CopyViaScratch(Platform& platform, const std::string& source, const std::string& target) {
+  const std::string scratch = target + ".partial";
+  const auto makeWritable = [&](const std::string& path) {
+    if (platform.Exists(path, Lookup::NormalFiles)) {
+      platform.MakeWritable(path);
+    }
+  };
+  ReplaceViaScratch(platform, scratch, target, [&] {
+    makeWritable(scratch);  // left by an earlier run that could not clean up
+    platform.CopyFile(source, scratch);
+    platform.MakeWritable(scratch);
+    makeWritable(target);
+  });
+}
+
 }  // namespace corvane

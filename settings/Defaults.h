@@ -20,6 +20,7 @@ inline constexpr std::array<std::string_view, kSlotCount> kDefaultAliases{
 inline constexpr std::string_view kDefaultManualName1 = "Manual1.pdf";
 inline constexpr std::string_view kDefaultManualName2 = "Manual2.pdf";
 inline constexpr std::string_view kDefaultTitle = "NAME";
+inline constexpr std::string_view kDefaultLocalCopiesFolder = "%LOCALAPPDATA%\\Corvane";
 inline constexpr std::string_view kDefaultSupportUrl = "http://www.corvane.com/hlq/supporthlq.htm";
 
 }  // namespace corvane

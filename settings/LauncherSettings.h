@@ -1,4 +1,5 @@
-// The settings record: every slot's database, folder and caption, the manuals, the title and the current selection.
+// The settings record: every slot's database, folder, caption and local copy, the manuals, the title and the current
+// selection.
 #pragma once
 
 #include <array>
@@ -16,9 +17,10 @@ namespace corvane {
 inline constexpr int kSlotCount = 11;
 
 struct AppSlot {
-  std::string AppName;  // database file name with extension, no folder
-  std::string AppPath;  // its folder, no trailing backslash
-  std::string Alias;    // launcher button caption
+  std::string AppName;      // database file name with extension, no folder
+  std::string AppPath;      // its folder, no trailing backslash
+  std::string Alias;        // launcher button caption
+  std::string LocalCopy{};  // "Yes" where the slot runs a copy on this PC; any other text means no
 };
 
 struct LauncherSettingsRecord {
@@ -28,6 +30,7 @@ struct LauncherSettingsRecord {
   std::string ManualPath;
   std::string SupportUrl;
   std::string Title;
+  std::string LocalCopiesFolder;  // as typed, environment references unexpanded
   std::string CurrentAppName;
   std::string CurrentAppPath;
   std::string CurrentAppFullPath;

@@ -26,35 +26,39 @@ std::string ReadSettingsText(Platform& platform, const std::string& file) {
 }
 
 // Only a missing file means the defaults: a folder in its place is a file that can not be read.
-Values ReadOrDefault(Platform& platform, const std::string& file, const std::vector<SettingsField>& fields) {
+Values ReadOrDefault(Platform& platform, const std::string& file, std::size_t count) {
   if (platform.Exists(file, Lookup::NormalFiles)) {
-    return ReadSettingsFields(ReadSettingsText(platform, file), fields.size());
+    return ReadSettingsFields(ReadSettingsText(platform, file), count);
   }
   if (platform.Exists(file, Lookup::Directories)) {
     throw ProgramError(file + " could not be read: it is a folder, not a file.");
   }
-  Values defaults;
-  for (const SettingsField& field : fields) {
-    defaults.push_back(field.Default(platform));
+  return DefaultsOf(platform, file);
+}
+
+// The first values.size() fields; the rest keep what they held.
+void Assign(LauncherSettingsRecord& settings, const std::vector<SettingsField>& fields, const Values& values) {
+  for (std::size_t i = 0; i < values.size() && i < fields.size(); ++i) {
+    fields[i].In(settings) = values[i];
   }
-  return defaults;
 }
 
 // A damaged or unreadable file ends only that file: the other files are still read. Returns what went wrong.
 std::optional<std::string> LoadFile(Platform& platform, LauncherSettingsRecord& settings, std::string_view path) {
+  const std::string file(path);
+  const std::vector<SettingsField> fields = FieldsOf(file);
   try {
-    const std::string file(path);
-    const std::vector<SettingsField> fields = FieldsOf(file);
-    const Values values = ReadOrDefault(platform, file, fields);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      fields[i].In(settings) = values[i];
-    }
+    const Values values = ReadOrDefault(platform, file, fields.size());
+    Assign(settings, fields, values);
     if (values.size() < fields.size()) {
       throw ProgramError("Input past end of file: " + file + " holds " + std::to_string(values.size()) + " of its " +
                          std::to_string(fields.size()) + " fields.");
     }
     return std::nullopt;
   } catch (const std::exception& failure) {
+    if (IsOptionalFile(file)) {
+      Assign(settings, fields, DefaultsOf(platform, file));
+    }
     return failure.what();
   }
 }

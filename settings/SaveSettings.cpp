@@ -1,4 +1,4 @@
-// SaveSettings: the editor's texts into the three files, then into the record.
+// SaveSettings: the editor's texts into the settings files, then into the record.
 #include <algorithm>
 
 #include "platform/Failure.h"
@@ -16,10 +16,17 @@ struct Group {
   std::string_view path;
 };
 
-std::vector<Group> GroupsOf(const SettingsTexts& texts) {
+// An optional file that does not exist is written only once it would hold more than its defaults: a PC that never
+// needed it keeps none.
+std::vector<Group> GroupsOf(Platform& platform, const SettingsTexts& texts) {
   std::vector<Group> groups;
   for (std::string_view file : SettingsFileNames()) {
-    groups.push_back({TextsOf(texts, file), FieldsOf(file), file});
+    std::vector<std::string> values = TextsOf(texts, file);
+    if (IsOptionalFile(file) && values == DefaultsOf(platform, file) &&
+        !platform.Exists(std::string(file), Lookup::NormalFiles)) {
+      continue;
+    }
+    groups.push_back({std::move(values), FieldsOf(file), file});
   }
   return groups;
 }
@@ -67,7 +74,7 @@ namespace Shortcuts11 {
 
 bool SaveSettings(Desktop& platform, LauncherSettingsRecord& settings, const SettingsTexts& texts,
                   std::span<const std::string> leaveAlone) {
-  std::vector<Group> groups = GroupsOf(texts);
+  std::vector<Group> groups = GroupsOf(platform, texts);
   std::erase_if(groups,
                 [&](const Group& group) { return std::ranges::find(leaveAlone, group.path) != leaveAlone.end(); });
   if (!AllFit(platform, groups)) {

@@ -1,4 +1,4 @@
-// The settings table: the three files' fields, in file order.
+// The settings table: the files' fields, in file order.
 #include "settings/SettingsFields.h"
 
 #include <array>
@@ -51,6 +51,19 @@ constexpr std::array kColumns{
                    .label = "Button Name",
                    .box = "cAlias",
                    .slotDefaults = kDefaultAliases},
+    SettingsColumn{.file = kLocalCopiesFile,
+                   .slotField = &AppSlot::LocalCopy,
+                   .label = "Local copy",
+                   .box = "CheckLocal",
+                   .fixedDefault = kNo,
+                   .checkBox = true,
+                   .optionalFile = true},
+    SettingsColumn{.file = kLocalCopiesFile,
+                   .field = &Record::LocalCopiesFolder,
+                   .label = "Local copies folder",
+                   .box = "cLocalPath",
+                   .fixedDefault = kDefaultLocalCopiesFolder,
+                   .optionalFile = true},
 };
 
 }  // namespace
@@ -63,7 +76,8 @@ std::string SettingsField::Default(Platform& platform) const {
   if (column->defaultsToProgramFolder) {
     return platform.ProgramFolder();
   }
-  return std::string(slot >= 0 ? column->slotDefaults[static_cast<std::size_t>(slot)] : column->fixedDefault);
+  const bool ownDefault = slot >= 0 && !column->slotDefaults.empty();
+  return std::string(ownDefault ? column->slotDefaults[static_cast<std::size_t>(slot)] : column->fixedDefault);
 }
 
 std::vector<SettingsField> SettingsFields() {
@@ -95,6 +109,19 @@ std::vector<std::string_view> SettingsFileNames() {
     }
   }
   return files;
+}
+
+bool IsOptionalFile(std::string_view file) {
+  const std::vector<SettingsField> fields = FieldsOf(file);
+  return !fields.empty() && fields.front().column->optionalFile;
+}
+
+std::vector<std::string> DefaultsOf(Platform& platform, std::string_view file) {
+  std::vector<std::string> defaults;
+  for (const SettingsField& field : FieldsOf(file)) {
+    defaults.push_back(field.Default(platform));
+  }
+  return defaults;
 }
 
 }  // namespace corvane

@@ -13,6 +13,10 @@
 
 namespace corvane {
 
+// A check box's field: exactly "Yes" is yes, any other text no.
+inline constexpr std::string_view kYes = "Yes";
+inline constexpr std::string_view kNo = "No";
+
 // A row of the table: one field, or, where `slotField` is set, the same field of every slot, at the file's first
 // positions, slot 0 first.
 struct SettingsColumn {
@@ -22,8 +26,12 @@ struct SettingsColumn {
   std::string_view label;  // a slot's: "File Name", which slot 2 shows as "App3 File Name"
   std::string_view box;    // a slot's: "cAppName", which slot 2 shows as "cAppName2"
   std::span<const std::string_view> slotDefaults{};
-  std::string_view fixedDefault{};
+  std::string_view fixedDefault{};       // also every slot's, where there are no slot defaults
   bool defaultsToProgramFolder = false;  // where the program itself is
+  bool checkBox = false;                 // the editor shows "Yes" as a ticked box, anything else as an empty one
+  // Of a file that was added later, and that many offices never need: it is written only once it exists or holds more
+  // than its defaults, and a damaged one counts for nothing, so that a stray "Yes" in it starts no copying.
+  bool optionalFile = false;
 };
 
 // One field of one file, as the table gives it.
@@ -34,6 +42,7 @@ struct SettingsField {
   std::string box;
 
   std::string_view file() const { return column->file; }
+  bool IsCheckBox() const { return column->checkBox; }
   std::string& In(LauncherSettingsRecord& record) const;
   std::string Default(Platform& platform) const;
 };
@@ -44,5 +53,9 @@ std::vector<SettingsField> SettingsFields();
 std::vector<SettingsField> FieldsOf(std::string_view file);
 // The settings files, in the order they are read and written.
 std::vector<std::string_view> SettingsFileNames();
+// Whether a settings file is one that is written only where it exists or holds more than its defaults.
+bool IsOptionalFile(std::string_view file);
+// Every field's default value, in the file's order.
+std::vector<std::string> DefaultsOf(Platform& platform, std::string_view file);
 
 }  // namespace corvane

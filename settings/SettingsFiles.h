@@ -1,4 +1,4 @@
-// The three one-line settings files: where they are, how a line is written and how fields are read back.
+// The one-line settings files: where they are, how a line is written and how fields are read back.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,7 @@ namespace corvane {
 inline constexpr std::string_view kAppNamesFile = "C:\\CorvaneAppNames.txt";
 inline constexpr std::string_view kPathsFile = "C:\\CorvanePaths.txt";
 inline constexpr std::string_view kAppAliasFile = "C:\\CorvaneAppAlias.txt";
+inline constexpr std::string_view kLocalCopiesFile = "C:\\CorvaneLocalCopies.txt";
 
 // Every field in double quotes, single commas between, CR LF at the end; nothing escaped or trimmed.
 std::string FormatSettingsLine(std::span<const std::string> fields);

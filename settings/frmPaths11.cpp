@@ -35,15 +35,21 @@ std::span<const Form::Handler<frmPaths11>> frmPaths11::Handlers() {
 void frmPaths11::Form_Load() {
   window_->SetLeft(LeftBesideLauncher());
   loaded_ = StoredTexts(state_.LauncherSettings);
-  for (const auto& [box, text] : loaded_) {
-    window_->SetText(box, text);
+  for (const SettingsField& field : SettingsFields()) {
+    const std::string& text = loaded_[field.box];
+    if (field.IsCheckBox()) {
+      window_->SetChecked(field.box, text == kYes);
+    } else {
+      window_->SetText(field.box, text);
+    }
   }
 }
 
 SettingsTexts frmPaths11::BoxTexts() const {
   SettingsTexts texts;
   for (const SettingsField& field : SettingsFields()) {
-    texts[field.box] = window_->Text(field.box);
+    texts[field.box] =
+        field.IsCheckBox() ? std::string(window_->IsChecked(field.box) ? kYes : kNo) : window_->Text(field.box);
   }
   return texts;
 }

@@ -9,23 +9,9 @@
 
 namespace corvane {
 
-// The copy is made under a scratch name first, so that neither a failed copy nor a failed replacement can leave
-// a partial file under the backup's name, or cost the user the backup being replaced. A backup is the program's
-// own file: it never takes the database's read-only attribute, and an old copy marked read-only is still replaced.
 // The copy's times are the moment it was made, not those of the database.
 void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
-  const std::string scratch = backupPath + ".partial";
-  const auto makeWritable = [&](const std::string& path) {
-    if (platform.Exists(path, Lookup::NormalFiles)) {
-      platform.MakeWritable(path);
-    }
-  };
-  ReplaceViaScratch(platform, scratch, backupPath, [&] {
-    makeWritable(scratch);  // left by an earlier run that could not clean up
-    platform.CopyFile(source, scratch);
-    platform.MakeWritable(scratch);
-    makeWritable(backupPath);
-  });
+  CopyViaScratch(platform, source, backupPath);
   // Which copies are newest is told by when they were made.
   platform.MarkMadeNow(backupPath);
 }

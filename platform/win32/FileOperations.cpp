@@ -42,16 +42,30 @@ void Win32Platform::CopyFile(const std::string& from, const std::string& to) {
   CopyKeepingWindowsPainted(from, to, SystemCopy, showsCopyProgress_ ? Progress::AfterASecond : Progress::Never);
 }
 
+// A folder is not a file: its "size" would mean nothing to the caller.
 std::uint64_t Win32Platform::FileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
-    ThrowLastError(path);
-  }
-  // A folder is not a file: its "size" would mean nothing to the caller.
-  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (!stamp) {
     ThrowSystemError(ERROR_FILE_NOT_FOUND, path);
   }
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return stamp->size;
+}
+
+std::optional<FileStamp> Win32Platform::StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+      return std::nullopt;
+    }
+    ThrowSystemError(error, path);
+  }
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  const auto join = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+  return FileStamp{.size = join(data.nFileSizeHigh, data.nFileSizeLow),
+                   .lastWrite = join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
 void Win32Platform::MakeWritable(const std::string& path) {

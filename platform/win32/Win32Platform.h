@@ -24,6 +24,7 @@ class Win32Platform : public virtual Platform {
   void CopyFile(const std::string& from, const std::string& to) override;
   void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override;
   bool HeldOpen(const std::string& path) override;

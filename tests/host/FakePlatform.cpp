@@ -213,6 +213,13 @@ std::uint64_t FakePlatform::FileSize(const std::string& path) {
   return Existing(path, "FileSize").content.size();
 }
 
+std::optional<FileStamp> FakePlatform::StampOf(const std::string& path) {
+  Check("StampOf", path);
+  const auto file = files_.find(Key(path));
+  return file == files_.end() ? std::nullopt
+                              : std::optional(FileStamp{file->second.content.size(), file->second.lastWrite});
+}
+
 std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   Check("ListFiles", folder);
   std::vector<FolderEntry> entries;

@@ -61,6 +61,7 @@ class FakePlatform : public virtual Platform {
     std::string name;  // the path as first given
     bool hidden = false, system = false, readOnly = false;
     Date created{2026, 1, 1};
+    std::uint64_t lastWrite = 0;
   };
   struct Start {
     std::string program, commandLine;
@@ -111,6 +112,7 @@ class FakePlatform : public virtual Platform {
   void CopyFile(const std::string& from, const std::string& to) override;
   void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
   std::uint64_t FileSize(const std::string& path) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
   bool HeldOpen(const std::string& path) override;

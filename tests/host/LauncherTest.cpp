@@ -22,7 +22,7 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   EXPECT_EQ(launcher.Text("CmdOpen9"), "Transcrip");
   // The programs are located before the settings are read.
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
-  EXPECT_EQ(platform.probes.back(), "C:\\CorvaneAppAlias.txt");
+  EXPECT_EQ(platform.probes.back(), "C:\\CorvaneLocalCopies.txt");
   launcher.Fire("CmdOpen7", Event::Click);
   EXPECT_EQ(MessageTexts().back(), "Cannot find App7.mde database.");
 }
@@ -132,7 +132,8 @@ TEST(Layouts, HandlersNameTheirControlsTabStopsAreUniqueAndTheEditorsGoTopToBott
   }
   std::map<int, const ControlSpec*> byTab;
   for (const ControlSpec& control : kFrmPaths11Controls) {
-    if (control.tab && control.name.starts_with("c") && control.name != "cTitle") {
+    const bool box = control.name.starts_with("c") || control.name.starts_with("CheckLocal");
+    if (control.tab && box && control.name != "cTitle") {
       byTab[*control.tab] = &control;
     }
   }

@@ -1,0 +1,253 @@
+// Local copies: the fourth settings file, where a slot's copy goes, when the master is copied over it, and the
+// editor's boxes for them.
+#include <algorithm>
+#include <optional>
+
+#include "HostTest.h"
+#include "launcher/LocalCopy.h"
+
+namespace corvane::testing {
+namespace {
+
+const std::string kLocalFile(kLocalCopiesFile);
+// Slot 1 is App1.mdb on the server; its copy goes to C:\Users\Ann\Local\App1, none of whose folders exists yet.
+const std::string kMaster = "\\\\server\\apps\\App1.mdb";
+const std::string kLocal = "C:\\Users\\Ann\\Local\\App1\\App1.mdb";
+
+// The fourth file's fields: the slots given say "Yes", the others "No", then the folder.
+std::vector<std::string> Ticked(std::vector<int> slots, std::string folder) {
+  std::vector<std::string> fields(kSlotCount, "No");
+  for (int slot : slots) {
+    fields[static_cast<std::size_t>(slot)] = "Yes";
+  }
+  fields.push_back(std::move(folder));
+  return fields;
+}
+
+TEST(LocalCopiesFile, OnlyAnExactYesTicksAndADamagedFileTicksNothing) {
+  std::vector<std::string> spelled = Ticked({0}, "D:\\Copies");
+  spelled[1] = "yes", spelled[2] = "Yes ", spelled[3] = "\"Yes\"";
+  std::vector<std::string> extra = Ticked({10}, "D:\\Copies");
+  extra.push_back("Yes");
+  struct Case {
+    std::optional<std::string> content;  // none: no file
+    std::vector<int> ticked;
+    std::string folder, problem;
+  } cases[] = {
+      {std::nullopt, {}, "%LOCALAPPDATA%\\Corvane", ""},
+      {FormatSettingsLine(spelled), {0}, "D:\\Copies", ""},
+      {FormatSettingsLine(extra), {10}, "D:\\Copies", ""},
+      {"\"Yes\",\"Yes\",\"Yes\"\r\n",
+       {},
+       "%LOCALAPPDATA%\\Corvane",
+       "Input past end of file: C:\\CorvaneLocalCopies.txt holds 3 of its 12 fields."},
+      {"", {}, "%LOCALAPPDATA%\\Corvane", "C:\\CorvaneLocalCopies.txt: The file is in use."},
+  };
+  for (const Case& c : cases) {
+    FakeDesktop machine;
+    LauncherSettingsRecord settings;
+    machine.AddFile(std::string(kAppAliasFile), SlotLine("Caption "));
+    if (c.content) {
+      machine.AddFile(kLocalFile, *c.content);
+      if (c.content->empty()) {
+        machine.FailOn("ReadBytes", kLocalFile, "The file is in use.");
+      }
+    }
+    const std::vector<SettingsProblem> problems = ReadSettings(machine, settings);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      EXPECT_EQ(RunsLocalCopy(settings, slot), std::ranges::count(c.ticked, slot) == 1) << slot;
+    }
+    EXPECT_EQ(settings.LocalCopiesFolder, c.folder);
+    EXPECT_EQ(problems.empty() ? "" : problems.back().description, c.problem);
+    EXPECT_EQ(settings.Apps[4].Alias, "Caption 5");  // the other files are read whatever this one holds
+  }
+}
+
+TEST(LocalCopyPath, ExpandsTheFolderEachTimeAndRefusesOneThatIsNoFullPath) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"%LOCALAPPDATA%\\Corvane", "C:\\Users\\Ann\\AppData\\Local\\Corvane\\App3\\Sales.mdb"},
+      {"D:\\Copies\\%USERNAME%\\", "D:\\Copies\\ann\\App3\\Sales.mdb"},
+      {"\\\\pc\\c$\\%NOSUCH%", "\\\\pc\\c$\\%NOSUCH%\\App3\\Sales.mdb"},
+      {"C:\\", "C:\\App3\\Sales.mdb"},
+      {"%NOSUCH%\\Corvane",
+       "The local copies folder \"%NOSUCH%\\Corvane\" is not a full path such as C:\\Corvane. Correct it in Support, "
+       "Edit App Paths."},
+      {"Copies",
+       "The local copies folder \"Copies\" is not a full path such as C:\\Corvane. Correct it in Support, "
+       "Edit App Paths."},
+  };
+  FakeDesktop machine;
+  machine.environment = {{"LOCALAPPDATA", "C:\\Users\\Ann\\AppData\\Local"}, {"USERNAME", "ann"}};
+  LauncherSettingsRecord settings;
+  settings.Apps[2].AppName = "Sales.mdb";
+  for (const auto& [folder, expected] : cases) {
+    settings.LocalCopiesFolder = folder;
+    std::string path;
+    try {
+      path = LocalCopyPath(machine, settings, 2);
+    } catch (const ProgramError& failure) {
+      path = failure.what();
+    }
+    EXPECT_EQ(path, expected) << folder;
+  }
+}
+
+TEST(CreateFolders, MakesEveryMissingLevelBelowTheDriveOrShare) {
+  for (const auto& [root, folder] :
+       {std::pair<std::string, std::string>{"C:", "C:\\A\\B\\C"}, {"\\\\srv\\share", "\\\\srv\\share\\A\\B"}}) {
+    FakeDesktop machine;
+    machine.AddFolder(root);
+    machine.AddFolder(root + "\\A");
+    CreateFolders(machine, folder);
+    EXPECT_TRUE(machine.Exists(folder + "\\", Lookup::Directories)) << folder;
+  }
+}
+
+// An office whose slot 1 runs a local copy of its master on the server.
+struct Office {
+  Office() {
+    platform.AddFile(kAccess);
+    platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("App", {"", "", ""}).replace(1, 4, "App1.mdb"));
+    std::vector<std::string> folders(kSlotCount + 2, "\\\\server\\apps");
+    platform.AddFile("C:\\CorvanePaths.txt", FormatSettingsLine(folders));
+    platform.AddFile(kLocalFile, FormatSettingsLine(Ticked({0}, "%LOCALAPPDATA%\\Local")));
+    platform.environment["LOCALAPPDATA"] = "C:\\Users\\Ann";
+    platform.AddFolder("\\\\server\\apps");
+  }
+  void Add(const std::string& path, const std::string& content, std::uint64_t lastWrite) {
+    platform.AddFile(path, content);
+    platform.FileAt(path).lastWrite = lastWrite;
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& message : platform.messages) {
+      texts.push_back(message.text);
+    }
+    return texts;
+  }
+
+  FakeDesktop platform;
+  Program program{platform};
+};
+
+TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
+  struct File {
+    std::string content;
+    std::uint64_t lastWrite;
+  };
+  const std::string opened = "\"" + std::string(kAccess) + "\" \"" + kLocal + "\"";
+  struct Case {
+    const char* name;
+    std::optional<File> master, local;
+    void (*spoil)(FakeDesktop&);
+    std::string localAfter;  // empty: no local copy after
+    std::string message;     // empty: none
+    bool started;
+  } cases[] = {
+      {"missing", File{"v2", 5}, std::nullopt, nullptr, "v2", "", true},
+      {"same", File{"v2", 5}, File{"v1", 5}, nullptr, "v1", "", true},
+      {"larger", File{"v22", 5}, File{"v1", 5}, nullptr, "v22", "", true},
+      {"smaller", File{"v", 5}, File{"v1", 5}, nullptr, "v", "", true},
+      {"older", File{"v2", 4}, File{"v1", 5}, nullptr, "v2", "", true},
+      {"newer", File{"v2", 6}, File{"v1", 5}, nullptr, "v2", "", true},
+      {"in use", File{"v2", 6}, File{"v1", 5}, [](FakeDesktop& m) { m.heldOpen.insert(kLocal); }, "v1", "", true},
+      {"master missing", std::nullopt, File{"v1", 5}, nullptr, "v1", "", true},
+      {"server down", File{"v2", 6}, File{"v1", 5},
+       [](FakeDesktop& m) { m.FailOn("StampOf", kMaster, "The network path was not found."); }, "v1", "", true},
+      {"neither", std::nullopt, std::nullopt, nullptr, "", "Cannot find App1.mdb database.", false},
+      {"copy fails", File{"v2", 6}, File{"v1", 5},
+       [](FakeDesktop& m) { m.FailOn("CopyFile", kLocal + ".partial", "The disk is full."); }, "v1",
+       kLocal + ".partial: The disk is full. The copy on this PC, " + kLocal +
+           ", was kept as it was and opens instead.",
+       true},
+      {"first copy fails", File{"v2", 6}, std::nullopt,
+       [](FakeDesktop& m) { m.FailOn("CopyFile", kLocal + ".partial", "The disk is full."); }, "",
+       kLocal + ".partial: The disk is full.", false},
+      {"being compacted", File{"v2", 6}, File{"v1", 5},
+       [](FakeDesktop& m) {
+         const std::string marker = "\\\\server\\apps\\ArcBackup\\Compacting_App1.mdb";
+         m.AddFile(marker, "PC7\tBob\t2026-12-05 01:50");
+         m.heldOpen.insert(marker);
+       },
+       "v1", "App1.mdb is being compacted by Bob on PC7 since 01:50. Please try again in a few minutes.", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Office office;
+    FakeDesktop& m = office.platform;
+    if (c.master) {
+      office.Add(kMaster, c.master->content, c.master->lastWrite);
+    }
+    if (c.local) {
+      office.Add(kLocal, c.local->content, c.local->lastWrite);
+    }
+    if (c.spoil != nullptr) {
+      c.spoil(m);
+    }
+    office.program.Start();
+    m.Form("frmCorvane")->Fire("CmdOpen1", Event::Click);
+    EXPECT_EQ(m.HasFile(kLocal) ? m.Content(kLocal) : "", c.localAfter);
+    if (c.master && c.localAfter == c.master->content) {
+      EXPECT_EQ(m.FileAt(kLocal).lastWrite, c.master->lastWrite);  // so that the next start sees no difference
+    }
+    EXPECT_EQ(office.Messages(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(m.starts.size() == 1 && m.starts[0].commandLine == opened, c.started);
+    EXPECT_FALSE(m.HasFile(kLocal + ".partial"));
+  }
+}
+
+class LocalCopyEditorTest : public HostTest {
+ protected:
+  FakeWindow& Editor() {
+    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    return Shown("frmPaths11");
+  }
+  void Close() { Shown("frmPaths11").Fire("CmdSaveClose", Event::Click); }
+};
+
+// A PC that never ticks a box keeps no fourth file; once it has one, every Close rewrites it; Delete Path Files
+// leaves it, as it leaves the captions.
+TEST_F(LocalCopyEditorTest, BoxesShowAnExactYesAndCloseWritesTheirFileOnlyWhenNeeded) {
+  const std::string defaults = FormatSettingsLine(Ticked({}, "%LOCALAPPDATA%\\Corvane"));
+  Start();
+  EXPECT_EQ(Editor().Text("cLocalPath"), "%LOCALAPPDATA%\\Corvane");
+  Close();
+  EXPECT_FALSE(platform.HasFile(kLocalFile));
+  Editor().SetChecked("CheckLocal2", true);
+  Close();
+  EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({2}, "%LOCALAPPDATA%\\Corvane")));
+  EXPECT_TRUE(RunsLocalCopy(state.LauncherSettings, 2));
+  FakeWindow& editor = Editor();
+  EXPECT_TRUE(editor.IsChecked("CheckLocal2") && !editor.IsChecked("CheckLocal1"));
+  editor.SetChecked("CheckLocal2", false);
+  Close();
+  EXPECT_EQ(platform.Content(kLocalFile), defaults);
+  Editor().SetText("cLocalPath", "D:\\\"Copies\"");
+  Close();
+  EXPECT_EQ(MessageTexts().back(),
+            "Local copies folder can not hold a double quote or a line break. Nothing was saved.");
+  EXPECT_EQ(platform.Content(kLocalFile), defaults);
+  Shown("frmPaths11").Fire("Form", Event::Close);
+  platform.Answer(Answer::Yes);
+  OpenSupport().Fire("CmdDeletePathFiles", Event::Click);
+  EXPECT_TRUE(platform.HasFile(kLocalFile));
+  EXPECT_FALSE(platform.HasFile(std::string(kPathsFile)));
+}
+
+TEST_F(LocalCopyEditorTest, AnyOtherTextShowsAnEmptyBoxAndAChangedFolderAloneIsWritten) {
+  std::vector<std::string> fields = Ticked({0, 10}, "D:\\Copies");
+  fields[0] = "yes";
+  platform.AddFile(kLocalFile, FormatSettingsLine(fields));
+  Start();
+  FakeWindow& editor = Editor();
+  EXPECT_FALSE(editor.IsChecked("CheckLocal0"));
+  EXPECT_TRUE(editor.IsChecked("CheckLocal10"));
+  EXPECT_EQ(editor.Text("cLocalPath"), "D:\\Copies");
+  platform.DeleteFile(kLocalFile);
+  editor.SetChecked("CheckLocal10", false);
+  Close();
+  EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({}, "D:\\Copies")));
+}
+
+}  // namespace
+}  // namespace corvane::testing
