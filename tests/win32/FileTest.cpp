@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "launcher/LocalCopy.h"
 #include "platform/Failure.h"
 #include "platform/win32/CopyWithProgress.h"
 #include "platform/win32/ProgressWindow.h"
@@ -230,6 +231,27 @@ TEST(BackupTest, AYesReplacesTheBackupWhateverWasReadOnlyAndAFailureKeepsTheOldO
     EXPECT_FALSE(std::filesystem::exists(backup + ".partial")) << row.what;
     const Date made = platform.ListFiles(folder / "ArcBackup").at(0).created, now = platform.Now();
     EXPECT_EQ(made.year == now.year && made.month == now.month && made.day == now.day, !row.backupInUse) << row.what;
+  }
+}
+
+// The next start must find the copy current, so it keeps the master's last-write time; its folders are made however
+// deep, and the copy is the user's to change, whatever the master's attributes.
+TEST(LocalCopyTest, KeepsTheMastersLastWriteTimeInFoldersMadeSeveralLevelsDeep) {
+  TempFolder folder;
+  AnsweringYes platform;
+  const std::string master = folder / "App1.mdb", local = folder / "Local\\Corvane\\App1\\App1.mdb";
+  const Selection app{.AppName = "App1.mdb", .AppPath = folder.path, .FullPath = master};
+  EXPECT_FALSE(platform.StampOf(local) || platform.StampOf(folder.path));
+  for (const auto& [content, daysAgo] : {std::pair{"first master", 1000}, std::pair{"rolled back", 2000}}) {
+    WriteBytes(master, content, FILE_ATTRIBUTE_READONLY);
+    std::filesystem::last_write_time(master,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::days(daysAgo));
+    EXPECT_EQ(CurrentLocalCopy(platform, app, local), local);
+    EXPECT_EQ(ReadBytes(local), content);
+    EXPECT_EQ(platform.StampOf(local), platform.StampOf(master));
+    EXPECT_EQ(AttributesOf(local) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_TRUE(platform.last.empty()) << platform.last;
+    ::SetFileAttributesW(Widen(master).c_str(), FILE_ATTRIBUTE_NORMAL);
   }
 }
 
