@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 const fs::path kAppNames = L"C:\\CorvaneAppNames.txt";
 const fs::path kPaths = L"C:\\CorvanePaths.txt";
 const fs::path kAliases = L"C:\\CorvaneAppAlias.txt";
+const fs::path kLocalCopies = L"C:\\CorvaneLocalCopies.txt";
 // A place Corvane probes for Access; a new prefix has no such folder, so the test owns it.
 const fs::path kOffice = L"C:\\Program Files\\Microsoft Office";
 const fs::path kAccess = kOffice / L"Office11" / L"MSAccess.exe";
@@ -88,6 +89,13 @@ std::string AccessLog() {
   return LogOf(kAccess);
 }
 
+// Where this user's local copies go by default: %LOCALAPPDATA%\Corvane.
+fs::path LocalCopies() {
+  std::wstring folder(MAX_PATH, L'\0');
+  folder.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), MAX_PATH));
+  return fs::path(folder) / L"Corvane";
+}
+
 // What Windows is told of installed programs, in the prefix's registry; the test's keys go when it ends.
 const std::wstring kAccessAppPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE";
 const std::wstring kPdfType = L"Software\\Classes\\.pdf";
@@ -123,7 +131,8 @@ class CorvaneTest : public ::testing::Test {
       HasEnded(kShortWait);
     }
     std::error_code ignored;
-    for (const fs::path& path : {kAppNames, kPaths, kAliases, kOffice, kAppsFolder, kAtTheRoot, kBackupsAtTheRoot}) {
+    for (const fs::path& path : {kAppNames, kPaths, kAliases, kLocalCopies, kOffice, kAppsFolder, kAtTheRoot,
+                                 kBackupsAtTheRoot, LocalCopies()}) {
       fs::remove_all(path, ignored);
     }
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kAccessAppPath.c_str());
@@ -393,6 +402,31 @@ TEST_F(CorvaneTest, AScheduledBackupShowsNothingKeepsTheNewestCopiesAndASlotWith
   EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
   EXPECT_FALSE(fs::exists(kBackupsAtTheRoot));
   EXPECT_EQ(ReadBytes(kAtTheRoot), "not Corvane's");
+}
+
+// The master sits on the "server" (kApps); each click brings this PC's copy up to date, and opens it also when the
+// server has gone.
+TEST_F(CorvaneTest, ATickedSlotRunsThisPcsCopyOfTheMasterAndKeepsItCurrent) {
+  Install();
+  std::string ticks = "\"Yes\"";
+  for (int slot = 2; slot <= 11; ++slot) {
+    ticks += ",\"No\"";
+  }
+  WriteBytes(kLocalCopies, ticks + ",\"%LOCALAPPDATA%\\Corvane\"\r\n");
+  const fs::path master = kAppsFolder / "Db1.mde", local = LocalCopies() / "App1" / "Db1.mde";
+  const Form launcher = StartLauncher();
+  for (const char* version : {"first version", "second version, longer", ""}) {
+    fs::remove(kAccess.wstring() + L".log");
+    if (*version != '\0') {
+      WriteBytes(master, version);
+    } else {
+      fs::remove(master);
+    }
+    launcher.Click("CmdOpen1");
+    EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + local.string() + "\"\r\n") << version;
+    EXPECT_EQ(ReadBytes(local), *version != '\0' ? version : "second version, longer");
+    EXPECT_EQ(FindMessageBox(id_), nullptr) << version;
+  }
 }
 
 }  // namespace
