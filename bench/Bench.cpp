@@ -2,8 +2,6 @@
 // Usage: corvane_bench startup CORVANE BARE_WINDOW SAME_WINDOW | corvane_bench copy CORVANE FOLDER [ROUNDS]
 #include "Bench.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,7 +11,6 @@
 #include "platform/win32/WideText.h"
 
 namespace corvane::bench {
-
 namespace {
 
 // The value below which the fraction `q` of the values lie, interpolated between neighbours.
@@ -41,17 +38,11 @@ Program::Program(std::wstring commandLine) {
   }
   ::CloseHandle(info.hThread);
   process_ = win32::ScopedHandle(info.hProcess);
-  id_ = info.dwProcessId;
 }
 
 Program::~Program() {
   ::TerminateProcess(process_.Get(), 1);  // refused, harmlessly, when it has ended already
   HasEnded(5000);
-}
-
-int IdOf(std::span<const ControlSpec> controls, std::string_view name) {
-  return ControlIdOf(
-      static_cast<std::size_t>(std::ranges::find(controls, name, &ControlSpec::name) - controls.begin()));
 }
 
 HWND WaitForWindow(const Program& program, std::string_view caption) {
@@ -61,7 +52,7 @@ HWND WaitForWindow(const Program& program, std::string_view caption) {
     for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, nullptr, wanted.c_str())) != nullptr;) {
       DWORD owner = 0;
       ::GetWindowThreadProcessId(window, &owner);
-      if (owner == program.Id() && ::IsWindowVisible(window)) {
+      if (owner == ::GetProcessId(program.Handle()) && ::IsWindowVisible(window)) {
         return window;
       }
     }
@@ -88,11 +79,8 @@ bool ReportRatio(const char* figure, std::vector<double> numerator, std::vector<
 
 }  // namespace corvane::bench
 
-int main() {
-  int count = 0;
-  LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+int wmain(int count, wchar_t** arguments) {
   const std::vector<std::wstring> args(arguments, arguments + count);
-  ::LocalFree(arguments);
   try {
     if (count == 5 && args[1] == L"startup") {
       return corvane::bench::StartUpBench(args[2], args[3], args[4]);

@@ -3,12 +3,10 @@
 
 #include <windows.h>
 
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/Layout.h"
 #include "platform/win32/ScopedHandle.h"
 
 namespace corvane::bench {
@@ -18,23 +16,18 @@ class Program {
  public:
   explicit Program(std::wstring commandLine);
   ~Program();
-  DWORD Id() const { return id_; }
   HANDLE Handle() const { return process_.Get(); }
   bool HasEnded(DWORD waitMs = 0) const { return ::WaitForSingleObject(process_.Get(), waitMs) == WAIT_OBJECT_0; }
 
  private:
   win32::ScopedHandle process_;
-  DWORD id_ = 0;
 };
 
-// The Win32 id of the control of that layout name: the table's order gives it (ControlIdOf).
-int IdOf(std::span<const ControlSpec> controls, std::string_view name);
 // Polls every millisecond for the program's visible top-level window with this caption; throws when none shows in 10 s.
 HWND WaitForWindow(const Program& program, std::string_view caption);
 
-// Prints "result: FIGURE | MEASURED | GOAL | VERDICT", the line bench/run.sh puts in its table, for the ratio of the
-// medians beside the rounds' spread; false when the goal ("<= 1.10", ">= 0.90") is missed by more than that spread.
-// The first round of each list is a warm-up, left out.
+// Prints "result: FIGURE | MEASURED | GOAL | VERDICT", run.sh's table line, for the ratio of the medians (the first
+// round, a warm-up, left out) beside the spread; false when the goal ("<= 1.10") is missed by more than the spread.
 bool ReportRatio(const char* figure, std::vector<double> numerator, std::vector<double> denominator, const char* goal);
 
 // Each prints its figures and returns 0 when every goal was met, 1 when one was missed.

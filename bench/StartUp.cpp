@@ -5,6 +5,7 @@
 #include <psapi.h>
 #include <timeapi.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -16,7 +17,6 @@
 #include "support/frmSupport11Layout.h"
 
 namespace corvane::bench {
-
 namespace {
 
 // At least 15 starts of each for a steady median; with 21 the quartiles bound a 97% confidence interval of it.
@@ -30,6 +30,12 @@ struct Subject {
   bool whole = false;                                           // Corvane itself, which opens its other windows too
   std::vector<double> seconds{}, peak{}, peakWithAllWindows{};  // peaks in bytes; all windows: Corvane only
 };
+
+// The Win32 id of the control of that layout name: the table's order gives it (ControlIdOf).
+int IdOf(std::span<const ControlSpec> controls, std::string_view name) {
+  return ControlIdOf(
+      static_cast<std::size_t>(std::ranges::find(controls, name, &ControlSpec::name) - controls.begin()));
+}
 
 // The peak working set once it has not grown for 200 ms: the windows shown have been painted, their fonts loaded.
 double SettledPeak(const Program& program) {
@@ -45,10 +51,6 @@ double SettledPeak(const Program& program) {
   return static_cast<double>(last);
 }
 
-void Click(HWND form, std::span<const ControlSpec> controls, std::string_view name) {
-  ::PostMessageW(::GetDlgItem(form, IdOf(controls, name)), BM_CLICK, 0, 0);
-}
-
 // One start, timed from just before CreateProcessW until the window shows (Corvane's launcher shows once its captions
 // are set), then the settled peak; Corvane then opens its other two windows and is read again.
 void Measure(Subject& subject) {
@@ -61,8 +63,9 @@ void Measure(Subject& subject) {
   subject.seconds.push_back(seconds);
   subject.peak.push_back(peak);
   if (subject.whole) {
-    Click(window, kFrmCorvaneControls, "CmdOpenSupport");
-    Click(WaitForWindow(program, "Support11"), kFrmSupport11Controls, "CmdEditPaths");
+    ::PostMessageW(::GetDlgItem(window, IdOf(kFrmCorvaneControls, "CmdOpenSupport")), BM_CLICK, 0, 0);
+    HWND support = WaitForWindow(program, "Support11");
+    ::PostMessageW(::GetDlgItem(support, IdOf(kFrmSupport11Controls, "CmdEditPaths")), BM_CLICK, 0, 0);
     WaitForWindow(program, "Paths11");
     subject.peakWithAllWindows.push_back(SettledPeak(program));
     std::printf(", %.1f MiB with all its windows", subject.peakWithAllWindows.back() / (1 << 20));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Every benchmark in one command: builds them, measures Corvane.exe's start-up, memory, size and backup copies against a
-# bare window and CopyFileW, and prints one table of the figures and their goals. Exits 1 when a goal is missed beyond
+# Every benchmark in one command: builds them, measures Corvane.exe's start-up, memory, size, backup and local copies
+# against a bare window and CopyFileW, and prints one table of the figures and their goals. Exits 1 when a goal is missed beyond
 # the spread of its rounds, 2 when a benchmark could not run. Argument: copy rounds (5); CORVANE_BENCH_PREFIX: a prefix.
 set -euo pipefail
 
@@ -26,7 +26,6 @@ tidy
 # Access in its place keeps the "Can not find MSAccess.exe" box out of the starts; it is never started.
 mkdir -p "$office/Office11"
 cp "$bin/bench/corvane_bare_window.exe" "$office/Office11/MSAccess.exe"
-
 windows() { echo "Z:${1//\//\\}"; } # a Unix path as the programs see it inside Wine, where Z: is the Unix root
 
 worst=0
