@@ -10,6 +10,7 @@
 #include "settings/LoadSettings.h"
 #include "settings/ModuleState.h"
 #include "settings/SelectApp.h"
+#include "settings/SettingsFields.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
 #include "support/InUse.h"
@@ -28,6 +29,9 @@ class UnattendedRun {
 
   int Run() {
     settingsProblems_ = ReadSettings(platform_, state_.LauncherSettings);
+    // Which applications run from local copies concerns only the launcher: backups and compaction work on the
+    // masters, whatever that file holds.
+    std::erase_if(settingsProblems_, [](const SettingsProblem& problem) { return IsOptionalFile(problem.file); });
     failed_ = !settingsProblems_.empty();
     // Whatever the run goes on to touch, the console tells what it could not read.
     for (const SettingsProblem& problem : settingsProblems_) {
