@@ -1,9 +1,90 @@
-// Unattended runs: what a scheduled backup or compaction does to the files, its log, and its exit code.
+// Unattended runs: the command line, which files are backups, and what a scheduled backup or compaction does to
+// the files, its log and its exit code.
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <sstream>
+
 #include "HostTest.h"
+#include "unattended/KeepCopies.h"
 #include "unattended/RunUnattended.h"
+#include "unattended/UnattendedRequest.h"
 
 namespace corvane::testing {
 namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(UnattendedRequest, AcceptsBothFormsInTheirSpellingsAndRefusesAnythingElse) {
+  const auto fields = [](const UnattendedRequest& r) {
+    return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes);
+  };
+  const std::pair<Arguments, UnattendedRequest> accepted[] = {
+      {{"-BACKUP", "ALL", "-Keep", "14"}, {Maintenance::Backup, true, {}, 14, 60}},
+      {{"/backup", "2,1", "/keep", "999"}, {Maintenance::Backup, false, {0, 1}, 999, 60}},
+      {{"/backup", "3,", "1", "11", "3"}, {Maintenance::Backup, false, {0, 2, 10}, 0, 60}},
+      {{"/Compact", "7", "/WAIT", "1"}, {Maintenance::Compact, false, {6}, 0, 1}},
+      {{"-compact", "all", "-wait", "1440"}, {Maintenance::Compact, true, {}, 0, 1440}},
+  };
+  for (const auto& [arguments, expected] : accepted) {
+    const auto request = ParseUnattended(arguments);
+    ASSERT_TRUE(request) << arguments[1];
+    EXPECT_EQ(fields(*request), fields(expected)) << arguments[1];
+  }
+  for (const char* line :
+       {"", "all", "/backup 1 /keep 2 /keep 2", "/backup 1,12", "/backup 1,,2", "/backup all 1", "/backup 1 /keep 1000",
+        "/compact 1 /wait 1441", "/compact 1 /keep 3", "/backup 1 /wait 3", "/backup 1 /now", "/backup",
+        "/compact /wait 5", "/backup 0", "/backup 1 /keep 0", "/compact 1 /wait 0", "/backup 1 /keep", "/backup 1,"}) {
+    std::istringstream words(line);
+    const Arguments arguments{std::istream_iterator<std::string>(words), {}};
+    EXPECT_FALSE(ParseUnattended(arguments)) << line;
+  }
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"aRC1272611.MDE", "11.mde", "2026-1-27 2026-12-7 "},
+      {"Arc1159X", "X", "2059-1-1 2009-1-15 2009-11-5 "},
+      {"Arc2292024.mde", "2024.mde", "2009-2-2 "},
+      {"Arc22924X", "X", "2024-2-29 "},
+      {"Arc1010X", "X", "2000-10-1 "},
+      {"Arc4310X", "X", "2010-4-3 "}};
+  for (const auto& [name, app, days] : cases) {
+    std::string read;
+    for (const Date& date : BackupDates(name, app, SameIgnoringCase)) {
+      read += std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day) + " ";
+    }
+    EXPECT_EQ(read, days) << name;
+  }
+  // No year of three digits, "09" or 29 February 2025; no month 0 or 32 July; only digits between "Arc" and the name.
+  for (const char* name :
+       {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X", "Arc103226X"}) {
+    EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
+  }
+}
+
+// Copies of "1X", made on a day: in the name where it can mean only that day, otherwise by their time of making.
+// Which names another slot may share is proven through the unattended run.
+TEST(KeepCopies, RanksByTheDateInTheNameOrElseByTheTimeOfMaking) {
+  const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
+  struct Case {
+    std::vector<BackupCopy> folder;
+    int keep;
+    std::vector<std::string> doomed;
+  } const cases[] = {
+      // 10 November by its name, though made last; 5 and 6 December only by their making.
+      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, {"Arc1110261X"}},
+      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, {"Arc1110261X"}},
+      {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, {"Arc126261X", "Arc125261X"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CopiesToDelete(c.folder, {"1X", {}, "Arc127261X", c.keep}, SameIgnoringCase), c.doomed) << c.keep;
+  }
+}
 
 class UnattendedTest : public HostTest {
  protected:
