@@ -1,7 +1,10 @@
-// The support window, its slot check boxes and Delete Path Files; the manuals and the support page.
+// The support window, its slot check boxes and Delete Path Files; the manuals and the support page; and the three
+// locators of Access and the programs that open the manuals: every candidate, priorities, probes that fail.
 #include <algorithm>
 
 #include "HostTest.h"
+#include "locate/Candidates.h"
+#include "platform/Environment.h"
 #include "support/Manuals.h"
 
 namespace corvane::testing {
@@ -9,7 +12,12 @@ namespace {
 
 using namespace Shortcuts11;
 
+const std::string kOffice = "C:\\Program Files\\Microsoft Office\\";
+const std::string kOffice86 = "C:\\Program Files (x86)\\Microsoft Office\\";
+const std::string kAdobe = "C:\\Program Files\\Adobe\\";
 const std::string kWordPad = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
+const std::string kAccess14 = kOffice + "Office14\\MSAccess.exe",
+                  kReader9 = kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe";
 
 class SupportTest : public HostTest {
  protected:
@@ -95,11 +103,10 @@ TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
     support.SetChecked(box, true);
   }
   support.Fire("CmdBackup", Event::Click);
-  const std::vector<std::string> texts = MessageTexts();
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde");
-  EXPECT_EQ(texts[1], "D:\\Gone\\ArcBackup: The system cannot find the path specified.");
-  EXPECT_EQ(texts[3], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde");
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde",
+                                                      "D:\\Gone\\ArcBackup: The system cannot find the path specified.",
+                                                      "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App3.mde",
+                                                      "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde"}));
 }
 
 TEST(Manuals, TheBaseNameAndTheDecisionTable) {
@@ -128,12 +135,9 @@ TEST(Manuals, TheBaseNameAndTheDecisionTable) {
 
 class ManualsTest : public HostTest {
  protected:
-  static constexpr const char* kReader = "C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe";
-  static constexpr const char* kWord = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
-
   ManualsTest() {
-    platform.AddFile(kWord);
-    state.WordProcessorPath = kWord;
+    platform.AddFile(kWordPad);
+    state.WordProcessorPath = kWordPad;
     state.WordProcessorStatus = kExists;
     state.PdfReaderStatus = "Can not find Adobe Reader";  // both looked for already
     state.LauncherSettings.ManualName1 = "Manual1.pdf";
@@ -146,12 +150,12 @@ class ManualsTest : public HostTest {
 
 TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });  // no reader: the doc is probed and opened
-  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
-  platform.AddFile(kReader);
-  state.PdfReaderPath = kReader;
+  EXPECT_EQ(state.ShellCommandLine, "\"" + kWordPad + "\" \"C:\\Help Files\\Manual1.doc\"");
+  platform.AddFile(kReader9);
+  state.PdfReaderPath = kReader9;
   state.PdfReaderStatus = kExists;
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(state.ShellCommandLine, "\"" + kReader9 + "\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.starts.size(), 2u);
   platform.probes.clear();
   RunGuarded(platform, [&] { OpenManual(platform, state, 2); });
@@ -209,6 +213,99 @@ TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInAB
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].program, browser);
   EXPECT_EQ(state.ShellCommandLine, browser + " http://example.test/help page");
+}
+
+// What each locator chooses: by the fixed list's priority between two installations; only where that list holds
+// nothing, today's install places newest first, then the registrations whose file is there, read as Windows stores
+// them.
+TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations) {
+  using Registered = std::map<std::string, std::vector<std::string>>;
+  struct Locator {
+    void (*locate)(Desktop&, OutsidePrograms&);
+    std::string OutsidePrograms::*chosen;
+  } const access{LocateAccess, &OutsidePrograms::AccessPath},
+      word{LocateWordProcessor, &OutsidePrograms::WordProcessorPath},
+      reader{LocatePdfReader, &OutsidePrograms::PdfReaderPath};
+  const std::string runtime = "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe";
+  const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE", odd = "D:\\Tools\\Access\\MSACCESS.EXE";
+  const std::string programFiles = "C:\\Program Files\\Office\\MSACCESS.EXE", acrobat = "E:\\Acrobat\\Acrobat.exe";
+  const std::string wordPadOld = "C:\\Program Files\\Accessories\\Wordpad.exe",
+                    word86 = kOffice86 + "Office10\\WinWord.exe";
+  const std::string reader2020 = kAdobe + "Acrobat Reader 2020\\Reader\\AcroRd32.exe";
+  const struct Case {
+    Locator locator;
+    std::vector<std::string> installed;
+    Registered registered;
+    std::string winner;
+  } cases[] = {
+      {access, {kAccess14, runtime}, {}, runtime},
+      {access, {kOffice86 + "Office10\\MSAccess.exe", kAccess14}, {}, kAccess14},
+      {word, {kWordPad, kOffice + "Office\\WinWord.exe"}, {}, kOffice + "Office\\WinWord.exe"},
+      {word, {kOffice + "Office14\\WinWord.exe", word86}, {}, word86},
+      {word, {"C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe", wordPadOld}, {}, wordPadOld},
+      {reader, {kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe", kReader9}, {}, kReader9},
+      {access, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
+      {access, {kOffice86 + "Office15\\MSACCESS.EXE", c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
+      {access, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
+      {access, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
+      {access, {programFiles}, {{"MSACCESS.EXE", {"\"%ProgramFiles%\\Office\\MSACCESS.EXE\""}}}, programFiles},
+      {access, {"MSACCESS.EXE", "\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}}, ""},
+      {reader, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+      {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},
+  };
+  for (const Case& c : cases) {
+    OutsidePrograms state;
+    FakeDesktop machine;
+    machine.environment["SystemDrive"] = "D:";
+    for (const std::string& file : c.installed) {
+      machine.AddFile(file);
+    }
+    machine.registrations = c.registered;
+    c.locator.locate(machine, state);
+    EXPECT_EQ(state.*c.locator.chosen, c.winner);
+    EXPECT_EQ(machine.messages.size(), c.winner.empty() ? 1u : 0u) << c.winner;
+    EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
+  }
+}
+
+// References to variables that are not defined stay as typed, as Windows leaves them.
+TEST(Locate, EnvironmentReferencesExpandAsWindowsExpandsThem) {
+  FakeDesktop machine;
+  for (const auto& [text, expanded] : {std::pair{"%ProgramFiles%\\X", "C:\\Program Files\\X"},
+                                       {"%Nowhere%\\X", "%Nowhere%\\X"},
+                                       {"100% %%", "100% %%"},
+                                       {"%Nowhere%ProgramFiles%", "%NowhereC:\\Program Files"}}) {
+    EXPECT_EQ(ExpandEnvironment(machine, text), expanded);
+  }
+}
+
+class LocateTest : public HostTest {};
+
+// A place the system will not look into holds no program, silently; it never costs a program found elsewhere.
+TEST_F(LocateTest, AProbeTheSystemRefusesCountsAsAbsent) {
+  platform.AddFile(kAccess14);
+  platform.AddFile(kWordPad);
+  platform.AddFile(kReader9);
+  platform.FailOn("Exists", std::string(kAccessCandidates[0]), "Access is denied.");
+  platform.FailOn("Exists", kOffice + "Office14\\WinWord.exe", "The directory name is invalid.");
+  platform.FailOn("Exists", std::string(kPdfReaderCandidates[0]), "Access is denied.");
+  const auto locateAll = [&](Desktop& machine) {
+    LocateAccess(machine, state);
+    LocateWordProcessor(machine, state);
+    LocatePdfReader(machine, state);
+  };
+  locateAll(platform);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(
+      (std::vector<std::string>{state.AccessPath, state.WordProcessorPath, state.PdfReaderPath, state.PdfReaderStatus}),
+      (std::vector<std::string>{kAccess14, kWordPad, kReader9, "exists"}));
+  FakeDesktop empty;
+  locateAll(empty);
+  EXPECT_EQ(state.AccessPath, kAccess14);  // nothing found keeps what a start found before
+  EXPECT_EQ(state.WordProcessorStatus, "Can not find Word Processor");
+  EXPECT_EQ(state.PdfReaderStatus, "Can not find Adobe Reader");
+  ASSERT_EQ(empty.messages.size(), 1u);
+  EXPECT_EQ(empty.messages[0].text, "Can not find MSAccess.exe");
 }
 
 }  // namespace
