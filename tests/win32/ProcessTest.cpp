@@ -1,14 +1,24 @@
-// Starting programs: a missing one, and one whose path has a blank, waited for; a document's command line split back;
-// the claim of the launcher by starts made together. The test program's entry doubles as the child: started with
-// --child=PATH, it waits half a second, then writes its own path to PATH, so the report is there at the return only
-// when the start waited for the child's end; started with --launcher=FOLDER, it is a start of the launcher
-// (LauncherStart); started with --hold=PATH, it holds PATH open as Access holds a lock file until it is ended.
+// Processes and windows: starting programs, a document's command line split back, the claim of the launcher by starts
+// made together, a compaction marker held by this process or another, and forms made from layout tables. The test
+// program's entry doubles as the child: started with --child=PATH, it waits half a second, then writes its own path
+// to PATH, so the report is there at the return only when the start waited for the child's end; started with
+// --launcher=FOLDER, it is a start of the launcher (LauncherStart); started with --hold=PATH, it holds PATH open as
+// Access holds a lock file until it is ended.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "TestFiles.h"
 #include "launcher/frmCorvaneLayout.h"
 #include "locate/ExternalPrograms.h"
+#include "platform/Layout.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Window.h"
+#include "settings/frmPaths11Layout.h"
+#include "support/frmSupport11Layout.h"
 
 #include <shellapi.h>
 
@@ -50,6 +60,52 @@ TEST(ProcessTest, AQuotedCommandLineSplitsBackIntoTheProgramAndTheDocument) {
   }
 }
 
+// What a safe compaction asks of the system: a drive's name and free space, and a marker that others may read but
+// not change while it is held, by this process or another, and that is stale once no process holds it.
+TEST(CompactionTest, AVolumeAsWindowsNamesItAndAHeldMarkerThatIsStaleOnceNoProcessHoldsIt) {
+  TempFolder folder;
+  Win32Platform platform;
+  const Volume volume = platform.VolumeOf(folder / "App1.mde");  // a database not there yet has a volume too
+  EXPECT_EQ(volume.name, folder.path.substr(0, 2));
+  EXPECT_NEAR(double(volume.freeBytes), double(std::filesystem::space(folder.path).available), 200e6);
+  EXPECT_EQ(platform.VolumeOf("Z:\\tmp").name, "Z:");
+
+  const std::string marker = folder / "Compacting_App1.mde";
+  EXPECT_FALSE(platform.HeldAgainstDeletion(marker));  // absent
+  auto held = platform.CreateHeldFile(marker, "PC1\tann\t2026-12-05 01:30");
+  EXPECT_TRUE(platform.HeldAgainstDeletion(marker));
+  EXPECT_EQ(platform.ReadBytes(marker, 100), "PC1\tann\t2026-12-05 01:30");
+  EXPECT_THROW(platform.DeleteFile(marker), PlatformError);
+  EXPECT_THROW(platform.CreateHeldFile(marker, "another"), PlatformError);
+  EXPECT_FALSE(std::ofstream(marker, std::ios::app).is_open());
+  held.reset();
+  EXPECT_FALSE(platform.HeldAgainstDeletion(marker));
+  // Another process holds it as Access holds its lock file, sharing no deletion.
+  const ScopedHandle holder = StartHolding(marker);
+  EXPECT_TRUE(Eventually([&] { return platform.HeldAgainstDeletion(marker); }));
+  ::TerminateProcess(holder.Get(), 0);
+  ::WaitForSingleObject(holder.Get(), 5000);
+  EXPECT_FALSE(platform.HeldAgainstDeletion(marker));
+}
+
+// A form made from `layout` and shown; it records what it hears, and a click on CmdGo unloads the form during the
+// event, as Exit does.
+struct ShownForm : EventSink {
+  ShownForm(Win32Desktop& platform, const FormLayout& layout) : form(platform.CreateForm(layout, *this)) {
+    form->Show();
+  }
+  void OnEvent(std::string_view control, Event event) noexcept override {
+    heard.emplace_back(control, event);
+    if (control == "CmdGo") {
+      form.reset();
+    }
+  }
+  HWND Handle() const { return dynamic_cast<Win32Window&>(*form).handle(); }
+
+  std::vector<std::pair<std::string, Event>> heard;
+  std::unique_ptr<Window> form;
+};
+
 const wchar_t kGo[] = L"Local\\CorvaneTest.Go", kRelease[] = L"Local\\CorvaneTest.Release";
 
 // Once told to go, claims the launcher, noting each step in FOLDER\steps. The claimant shows its window a second late,
@@ -67,10 +123,7 @@ int LauncherStart(const std::string& folder) {
   }
   note("claimed");
   ::Sleep(1000);
-  struct : EventSink {
-    void OnEvent(std::string_view, Event) noexcept override {}
-  } ignored;
-  platform.CreateForm(kFrmCorvaneLayout, ignored)->Show();
+  ShownForm launcher(platform, kFrmCorvaneLayout);
   ::WaitForSingleObject(ScopedHandle(::OpenEventW(SYNCHRONIZE, FALSE, kRelease)).Get(), 10000);
   platform.ReleaseLauncher();
   note("released");
@@ -105,22 +158,92 @@ TEST(LauncherClaim, OfTwoStartsTogetherOneRunsAndTheOtherEndsOnceItsWindowShowsA
   EXPECT_TRUE(stepsBeginAs("claimed\ndeferred\nreleased\nclaimed\n")) << ReadBytes(folder / "steps");
 }
 
+// Table order, tab order and top-to-bottom order differ on purpose; a label takes no tab stop, whatever its index.
+constexpr ControlSpec kControls[] = {
+    {.name = "tName", .kind = ControlKind::TextBox, .rect = {100, 100, 1500, 300}, .tab = 2},
+    {.name = "lblName", .kind = ControlKind::Label, .text = "Name", .rect = {100, 500, 1500, 300}, .tab = 3},
+    {.name = "CmdGo", .kind = ControlKind::Button, .text = "Go", .rect = {100, 900, 1500, 360}, .tab = 0},
+    {.name = "Check1", .kind = ControlKind::CheckBox, .text = "One", .rect = {100, 1300, 1500, 300}, .tab = 1},
+};
+constexpr FormLayout kLayout{.name = "frmTest", .caption = "Test", .client = {0, 0, 1700, 1700}, .controls = kControls};
+
+TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhenItUnloadsTheForm) {
+  Win32Desktop platform;
+  ShownForm sink(platform, kLayout);
+  HWND window = sink.Handle();
+  std::vector<int> ids;
+  for (HWND control = ::GetDlgItem(window, ControlIdOf(0)); ids.size() < 4; ids.push_back(::GetDlgCtrlID(control))) {
+    control = ::GetNextDlgTabItem(window, control, FALSE);
+  }
+  EXPECT_EQ(ids, (std::vector<int>{ControlIdOf(2), ControlIdOf(3), ControlIdOf(0), ControlIdOf(2)}));
+
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(3)), BM_CLICK, 0, 0);
+  EXPECT_TRUE(sink.form->IsChecked("Check1"));
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(2)), BM_CLICK, 0, 0);
+  EXPECT_EQ(sink.heard,
+            (std::vector<std::pair<std::string, Event>>{{"Check1", Event::Click}, {"CmdGo", Event::Click}}));
+  EXPECT_FALSE(::IsWindow(window));
+}
+
+// Two clicks of the mouse, as a person makes them, at a point of the screen.
+void DoubleClickAt(POINT point) {
+  ::SetCursorPos(point.x, point.y);
+  INPUT clicks[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    clicks[i].type = INPUT_MOUSE;
+    clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  ::SendInput(4, clicks, sizeof(INPUT));
+}
+
+// The three places the windows listen for a double-click: two text boxes, which select a word first, and a frame,
+// which is no window of its own to the mouse, so that its form must find it under the pointer.
+TEST(FormTest, RealDoubleClicksOnTheTitleTheStripAndTheFrameReachTheSink) {
+  Win32Desktop platform;
+  for (const auto& [layout, control] : {std::pair<const FormLayout*, std::string_view>{&kFrmCorvaneLayout, "tTitle"},
+                                        {&kFrmPaths11Layout, "pTitle"},
+                                        {&kFrmSupport11Layout, "Frame1"}}) {
+    ShownForm sink(platform, *layout);
+    const auto row = std::ranges::find(layout->controls, control, &ControlSpec::name) - layout->controls.begin();
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(sink.Handle(), ControlIdOf(static_cast<int>(row))), &rect);
+    // Inside a frame's right edge, where none of its check boxes reaches; in the middle of a box.
+    const bool frame = control.starts_with("Frame");
+    const POINT point{frame ? rect.right - 6 : (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    const std::pair<std::string, Event> expected{control, Event::DblClick};
+    // A window just shown may take the first click as its activation under Wine: a person would click again.
+    for (int wait = 0; wait < 150 && std::ranges::find(sink.heard, expected) == sink.heard.end(); ++wait) {
+      if (wait % 50 == 10) {
+        DoubleClickAt(point);
+      }
+      MSG message;
+      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::DispatchMessageW(&message);
+      }
+      ::Sleep(20);
+    }
+    EXPECT_NE(std::ranges::find(sink.heard, expected), sink.heard.end()) << control;
+  }
+}
+
 }  // namespace
 }  // namespace corvane::win32::test
 
 int main(int argc, char** argv) {
+  using namespace corvane::win32::test;
   constexpr std::string_view kChild = "--child=", kLauncher = "--launcher=";
   for (int index = 1; index < argc; ++index) {
-    if (std::string_view(argv[index]).starts_with(kLauncher)) {
-      return corvane::win32::test::LauncherStart(argv[index] + kLauncher.size());
+    const std::string_view argument = argv[index];
+    if (argument.starts_with(kLauncher)) {
+      return LauncherStart(argv[index] + kLauncher.size());
     }
-    if (std::string_view(argv[index]).starts_with(kChild)) {
+    if (argument.starts_with(kChild)) {
       ::Sleep(500);
-      std::ofstream(argv[index] + kChild.size(), std::ios::binary) << corvane::win32::test::ThisProgram();
+      std::ofstream(argv[index] + kChild.size(), std::ios::binary) << ThisProgram();
       return 0;
     }
-    if (std::string_view(argv[index]).starts_with(corvane::win32::test::kHold)) {
-      corvane::win32::test::HoldAsAccessDoes(argv[index] + corvane::win32::test::kHold.size());
+    if (argument.starts_with(kHold)) {
+      HoldAsAccessDoes(argv[index] + kHold.size());
       return 0;
     }
   }
