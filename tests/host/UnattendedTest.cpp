@@ -71,18 +71,14 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
 // Which names another slot may share is proven through the unattended run.
 TEST(KeepCopies, RanksByTheDateInTheNameOrElseByTheTimeOfMaking) {
   const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
-  struct Case {
-    std::vector<BackupCopy> folder;
-    int keep;
-    std::vector<std::string> doomed;
-  } const cases[] = {
+  const std::tuple<std::vector<BackupCopy>, int, std::vector<std::string>> cases[] = {
       // 10 November by its name, though made last; 5 and 6 December only by their making.
       {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, {"Arc1110261X"}},
       {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, {"Arc1110261X"}},
       {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, {"Arc126261X", "Arc125261X"}},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(CopiesToDelete(c.folder, {"1X", {}, "Arc127261X", c.keep}, SameIgnoringCase), c.doomed) << c.keep;
+  for (const auto& [folder, keep, doomed] : cases) {
+    EXPECT_EQ(CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep}, SameIgnoringCase), doomed) << keep;
   }
 }
 
@@ -96,7 +92,6 @@ class UnattendedTest : public HostTest {
     platform.AddFile("C:\\Data\\3\\db3", "three");
     platform.AddFile(kAccess);
   }
-
   int Run(std::vector<std::string> arguments) {
     const int code = RunUnattended(platform, arguments);
     EXPECT_TRUE(platform.messages.empty());  // no message box, ever
@@ -108,21 +103,21 @@ class UnattendedTest : public HostTest {
   }
 };
 
-TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeAnotherSlots) {
+TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAndGoesOnPastAFailedSlot) {
   // Slot 11, "5db1", backs up into the same folder: Arc12265db1 may be one of its copies, or one of db1's.
   std::string names = platform.Content("C:\\CorvaneAppNames.txt"), paths = platform.Content("C:\\CorvanePaths.txt");
   // Slot 2, "26db1", is in a folder of its own: Arc12126db1 is one of db1's copies alone.
   names.replace(names.find("db2"), 3, "26db1");
   platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
   platform.AddFile("C:\\CorvanePaths.txt", paths.replace(paths.find("C:\\Data\\11"), 10, "c:\\data\\1\\"));
-  const std::string folder = "C:\\Data\\1\\ArcBackup\\";
+  const std::string folder = "C:\\Data\\1\\ArcBackup\\", copy3 = "C:\\Data\\3\\ArcBackup\\Arc12526db3";
   for (auto [name, month] :
        {std::pair{"Arc113026db1", 1}, {"Arc12426db1", 12}, {"Arc12265db1", 1}, {"Arc12126db1", 2}}) {
     platform.AddFile(folder + name, "old");
     platform.FileAt(folder + name).created = {2026, month, 1};
   }
   ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);  // the copy of 4 December stays
-  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");
+  EXPECT_EQ(platform.Content(copy3), "three");
   EXPECT_EQ(platform.FileAt(folder + "Arc12526db1").created.month, 12);  // made now, not when the database was
   EXPECT_TRUE(platform.HasFile(folder + "Arc12426db1") && platform.HasFile(folder + "Arc12265db1"));
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
@@ -130,21 +125,24 @@ TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeA
                         "2026-12-05 02:00:00\tdelete\t" + folder + "Arc12126db1\tok\r\n");
   EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
-}
-
-TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
-  platform.AddFile("C:\\Data\\3\\ArcBackup\\Arc12526db3", "this morning's");
-  platform.FileAt("C:\\Data\\3\\ArcBackup\\Arc12526db3").readOnly = true;
+  // Named slots, one of which fails: the exit code is 1 and the others go on.
+  platform.AddFile(copy3, "this morning's");
+  platform.FileAt(copy3).readOnly = true;
   platform.AddFolder("C:\\Data\\4");  // a folder without its database
   ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
-  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");  // replaced without asking
+  EXPECT_EQ(platform.Content(copy3), "three");  // replaced without asking
   EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
 }
 
-// With no folder there is no log: the console alone tells, and no path is made from the current drive.
-TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
-  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
+// A command line that is not accepted does nothing but say how. With no folder there is no log: the console alone
+// tells, and no path is made from the current drive.
+TEST_F(UnattendedTest, ABadCommandLineSettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
   const std::size_t files = platform.FilePaths().size();
+  EXPECT_EQ(Run({"/backup", "12"}), 2);
+  ASSERT_EQ(platform.console.size(), 1u);
+  EXPECT_TRUE(platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
+  platform.console.clear();
+  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
   ASSERT_EQ(Run({"/backup", "2"}), 1);
   const std::string problem =
       "2026-12-05 02:00:00\tbackup\tC:\\CorvanePaths.txt\tfailed: Input past end of file: C:\\CorvanePaths.txt "
@@ -152,11 +150,9 @@ TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConso
   EXPECT_EQ(platform.console,
             (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
   EXPECT_EQ(platform.FilePaths().size(), files);
-
   ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
   EXPECT_TRUE(Log(1).starts_with(problem));
   EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
-
   platform.console.clear();
   platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
   ASSERT_EQ(Run({"/compact", "all"}), 1);
@@ -175,7 +171,6 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   ASSERT_EQ(platform.starts.size(), 1u);
   EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\Data\\3\\db3\" /compact");
   EXPECT_EQ(platform.starts[0].limitMinutes, 5);
-
   platform.heldOpen.clear();
   platform.accessOverruns = true;
   ASSERT_EQ(Run({"/compact", "all"}), 1);
@@ -187,14 +182,6 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   platform.DeleteFile(kAccess);
   ASSERT_EQ(Run({"-Compact", "1"}), 1);
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
-}
-
-TEST_F(UnattendedTest, ABadCommandLineDoesNothingButSayHow) {
-  const std::size_t files = platform.FilePaths().size();
-  EXPECT_EQ(Run({"/backup", "12"}), 2);
-  EXPECT_EQ(platform.FilePaths().size(), files);
-  ASSERT_EQ(platform.console.size(), 1u);
-  EXPECT_TRUE(platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
 }
 
 }  // namespace

@@ -7,9 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
-#include <utility>
-#include <vector>
 
 #include "TestFiles.h"
 #include "launcher/frmCorvaneLayout.h"
@@ -35,7 +32,6 @@ TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPath
   } catch (const PlatformError& failure) {
     EXPECT_GT(std::string(failure.what()).size(), (missing + ": ").size()) << failure.what();
   }
-
   const std::string program = folder / "My Access.exe";
   for (const std::string& copy : {folder / "My.exe", program}) {
     std::filesystem::copy_file(ThisProgram(), copy);
@@ -69,7 +65,6 @@ TEST(CompactionTest, AVolumeAsWindowsNamesItAndAHeldMarkerThatIsStaleOnceNoProce
   EXPECT_EQ(volume.name, folder.path.substr(0, 2));
   EXPECT_NEAR(double(volume.freeBytes), double(std::filesystem::space(folder.path).available), 200e6);
   EXPECT_EQ(platform.VolumeOf("Z:\\tmp").name, "Z:");
-
   const std::string marker = folder / "Compacting_App1.mde";
   EXPECT_FALSE(platform.HeldAgainstDeletion(marker));  // absent
   auto held = platform.CreateHeldFile(marker, "PC1\tann\t2026-12-05 01:30");
@@ -176,7 +171,6 @@ TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhe
     control = ::GetNextDlgTabItem(window, control, FALSE);
   }
   EXPECT_EQ(ids, (std::vector<int>{ControlIdOf(2), ControlIdOf(3), ControlIdOf(0), ControlIdOf(2)}));
-
   ::SendMessageW(::GetDlgItem(window, ControlIdOf(3)), BM_CLICK, 0, 0);
   EXPECT_TRUE(sink.form->IsChecked("Check1"));
   ::SendMessageW(::GetDlgItem(window, ControlIdOf(2)), BM_CLICK, 0, 0);

@@ -15,44 +15,28 @@
 namespace corvane::win32::test {
 namespace {
 
-// A key the test makes with a default value, its own or its `subkey`'s, gone with everything under it at the end.
-class TestKey {
- public:
+// A key the test makes in the registry view `view` with a default value, its own or its `subkey`'s, gone with
+// everything under it at the end.
+struct TestKey {
   TestKey(HKEY root, std::wstring path, DWORD type, const std::wstring& value, const std::wstring& subkey = {},
           REGSAM view = 0)
-      : root_(root), path_(std::move(path)), view_(view) {
+      : root(root), path(std::move(path)), view(view) {
     HKEY key = nullptr;
-    const std::wstring at = subkey.empty() ? path_ : path_ + L"\\" + subkey;
-    EXPECT_EQ(::RegCreateKeyExW(root_, at.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view_, nullptr, &key, nullptr),
+    const std::wstring at = subkey.empty() ? this->path : this->path + L"\\" + subkey;
+    EXPECT_EQ(::RegCreateKeyExW(root, at.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    const ScopedRegistryKey owned(key);
-    EXPECT_EQ(::RegSetValueExW(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+    EXPECT_EQ(::RegSetKeyValueW(ScopedRegistryKey(key).Get(), nullptr, nullptr, type, value.c_str(),
+                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
   }
   ~TestKey() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(root_, path_.c_str(), 0, KEY_ALL_ACCESS | view_, &key) == ERROR_SUCCESS) {
-      ::RegDeleteTreeW(ScopedRegistryKey(key).Get(), nullptr);
-    }
-    ::RegDeleteKeyExW(root_, path_.c_str(), view_, 0);
+    ::RegDeleteTreeW(root, path.c_str());
+    ::RegDeleteKeyExW(root, path.c_str(), view, 0);  // in the 32-bit view, which the line above does not reach
   }
-
- private:
-  HKEY root_;
-  std::wstring path_;
-  REGSAM view_;
+  HKEY root;
+  std::wstring path;
+  REGSAM view;
 };
-
-// Wine reads only the machine's classes, where Windows also reads the user's, which a standard user may write.
-HKEY WritableClassesRoot() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, KEY_CREATE_SUB_KEY, &key) != ERROR_SUCCESS) {
-    return HKEY_CURRENT_USER;
-  }
-  ::RegCloseKey(key);
-  return HKEY_LOCAL_MACHINE;
-}
 
 TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitViewAndAMadeUpTypeOpensWithItsProgram) {
   Win32Platform platform;
@@ -60,19 +44,18 @@ TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitViewAn
   const std::string name = "CorvaneTest" + Narrow(stamp) + ".EXE", type = ".corvane" + Narrow(stamp);
   EXPECT_TRUE(platform.AppPathRegistrations(name).empty());
   EXPECT_FALSE(platform.AssociationOf(type));
-
   const std::wstring appPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + Widen(name);
   const TestKey user(HKEY_CURRENT_USER, appPaths, REG_EXPAND_SZ, L"\"%ProgramFiles%\\Tools\\Access.exe\"");
   const TestKey machine(HKEY_LOCAL_MACHINE, appPaths, REG_SZ, L"D:\\Old\\MSACCESS.EXE", {}, KEY_WOW64_32KEY);
   EXPECT_EQ(platform.AppPathRegistrations(name),
             (std::vector<std::string>{"\"%ProgramFiles%\\Tools\\Access.exe\"", "D:\\Old\\MSACCESS.EXE"}));
-
   TempFolder folder;
   const std::string program = folder / "View Manual.exe";
   WriteBytes(program, "MZ");
+  // In the machine's classes, the only ones Wine reads; Windows reads them with the user's.
   const std::wstring command = L"\"" + Widen(program) + L"\" /view \"%1\"", kind = L"Corvane.Test" + stamp;
-  const TestKey extension(WritableClassesRoot(), L"Software\\Classes\\" + Widen(type), REG_SZ, kind);
-  const TestKey opener(WritableClassesRoot(), L"Software\\Classes\\" + kind, REG_SZ, command, L"shell\\open\\command");
+  const TestKey extension(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + Widen(type), REG_SZ, kind);
+  const TestKey opener(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kind, REG_SZ, command, L"shell\\open\\command");
   const std::optional<Association> association = platform.AssociationOf(type);
   ASSERT_TRUE(association);
   EXPECT_TRUE(platform.SameFileName(association->program, program)) << association->program;
