@@ -22,10 +22,9 @@ const std::string kJet = std::string(4, '\0') + "Standard Jet DB" + std::string(
 // Thousands of bytes in the general format; the room a compaction needs, twice the database, in megabytes needed
 // rounded up and free rounded down.
 TEST(Sizes, KiloBytesAndTheRoomACompactionNeeds) {
-  for (auto [bytes, separator, text] : {std::tuple<std::uint64_t, const char*, const char*>{1000000, ".", "1000"},
-                                        {1, ".", "0.001"},
-                                        {5368709121ULL, ".", "5368709.121"},
-                                        {1500, ",", "1,5"}}) {
+  using Text = std::tuple<std::uint64_t, const char*, const char*>;
+  for (auto [bytes, separator, text] :
+       {Text{1000000, ".", "1000"}, {1, ".", "0.001"}, {5368709121ULL, ".", "5368709.121"}, {1500, ",", "1,5"}}) {
     EXPECT_EQ(KiloBytesText(bytes, separator), text);
   }
   using Row = std::tuple<std::uint64_t, std::uint64_t, bool, std::uint64_t, std::uint64_t>;
@@ -38,9 +37,7 @@ TEST(Sizes, KiloBytesAndTheRoomACompactionNeeds) {
 
 // One 64-byte lock-file record: each name padded to its 32 bytes.
 std::string Record(std::string computer, std::string user, char pad = '\0') {
-  computer.resize(32, pad);
-  user.resize(32, pad);
-  return computer + user;
+  return computer.append(32 - computer.size(), pad) + user.append(32 - user.size(), pad);
 }
 
 TEST(LockFile, SitsBesideTheDatabaseAndNamesEachHolderOnce) {
@@ -125,9 +122,6 @@ class MaintenanceTest : public HostTest {
     platform.Answer(answer);
     RunGuarded(platform, [&] { routine(platform, state, slot); });
   }
-  bool LastIsWarning(Buttons buttons = Buttons::Ok) const {
-    return platform.messages.back().title == "WARNING" && platform.messages.back().buttons == buttons;
-  }
   // Every outcome logged here fails or skips the run's slot, so the run ends with 1.
   std::string Logged(const std::string& action) {
     EXPECT_EQ(RunUnattended(platform, std::vector<std::string>{action, "1"}), 1);
@@ -155,29 +149,26 @@ TEST_F(MaintenanceTest, AFailedBackupKeepsTheOldCopyAndLeavesNoPartialFile) {
 }
 
 TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
-  struct Case {
-    std::string held;         // what another process holds open
-    std::string lockContent;  // empty: no lock file
-    std::string warning;      // empty: compaction goes ahead
-  } cases[] = {
+  // What another process holds open, the lock file (none where empty), and the warning (none: compaction goes ahead).
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {kDb, Record("PC1", "bob") + Record("PC2", "") + Record("PC1", "bob", ' '),
        "App1.mde is still open on PC1 (bob), PC2. Compaction was not started."},
       {kLock, Record("CAF\xC9", "ann"), "App1.mde is still open on CAF\xC3\x89 (ann). Compaction was not started."},
       {kDb, "", "App1.mde is still open in another program. Compaction was not started."},
       {"", Record("PC9", "stale"), ""},  // a lock file no one holds is left behind by a crash: no obstacle
   };
-  for (const Case& c : cases) {
+  for (const auto& [held, lock, warning] : cases) {
     platform.messages.clear();
-    platform.heldOpen = {c.held};
-    c.lockContent.empty() ? platform.DeleteFile(kLock) : platform.AddFile(kLock, c.lockContent);
+    platform.heldOpen = {held};
+    lock.empty() ? platform.DeleteFile(kLock) : platform.AddFile(kLock, lock);
     Run(&CompactApp);
-    EXPECT_EQ(platform.starts.size(), c.warning.empty() ? 1u : 0u) << c.warning;
-    if (!c.warning.empty()) {
+    EXPECT_EQ(platform.starts.size(), warning.empty() ? 1u : 0u) << warning;
+    if (!warning.empty()) {
       ASSERT_EQ(platform.messages.size(), 2u);
-      EXPECT_EQ(platform.messages[1].text, c.warning);
-      EXPECT_TRUE(LastIsWarning());
+      EXPECT_EQ(platform.messages[1].text, warning);
+      EXPECT_TRUE(platform.messages[1].title == "WARNING" && platform.messages[1].buttons == Buttons::Ok);
     }
-    EXPECT_EQ(platform.HasFile(kLock), !c.lockContent.empty());
+    EXPECT_EQ(platform.HasFile(kLock), !lock.empty());
   }
 }
 
@@ -186,7 +177,6 @@ TEST_F(MaintenanceTest, CompactionStopsAtCancelOrAMissingFileAndGoesOnWithoutAcc
   Run(&CompactApp, Answer::Ok, 2);
   EXPECT_EQ(MessageTexts().back(), "Cannot find App3.mde database to compact");
   EXPECT_TRUE(platform.messages.size() == 2 && platform.starts.empty());
-
   state.AccessPath.clear();
   Run(&CompactApp);
   EXPECT_EQ(MessageTexts()[4], "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
@@ -204,14 +194,13 @@ TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWo
   EXPECT_EQ(MessageTexts().back(),
             "There is not enough free space on \\\\server\\share to compact App1.mde safely: 1 MB "
             "are needed and 0 MB are free. Compaction was not started.");
-  EXPECT_TRUE(LastIsWarning());
+  EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.messages.back().buttons == Buttons::Ok);
   EXPECT_EQ(Logged("/compact"), "skipped: not enough free space (1 MB needed, 0 MB free)\r\n");
   platform.volume.freeBytes = 8192;
   platform.FailOn("CopyFile", kCopy + ".partial", "There is not enough space on the disk.");
   Run(&CompactApp);
   EXPECT_EQ(MessageTexts().back(), kCopy + ".partial: There is not enough space on the disk.");
   EXPECT_TRUE(platform.starts.empty());
-
   platform.AddFile(kMarker, "PC9\tzoe\t2026-01-01 10:00");  // left by a power cut: no process holds it
   platform.whileWaited = [&] {
     EXPECT_TRUE(platform.Content(kMarker) == "PC1\tann\t2026-12-05 02:00" && platform.holding.size() == 1);
@@ -229,26 +218,25 @@ TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWo
 
 TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   const std::string ace = std::string(kJet).replace(13, 3, "ACE"), notAccess = "no longer an Access database";
-  const struct Case {
-    std::string before, after, reason;  // after "-": Access left nothing; reason "": the check passes
-  } cases[] = {{kJet, "-", "missing"},         {kJet, "", "empty"},
-               {kJet, ace, notAccess},         {kJet, kJet.substr(0, 2047), notAccess},
-               {ace, ace.substr(0, 2048), ""}, {"plain", "mangled", ""}};
-  for (const Case& c : cases) {
-    platform.AddFile(kDb, c.before);
-    platform.whileWaited = [&] { c.after == "-" ? platform.DeleteFile(kDb) : platform.AddFile(kDb, c.after); };
+  const std::string restored = " afterwards. The database was restored from the copy taken before compaction.";
+  // After "-": Access left nothing; reason "": the check passes.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {kJet, "-", "missing"},         {kJet, "", "empty"},
+      {kJet, ace, notAccess},         {kJet, kJet.substr(0, 2047), notAccess},
+      {ace, ace.substr(0, 2048), ""}, {"plain", "mangled", ""}};
+  for (const auto& [before, after, reason] : cases) {
+    platform.AddFile(kDb, before);
+    platform.whileWaited = [&] { after == "-" ? platform.DeleteFile(kDb) : platform.AddFile(kDb, after); };
     Run(&CompactApp);
-    if (!c.reason.empty()) {
-      EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was " + c.reason +
-                                           " afterwards. The database was restored from the copy taken before "
-                                           "compaction.");
+    if (!reason.empty()) {
+      EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was " + reason + restored);
     }
-    EXPECT_EQ(platform.Content(kDb), c.reason.empty() ? c.after : c.before) << c.reason;
+    EXPECT_EQ(platform.Content(kDb), reason.empty() ? after : before) << reason;
     const bool failedKept = platform.HasFile(kFailed);
-    EXPECT_EQ(failedKept, c.after != "-" && !c.reason.empty()) << c.reason;
-    EXPECT_EQ(platform.FilePaths().size(), 5u + failedKept) << c.reason;  // no marker, no scratch file
+    EXPECT_EQ(failedKept, after != "-" && !reason.empty()) << reason;
+    EXPECT_EQ(platform.FilePaths().size(), 5u + failedKept) << reason;  // no marker, no scratch file
     if (failedKept) {
-      EXPECT_EQ(platform.Content(kFailed), c.after);
+      EXPECT_EQ(platform.Content(kFailed), after);
       platform.DeleteFile(kFailed);
     }
   }
@@ -284,7 +272,7 @@ TEST_F(MaintenanceTest, ABackupOfADatabaseInUseIsMadeOnlyOnYesAndUnattendedSaysI
   Run(&BackupApp, Answer::No);
   EXPECT_EQ(MessageTexts().back(),
             "App1.mde is open in another program. A copy taken now may not be consistent. Back it up anyway?");
-  EXPECT_TRUE(LastIsWarning(Buttons::YesNo) && !platform.HasFile(kBackup));
+  EXPECT_TRUE(platform.messages.back().buttons == Buttons::YesNo && !platform.HasFile(kBackup));
   Run(&BackupApp, Answer::Yes);
   EXPECT_EQ(platform.Content(kBackup), kJet);
   EXPECT_TRUE(Logged("/backup").starts_with("ok: in use in another program, the copy may not be consistent\t"));

@@ -92,12 +92,8 @@ class UnattendedTest : public HostTest {
     platform.AddFile("C:\\Data\\3\\db3", "three");
     platform.AddFile(kAccess);
   }
-  int Run(std::vector<std::string> arguments) {
-    const int code = RunUnattended(platform, arguments);
-    EXPECT_TRUE(platform.messages.empty());  // no message box, ever
-    EXPECT_EQ(platform.Form("frmCorvane"), nullptr);
-    return code;
-  }
+  // A windowless run gets no desktop: no message box or window is its compiler's to allow.
+  int Run(const Arguments& arguments) { return RunUnattended(platform, arguments); }
   std::string Log(int slot) {
     return platform.Content("C:\\Data\\" + std::to_string(slot) + "\\ArcBackup\\Corvane.log");
   }

@@ -22,7 +22,7 @@
 namespace corvane::win32::test {
 namespace {
 
-TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPathAndIsWaitedFor) {
+TEST(ProcessTest, AMissingProgramThrowsAPathWithABlankIsNeverCutAndADocumentIsOneArgumentOfTheCommandLine) {
   TempFolder folder;
   Win32Platform platform;
   const std::string missing = folder / "MSACCESS.EXE";
@@ -39,11 +39,7 @@ TEST(ProcessTest, AMissingProgramThrowsAndAPathWithABlankNeverRunsTheShorterPath
   // Unquoted, as a careless caller might give it: only the program path decides what runs.
   platform.StartProgram(program, program + " --child=" + folder / "child.txt", Wait::UntilEnded);
   EXPECT_EQ(ReadBytes(folder / "child.txt"), program);
-}
-
-// A document path reaches the started program as one argument, unchanged, as the program's runtime splits it.
-TEST(ProcessTest, AQuotedCommandLineSplitsBackIntoTheProgramAndTheDocument) {
-  const std::string program = "C:\\Program Files\\Microsoft Office\\Office14\\MSACCESS.EXE";
+  // A document path reaches the started program as one argument, unchanged, as the program's runtime splits it.
   for (const std::string document : {"C:\\Apps\\App1.mde", "\\\\server\\share name\\App 1.mde", "C:\\Folder\\",
                                      "C:\\Trail\\\\", "say \"hi\"", "back\\\"slash\\\\\"", "", " lead and trail "}) {
     int count = 0;
@@ -109,8 +105,7 @@ int LauncherStart(const std::string& folder) {
   const auto note = [&](const char* step) {
     std::ofstream(folder + "\\steps", std::ios::app | std::ios::binary) << step << '\n';
   };
-  const ScopedHandle go(::OpenEventW(SYNCHRONIZE, FALSE, kGo));
-  ::WaitForSingleObject(go.Get(), 10000);
+  ::WaitForSingleObject(ScopedHandle(::OpenEventW(SYNCHRONIZE, FALSE, kGo)).Get(), 10000);
   Win32Desktop platform;
   if (!platform.ClaimLauncher()) {
     note("deferred");
@@ -162,23 +157,6 @@ constexpr ControlSpec kControls[] = {
 };
 constexpr FormLayout kLayout{.name = "frmTest", .caption = "Test", .client = {0, 0, 1700, 1700}, .controls = kControls};
 
-TEST(FormTest, ControlsTabByIndexUnderTheirIdsAndClicksReachTheSinkByNameEvenWhenItUnloadsTheForm) {
-  Win32Desktop platform;
-  ShownForm sink(platform, kLayout);
-  HWND window = sink.Handle();
-  std::vector<int> ids;
-  for (HWND control = ::GetDlgItem(window, ControlIdOf(0)); ids.size() < 4; ids.push_back(::GetDlgCtrlID(control))) {
-    control = ::GetNextDlgTabItem(window, control, FALSE);
-  }
-  EXPECT_EQ(ids, (std::vector<int>{ControlIdOf(2), ControlIdOf(3), ControlIdOf(0), ControlIdOf(2)}));
-  ::SendMessageW(::GetDlgItem(window, ControlIdOf(3)), BM_CLICK, 0, 0);
-  EXPECT_TRUE(sink.form->IsChecked("Check1"));
-  ::SendMessageW(::GetDlgItem(window, ControlIdOf(2)), BM_CLICK, 0, 0);
-  EXPECT_EQ(sink.heard,
-            (std::vector<std::pair<std::string, Event>>{{"Check1", Event::Click}, {"CmdGo", Event::Click}}));
-  EXPECT_FALSE(::IsWindow(window));
-}
-
 // Two clicks of the mouse, as a person makes them, at a point of the screen.
 void DoubleClickAt(POINT point) {
   ::SetCursorPos(point.x, point.y);
@@ -190,33 +168,46 @@ void DoubleClickAt(POINT point) {
   ::SendInput(4, clicks, sizeof(INPUT));
 }
 
-// The three places the windows listen for a double-click: two text boxes, which select a word first, and a frame,
-// which is no window of its own to the mouse, so that its form must find it under the pointer.
-TEST(FormTest, RealDoubleClicksOnTheTitleTheStripAndTheFrameReachTheSink) {
+// Controls tab by index under their ids, and clicks reach the sink by name, even one that unloads the form. Then the
+// three places the windows listen for a double-click: two text boxes, which select a word first, and a frame, which is
+// no window of its own to the mouse, so that its form must find it under the pointer.
+TEST(FormTest, TabsClicksAndRealDoubleClicksReachTheSinkByName) {
   Win32Desktop platform;
+  ShownForm shown(platform, kLayout);
+  HWND window = shown.Handle();
+  std::vector<int> ids;
+  for (HWND control = ::GetDlgItem(window, ControlIdOf(0)); ids.size() < 4; ids.push_back(::GetDlgCtrlID(control))) {
+    control = ::GetNextDlgTabItem(window, control, FALSE);
+  }
+  EXPECT_EQ(ids, (std::vector<int>{ControlIdOf(2), ControlIdOf(3), ControlIdOf(0), ControlIdOf(2)}));
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(3)), BM_CLICK, 0, 0);
+  EXPECT_TRUE(shown.form->IsChecked("Check1"));
+  ::SendMessageW(::GetDlgItem(window, ControlIdOf(2)), BM_CLICK, 0, 0);
+  EXPECT_EQ(shown.heard,
+            (std::vector<std::pair<std::string, Event>>{{"Check1", Event::Click}, {"CmdGo", Event::Click}}));
+  EXPECT_FALSE(::IsWindow(window));
   for (const auto& [layout, control] : {std::pair<const FormLayout*, std::string_view>{&kFrmCorvaneLayout, "tTitle"},
                                         {&kFrmPaths11Layout, "pTitle"},
                                         {&kFrmSupport11Layout, "Frame1"}}) {
-    ShownForm sink(platform, *layout);
+    ShownForm target(platform, *layout);
     const auto row = std::ranges::find(layout->controls, control, &ControlSpec::name) - layout->controls.begin();
     RECT rect{};
-    ::GetWindowRect(::GetDlgItem(sink.Handle(), ControlIdOf(static_cast<int>(row))), &rect);
+    ::GetWindowRect(::GetDlgItem(target.Handle(), ControlIdOf(static_cast<int>(row))), &rect);
     // Inside a frame's right edge, where none of its check boxes reaches; in the middle of a box.
     const bool frame = control.starts_with("Frame");
     const POINT point{frame ? rect.right - 6 : (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     const std::pair<std::string, Event> expected{control, Event::DblClick};
     // A window just shown may take the first click as its activation under Wine: a person would click again.
-    for (int wait = 0; wait < 150 && std::ranges::find(sink.heard, expected) == sink.heard.end(); ++wait) {
+    for (int wait = 0; wait < 150 && std::ranges::find(target.heard, expected) == target.heard.end(); ++wait) {
       if (wait % 50 == 10) {
         DoubleClickAt(point);
       }
-      MSG message;
-      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         ::DispatchMessageW(&message);
       }
       ::Sleep(20);
     }
-    EXPECT_NE(std::ranges::find(sink.heard, expected), sink.heard.end()) << control;
+    EXPECT_NE(std::ranges::find(target.heard, expected), target.heard.end()) << control;
   }
 }
 
