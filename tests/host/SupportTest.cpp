@@ -48,32 +48,19 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   }
 }
 
-TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
+// Delete Path Files shows once the frame is double-clicked, asks, and never touches the captions file.
+TEST_F(SupportTest, KeepsItsStateWhileHiddenDeletesThePathFilesOnYesAndStartsAfreshAfterClose) {
   FakeWindow& support = OpenSupport();
   support.SetChecked("Check2", true);
   support.Fire("Frame1", Event::DblClick);
   support.Fire("CmdEditPaths", Event::Click);
   EXPECT_FALSE(support.IsVisible());
   Shown("frmPaths11").SetText("cAppName0", "Renamed.mde");
-  Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);
-  EXPECT_FALSE(support.IsVisible());    // the editor never brings it back
-  EXPECT_EQ(&OpenSupport(), &support);  // the same window, shown again
+  Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);  // which writes the three settings files
+  EXPECT_FALSE(support.IsVisible());                       // the editor never brings it back
+  EXPECT_EQ(&OpenSupport(), &support);                     // the same window, shown again
   EXPECT_EQ(support.Text("Check1"), "App1");
-  EXPECT_TRUE(support.IsChecked("Check2"));
-  EXPECT_TRUE(support.IsControlVisible("CmdDeletePathFiles"));
-  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
-  EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
-  EXPECT_FALSE(platform.ended);
-  FakeWindow& again = OpenSupport();
-  EXPECT_EQ(again.Text("Check1"), "Renamed");
-  EXPECT_FALSE(again.IsChecked("Check2"));
-}
-
-TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
-  for (const char* file : {"C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt"}) {
-    platform.AddFile(file, "\"x\"\r\n");
-  }
-  FakeWindow& support = OpenSupport();
+  EXPECT_TRUE(support.IsChecked("Check2") && support.IsControlVisible("CmdDeletePathFiles"));
   platform.Answer(Answer::No);
   support.Fire("CmdDeletePathFiles", Event::Click);
   EXPECT_EQ(platform.FilePaths().size(), 3u);
@@ -84,8 +71,12 @@ TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
   platform.Answer(Answer::Yes);
   support.Fire("CmdDeletePathFiles", Event::Click);
   EXPECT_EQ(MessageTexts().back(), "C:\\CorvanePaths.txt: Access is denied.");
-  EXPECT_FALSE(platform.HasFile("C:\\CorvaneAppNames.txt"));
-  EXPECT_TRUE(platform.HasFile("C:\\CorvaneAppAlias.txt"));
+  EXPECT_TRUE(!platform.HasFile("C:\\CorvaneAppNames.txt") && platform.HasFile("C:\\CorvaneAppAlias.txt"));
+  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
+  EXPECT_TRUE(platform.Form("frmSupport11") == nullptr && !platform.ended);
+  FakeWindow& again = OpenSupport();
+  EXPECT_EQ(again.Text("Check1"), "Renamed");
+  EXPECT_FALSE(again.IsChecked("Check2"));
 }
 
 TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
@@ -166,8 +157,7 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
   platform.AddFile(viewer.program);
   platform.AddFile("C:\\Pad\\pad.exe");
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, viewer.program);
+  EXPECT_TRUE(platform.starts.size() == 1 && platform.starts[0].program == viewer.program);
   EXPECT_EQ(state.ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".pdf"}) << "the located word processor was asked";
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
@@ -201,8 +191,7 @@ TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInAB
   platform.AddFile(browser);
   state.LauncherSettings.SupportUrl = "http://example.test/help page";
   RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, browser);
+  EXPECT_TRUE(platform.starts.size() == 1 && platform.starts[0].program == browser);
   EXPECT_EQ(state.ShellCommandLine, browser + " http://example.test/help page");
 }
 
