@@ -45,7 +45,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return std::toupper(x) == std::toupper(y); });
 }
 
-TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
+TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesByThem) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"aRC1272611.MDE", "11.mde", "2026-1-27 2026-12-7 "},
       {"Arc1159X", "X", "2059-1-1 2009-1-15 2009-11-5 "},
@@ -65,19 +65,16 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThem) {
        {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X", "Arc103226X"}) {
     EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
   }
-}
-
-// Copies of "1X", made on a day: in the name where it can mean only that day, otherwise by their time of making.
-// Which names another slot may share is proven through the unattended run.
-TEST(KeepCopies, RanksByTheDateInTheNameOrElseByTheTimeOfMaking) {
+  // Copies of "1X", ranked by the date in the name where it can mean only that day, otherwise by their time of
+  // making. Which names another slot may share is proven through the unattended run.
   const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
-  const std::tuple<std::vector<BackupCopy>, int, std::vector<std::string>> cases[] = {
+  const std::tuple<std::vector<BackupCopy>, int, std::vector<std::string>> ranked[] = {
       // 10 November by its name, though made last; 5 and 6 December only by their making.
       {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, {"Arc1110261X"}},
       {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, {"Arc1110261X"}},
       {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, {"Arc126261X", "Arc125261X"}},
   };
-  for (const auto& [folder, keep, doomed] : cases) {
+  for (const auto& [folder, keep, doomed] : ranked) {
     EXPECT_EQ(CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep}, SameIgnoringCase), doomed) << keep;
   }
 }
@@ -147,8 +144,7 @@ TEST_F(UnattendedTest, ABadCommandLineSettingsProblemsAndSlotsWithoutADatabaseAr
             (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
   EXPECT_EQ(platform.FilePaths().size(), files);
   ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
-  EXPECT_TRUE(Log(1).starts_with(problem));
-  EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
+  EXPECT_TRUE(Log(1).starts_with(problem) && platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
   platform.console.clear();
   platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
   ASSERT_EQ(Run({"/compact", "all"}), 1);

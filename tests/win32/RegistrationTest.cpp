@@ -42,8 +42,7 @@ TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitViewAn
   Win32Platform platform;
   const std::wstring stamp = std::to_wstring(::GetTickCount64());
   const std::string name = "CorvaneTest" + Narrow(stamp) + ".EXE", type = ".corvane" + Narrow(stamp);
-  EXPECT_TRUE(platform.AppPathRegistrations(name).empty());
-  EXPECT_FALSE(platform.AssociationOf(type));
+  EXPECT_TRUE(platform.AppPathRegistrations(name).empty() && !platform.AssociationOf(type));
   const std::wstring appPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + Widen(name);
   const TestKey user(HKEY_CURRENT_USER, appPaths, REG_EXPAND_SZ, L"\"%ProgramFiles%\\Tools\\Access.exe\"");
   const TestKey machine(HKEY_LOCAL_MACHINE, appPaths, REG_SZ, L"D:\\Old\\MSACCESS.EXE", {}, KEY_WOW64_32KEY);
