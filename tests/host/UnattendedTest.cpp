@@ -16,9 +16,7 @@ namespace {
 using Arguments = std::vector<std::string>;
 
 TEST(UnattendedRequest, AcceptsBothFormsInTheirSpellingsAndRefusesAnythingElse) {
-  const auto fields = [](const UnattendedRequest& r) {
-    return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes);
-  };
+  const auto fields = [](const auto& r) { return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes); };
   const std::pair<Arguments, UnattendedRequest> accepted[] = {
       {{"-BACKUP", "ALL", "-Keep", "14"}, {Maintenance::Backup, true, {}, 14, 60}},
       {{"/backup", "2,1", "/keep", "999"}, {Maintenance::Backup, false, {0, 1}, 999, 60}},

@@ -1,14 +1,17 @@
-// Processes and windows: starting programs, a document's command line split back, the claim of the launcher by starts
-// made together, a compaction marker held by this process or another, and forms made from layout tables. The test
-// program's entry doubles as the child: started with --child=PATH, it waits half a second, then writes its own path
-// to PATH, so the report is there at the return only when the start waited for the child's end; started with
-// --launcher=FOLDER, it is a start of the launcher (LauncherStart); started with --hold=PATH, it holds PATH open as
-// Access holds a lock file until it is ended.
+// The backend against the real system, beside its files: programs started and their command lines, a compaction
+// marker held by this process or another, the claim of the launcher, forms from layout tables, what Windows says of
+// programs (from keys the test writes into the prefix's registry; the environment is proven by the journey that
+// expands %SystemDrive%) and the version resource of the built Corvane.exe. The test program doubles as the child:
+// with --child=PATH it waits half a second, then writes its own path to PATH, so the report is there at the return
+// only when the start waited for the child's end; with --launcher=FOLDER it is a start of the launcher
+// (LauncherStart); with --hold=PATH it holds PATH open as Access holds a lock file, until it is ended.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "TestFiles.h"
+#include "VersionTestConfig.h"
 #include "launcher/frmCorvaneLayout.h"
 #include "locate/ExternalPrograms.h"
 #include "platform/Layout.h"
@@ -17,7 +20,9 @@
 #include "settings/frmPaths11Layout.h"
 #include "support/frmSupport11Layout.h"
 
+// after windows.h, which they need
 #include <shellapi.h>
+#include <winver.h>
 
 namespace corvane::win32::test {
 namespace {
@@ -92,7 +97,6 @@ struct ShownForm : EventSink {
     }
   }
   HWND Handle() const { return dynamic_cast<Win32Window&>(*form).handle(); }
-
   std::vector<std::pair<std::string, Event>> heard;
   std::unique_ptr<Window> form;
 };
@@ -118,7 +122,6 @@ int LauncherStart(const std::string& folder) {
   platform.ReleaseLauncher();
   note("released");
   ::Sleep(3000);
-  note("ended");
   return 0;
 }
 
@@ -129,23 +132,17 @@ TEST(LauncherClaim, OfTwoStartsTogetherOneRunsAndTheOtherEndsOnceItsWindowShowsA
       release(::CreateEventW(nullptr, TRUE, FALSE, kRelease));
   const std::string commandLine = std::string("\"").append(ThisProgram()).append("\" --launcher=") + folder.path;
   const auto start = [&] { platform.StartProgram(ThisProgram(), commandLine, Wait::No); };
-  // Whether the steps noted begin as expected within 15 s.
-  const auto stepsBeginAs = [&](std::string_view expected) {
-    for (int tries = 0; tries < 300 && !ReadBytes(folder / "steps").starts_with(expected); ++tries) {
-      ::Sleep(50);
-    }
-    return ReadBytes(folder / "steps").starts_with(expected);
-  };
+  const auto steps = [&] { return ReadBytes(folder / "steps"); };
   start();
   start();
   const ULONGLONG went = ::GetTickCount64();
   ::SetEvent(go.Get());
-  EXPECT_TRUE(stepsBeginAs("claimed\ndeferred\n")) << ReadBytes(folder / "steps");
+  EXPECT_TRUE(Eventually([&] { return steps().starts_with("claimed\ndeferred\n"); })) << steps();
   EXPECT_GE(::GetTickCount64() - went, 900u) << "the start ended before the launcher's window showed";
   // The launcher closed, its process stays on, and the next start runs a launcher.
   ::SetEvent(release.Get());
   start();
-  EXPECT_TRUE(stepsBeginAs("claimed\ndeferred\nreleased\nclaimed\n")) << ReadBytes(folder / "steps");
+  EXPECT_TRUE(Eventually([&] { return steps().starts_with("claimed\ndeferred\nreleased\nclaimed\n"); })) << steps();
 }
 
 // Table order, tab order and top-to-bottom order differ on purpose; a label takes no tab stop, whatever its index.
@@ -209,6 +206,83 @@ TEST(FormTest, TabsClicksAndRealDoubleClicksReachTheSinkByName) {
     }
     EXPECT_NE(std::ranges::find(target.heard, expected), target.heard.end()) << control;
   }
+}
+
+// A key the test makes in the registry view `view` with a default value, its own or its `subkey`'s, gone with
+// everything under it at the end.
+struct TestKey {
+  TestKey(HKEY root, std::wstring path, DWORD type, const std::wstring& value, const std::wstring& subkey = {},
+          REGSAM view = 0)
+      : root(root), path(std::move(path)), view(view) {
+    HKEY key = nullptr;
+    const std::wstring at = subkey.empty() ? this->path : this->path + L"\\" + subkey;
+    EXPECT_EQ(::RegCreateKeyExW(root, at.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(::RegSetKeyValueW(ScopedRegistryKey(key).Get(), nullptr, nullptr, type, value.c_str(),
+                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+  }
+  ~TestKey() {
+    ::RegDeleteTreeW(root, path.c_str());
+    ::RegDeleteKeyExW(root, path.c_str(), view, 0);  // in the 32-bit view, which the line above does not reach
+  }
+  HKEY root;
+  std::wstring path;
+  REGSAM view;
+};
+
+TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitViewAndAMadeUpTypeOpensWithItsProgram) {
+  Win32Platform platform;
+  const std::wstring stamp = std::to_wstring(::GetTickCount64());
+  const std::string name = "CorvaneTest" + Narrow(stamp) + ".EXE", type = ".corvane" + Narrow(stamp);
+  EXPECT_TRUE(platform.AppPathRegistrations(name).empty() && !platform.AssociationOf(type));
+  const std::wstring appPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + Widen(name);
+  const TestKey user(HKEY_CURRENT_USER, appPaths, REG_EXPAND_SZ, L"\"%ProgramFiles%\\Tools\\Access.exe\"");
+  const TestKey machine(HKEY_LOCAL_MACHINE, appPaths, REG_SZ, L"D:\\Old\\MSACCESS.EXE", {}, KEY_WOW64_32KEY);
+  EXPECT_EQ(platform.AppPathRegistrations(name),
+            (std::vector<std::string>{"\"%ProgramFiles%\\Tools\\Access.exe\"", "D:\\Old\\MSACCESS.EXE"}));
+  TempFolder folder;
+  const std::string program = folder / "View Manual.exe";
+  WriteBytes(program, "MZ");
+  // In the machine's classes, the only ones Wine reads; Windows reads them with the user's.
+  const std::wstring command = L"\"" + Widen(program) + L"\" /view \"%1\"", kind = L"Corvane.Test" + stamp;
+  const TestKey extension(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + Widen(type), REG_SZ, kind);
+  const TestKey opener(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kind, REG_SZ, command, L"shell\\open\\command");
+  const std::optional<Association> association = platform.AssociationOf(type);
+  ASSERT_TRUE(association);
+  EXPECT_TRUE(platform.SameFileName(association->program, program)) << association->program;
+  EXPECT_EQ(association->command, Narrow(command));
+}
+
+TEST(VersionInfo, TheNumbersAndTextsOfTheProjectsVersion) {
+  DWORD ignored = 0;
+  std::vector<char> block(::GetFileVersionInfoSizeW(kCorvaneExe, &ignored));
+  ASSERT_FALSE(block.empty()) << "no version resource in Corvane.exe";
+  ASSERT_TRUE(::GetFileVersionInfoW(kCorvaneExe, 0, static_cast<DWORD>(block.size()), block.data()));
+  const auto query = [&](const std::wstring& path) -> const void* {
+    void* value = nullptr;
+    UINT size = 0;
+    return ::VerQueryValueW(block.data(), path.c_str(), &value, &size) ? value : nullptr;
+  };
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\"));
+  ASSERT_NE(fixed, nullptr);
+  EXPECT_EQ(fixed->dwFileVersionMS, kVersionNumbers[0] << 16 | kVersionNumbers[1]);
+  EXPECT_EQ(fixed->dwFileVersionLS, kVersionNumbers[2] << 16);
+  // Explorer looks the texts up under the language and code page of the first Translation entry.
+  const auto* translation = static_cast<const WORD*>(query(L"\\VarFileInfo\\Translation"));
+  ASSERT_NE(translation, nullptr);
+  wchar_t texts[40];
+  std::swprintf(texts, std::size(texts), L"\\StringFileInfo\\%04X%04X\\", translation[0], translation[1]);
+  // The fields a file's properties show, as an administrator looks them up.
+  for (auto [name, expected] : {std::pair<const wchar_t*, const wchar_t*>{L"ProductName", L"Corvane"},
+                                {L"FileDescription", L"Corvane application launcher"},
+                                {L"FileVersion", kVersion},
+                                {L"ProductVersion", kVersion},
+                                {L"OriginalFilename", L"Corvane.exe"},
+                                {L"InternalName", L"Corvane"}}) {
+    EXPECT_STREQ(static_cast<const wchar_t*>(query(texts + std::wstring(name))), expected) << name;
+  }
+  EXPECT_NE(query(texts + std::wstring(L"LegalCopyright")), nullptr);
 }
 
 }  // namespace
