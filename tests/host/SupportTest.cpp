@@ -38,8 +38,7 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
   platform.AddFolder(state.LauncherSettings.ManualPath);
   state.LauncherSettings.ManualName2 = "Guide.pdf";
-  EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0)
-      << "the launcher's start looked for the manuals' programs";
+  EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0) << "the start looked for the manuals' programs";
   // No reader, no word processor: both copies are looked for, manual 1 by its default name.
   for (const auto& [button, doc] : {std::pair{"CmdOpenManual2", "\\Guide.doc"}, {"CmdOpenManual1", "\\Manual1.doc"}}) {
     support.Fire(button, Event::Click);
@@ -64,8 +63,7 @@ TEST_F(SupportTest, KeepsItsStateWhileHiddenDeletesThePathFilesOnYesAndStartsAfr
   platform.Answer(Answer::No);
   support.Fire("CmdDeletePathFiles", Event::Click);
   EXPECT_EQ(platform.FilePaths().size(), 3u);
-  EXPECT_EQ(platform.messages.back().text,
-            "Are you sure you want to Delete the files storing your Path and File specs?");
+  EXPECT_EQ(MessageTexts().back(), "Are you sure you want to Delete the files storing your Path and File specs?");
   EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.messages.back().buttons == Buttons::YesNo);
   platform.FileAt("C:\\CorvanePaths.txt").readOnly = true;
   platform.Answer(Answer::Yes);
@@ -75,8 +73,7 @@ TEST_F(SupportTest, KeepsItsStateWhileHiddenDeletesThePathFilesOnYesAndStartsAfr
   support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
   EXPECT_TRUE(platform.Form("frmSupport11") == nullptr && !platform.ended);
   FakeWindow& again = OpenSupport();
-  EXPECT_EQ(again.Text("Check1"), "Renamed");
-  EXPECT_FALSE(again.IsChecked("Check2"));
+  EXPECT_TRUE(again.Text("Check1") == "Renamed" && !again.IsChecked("Check2"));
 }
 
 TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {

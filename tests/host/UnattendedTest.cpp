@@ -130,8 +130,7 @@ TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAn
 TEST_F(UnattendedTest, ABadCommandLineSettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
   const std::size_t files = platform.FilePaths().size();
   EXPECT_EQ(Run({"/backup", "12"}), 2);
-  ASSERT_EQ(platform.console.size(), 1u);
-  EXPECT_TRUE(platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
+  EXPECT_TRUE(platform.console.size() == 1 && platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
   platform.console.clear();
   platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
   ASSERT_EQ(Run({"/backup", "2"}), 1);
@@ -158,9 +157,8 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   ASSERT_EQ(Run({"/compact", "1", "3", "/wait", "5"}), 1);
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tcompact\tC:\\Data\\1\\db1\tskipped: in use in another program\r\n");
   EXPECT_EQ(Log(3), "2026-12-05 02:00:00\tcompact\tC:\\Data\\3\\db3\tok\t5\t5\r\n");
-  ASSERT_EQ(platform.starts.size(), 1u);
+  ASSERT_TRUE(platform.starts.size() == 1 && platform.starts[0].limitMinutes == 5);
   EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\Data\\3\\db3\" /compact");
-  EXPECT_EQ(platform.starts[0].limitMinutes, 5);
   platform.heldOpen.clear();
   platform.accessOverruns = true;
   ASSERT_EQ(Run({"/compact", "all"}), 1);

@@ -215,8 +215,8 @@ struct TestKey {
           REGSAM view = 0)
       : root(root), path(std::move(path)), view(view) {
     HKEY key = nullptr;
-    const std::wstring at = subkey.empty() ? this->path : this->path + L"\\" + subkey;
-    EXPECT_EQ(::RegCreateKeyExW(root, at.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr),
+    EXPECT_EQ(::RegCreateKeyExW(root, (subkey.empty() ? this->path : this->path + L"\\" + subkey).c_str(), 0, nullptr,
+                                0, KEY_SET_VALUE | view, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     EXPECT_EQ(::RegSetKeyValueW(ScopedRegistryKey(key).Get(), nullptr, nullptr, type, value.c_str(),
                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
