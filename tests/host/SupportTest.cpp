@@ -1,7 +1,10 @@
-// The support window, its slot check boxes and Delete Path Files; the manuals and the support page.
+// The support window, its slot check boxes and Delete Path Files; the manuals and the support page; and the three
+// locators of Access and the programs that open the manuals: every candidate, priorities, probes that fail.
 #include <algorithm>
 
 #include "HostTest.h"
+#include "locate/Candidates.h"
+#include "platform/Environment.h"
 #include "support/Manuals.h"
 
 namespace corvane::testing {
@@ -9,7 +12,12 @@ namespace {
 
 using namespace Shortcuts11;
 
+const std::string kOffice = "C:\\Program Files\\Microsoft Office\\";
+const std::string kOffice86 = "C:\\Program Files (x86)\\Microsoft Office\\";
+const std::string kAdobe = "C:\\Program Files\\Adobe\\";
 const std::string kWordPad = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
+const std::string kAccess14 = kOffice + "Office14\\MSAccess.exe",
+                  kReader9 = kAdobe + "Reader 9.0\\Reader\\AcroRd32.exe";
 
 class SupportTest : public HostTest {
  protected:
@@ -30,8 +38,7 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   EXPECT_FALSE(support.IsControlVisible("CmdDeletePathFiles"));
   platform.AddFolder(state.LauncherSettings.ManualPath);
   state.LauncherSettings.ManualName2 = "Guide.pdf";
-  EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0)
-      << "the launcher's start looked for the manuals' programs";
+  EXPECT_EQ(std::ranges::count(platform.probes, kWordPad), 0) << "the start looked for the manuals' programs";
   // No reader, no word processor: both copies are looked for, manual 1 by its default name.
   for (const auto& [button, doc] : {std::pair{"CmdOpenManual2", "\\Guide.doc"}, {"CmdOpenManual1", "\\Manual1.doc"}}) {
     support.Fire(button, Event::Click);
@@ -40,47 +47,33 @@ TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   }
 }
 
-TEST_F(SupportTest, KeepsItsStateWhileHiddenAndStartsAfreshAfterClose) {
+// Delete Path Files shows once the frame is double-clicked, asks, and never touches the captions file.
+TEST_F(SupportTest, KeepsItsStateWhileHiddenDeletesThePathFilesOnYesAndStartsAfreshAfterClose) {
   FakeWindow& support = OpenSupport();
   support.SetChecked("Check2", true);
   support.Fire("Frame1", Event::DblClick);
   support.Fire("CmdEditPaths", Event::Click);
   EXPECT_FALSE(support.IsVisible());
   Shown("frmPaths11").SetText("cAppName0", "Renamed.mde");
-  Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);
-  EXPECT_FALSE(support.IsVisible());  // the editor never brings it back
-
-  EXPECT_EQ(&OpenSupport(), &support);  // the same window, shown again
+  Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);  // which writes the three settings files
+  EXPECT_FALSE(support.IsVisible());                       // the editor never brings it back
+  EXPECT_EQ(&OpenSupport(), &support);                     // the same window, shown again
   EXPECT_EQ(support.Text("Check1"), "App1");
-  EXPECT_TRUE(support.IsChecked("Check2"));
-  EXPECT_TRUE(support.IsControlVisible("CmdDeletePathFiles"));
-
-  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
-  EXPECT_EQ(platform.Form("frmSupport11"), nullptr);
-  EXPECT_FALSE(platform.ended);
-  FakeWindow& again = OpenSupport();
-  EXPECT_EQ(again.Text("Check1"), "Renamed");
-  EXPECT_FALSE(again.IsChecked("Check2"));
-}
-
-TEST_F(SupportTest, DeletePathFilesAsksAndNeverTouchesTheCaptionsFile) {
-  for (const char* file : {"C:\\CorvaneAppNames.txt", "C:\\CorvanePaths.txt", "C:\\CorvaneAppAlias.txt"}) {
-    platform.AddFile(file, "\"x\"\r\n");
-  }
-  FakeWindow& support = OpenSupport();
+  EXPECT_TRUE(support.IsChecked("Check2") && support.IsControlVisible("CmdDeletePathFiles"));
   platform.Answer(Answer::No);
   support.Fire("CmdDeletePathFiles", Event::Click);
   EXPECT_EQ(platform.FilePaths().size(), 3u);
-  EXPECT_EQ(platform.messages.back().text,
-            "Are you sure you want to Delete the files storing your Path and File specs?");
+  EXPECT_EQ(MessageTexts().back(), "Are you sure you want to Delete the files storing your Path and File specs?");
   EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.messages.back().buttons == Buttons::YesNo);
-
   platform.FileAt("C:\\CorvanePaths.txt").readOnly = true;
   platform.Answer(Answer::Yes);
   support.Fire("CmdDeletePathFiles", Event::Click);
   EXPECT_EQ(MessageTexts().back(), "C:\\CorvanePaths.txt: Access is denied.");
-  EXPECT_FALSE(platform.HasFile("C:\\CorvaneAppNames.txt"));
-  EXPECT_TRUE(platform.HasFile("C:\\CorvaneAppAlias.txt"));
+  EXPECT_TRUE(!platform.HasFile("C:\\CorvaneAppNames.txt") && platform.HasFile("C:\\CorvaneAppAlias.txt"));
+  support.Fire("Form", Event::Close);  // the frame's close box closes it as Close does
+  EXPECT_TRUE(platform.Form("frmSupport11") == nullptr && !platform.ended);
+  FakeWindow& again = OpenSupport();
+  EXPECT_TRUE(again.Text("Check1") == "Renamed" && !again.IsChecked("Check2"));
 }
 
 TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
@@ -95,23 +88,17 @@ TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
     support.SetChecked(box, true);
   }
   support.Fire("CmdBackup", Event::Click);
-  const std::vector<std::string> texts = MessageTexts();
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde");
-  EXPECT_EQ(texts[1], "D:\\Gone\\ArcBackup: The system cannot find the path specified.");
-  EXPECT_EQ(texts[3], "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde");
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"New Copy Is C:\\Apps\\ArcBackup\\Arc12526App1.mde",
+                                                      "D:\\Gone\\ArcBackup: The system cannot find the path specified.",
+                                                      "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App3.mde",
+                                                      "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde"}));
 }
 
 TEST(Manuals, TheBaseNameAndTheDecisionTable) {
-  for (auto [name, base] :
-       {std::pair{"Manual1.pdf", "Manual1"}, {"Guide.PDF", "Guide.PDF"}, {"H\xC3\xA9lp.doc", "H\xC3\xA9lp"}}) {
+  for (auto [name, base] : {std::pair{"Manual1.pdf", "Manual1"}, {"Guide.PDF", "Guide.PDF"}, {"Help.doc", "Help"}}) {
     EXPECT_EQ(ManualBaseName(name), base);
   }
-  struct Row {
-    bool reader, pdf, word, doc;
-    ManualAction action;
-    std::string message;
-  } rows[] = {
+  const std::tuple<bool, bool, bool, bool, ManualAction, std::string> rows[] = {
       {true, true, true, true, ManualAction::OpenPdf, ""},
       {true, false, true, true, ManualAction::OpenDoc, ""},
       {true, false, true, false, ManualAction::Tell, "Cannot find the Manual in pdf or doc format"},
@@ -120,20 +107,17 @@ TEST(Manuals, TheBaseNameAndTheDecisionTable) {
       {false, true, true, false, ManualAction::Tell, "Cannot find Adobe Reader or the Manual"},
       {false, true, false, true, ManualAction::Tell, "Cannot find Adobe Reader or Word Processor"},
   };
-  for (const Row& row : rows) {
-    const ManualDecision decision = DecideManual(row.reader, row.pdf, row.word, row.doc);
-    EXPECT_TRUE(decision.action == row.action && decision.message == row.message) << row.message;
+  for (const auto& [reader, pdf, word, doc, action, message] : rows) {
+    const ManualDecision decision = DecideManual(reader, pdf, word, doc);
+    EXPECT_TRUE(decision.action == action && decision.message == message) << message;
   }
 }
 
 class ManualsTest : public HostTest {
  protected:
-  static constexpr const char* kReader = "C:\\Program Files\\Adobe\\Reader 9.0\\Reader\\AcroRd32.exe";
-  static constexpr const char* kWord = "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe";
-
   ManualsTest() {
-    platform.AddFile(kWord);
-    state.WordProcessorPath = kWord;
+    platform.AddFile(kWordPad);
+    state.WordProcessorPath = kWordPad;
     state.WordProcessorStatus = kExists;
     state.PdfReaderStatus = "Can not find Adobe Reader";  // both looked for already
     state.LauncherSettings.ManualName1 = "Manual1.pdf";
@@ -146,12 +130,12 @@ class ManualsTest : public HostTest {
 
 TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });  // no reader: the doc is probed and opened
-  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kWord) + "\" \"C:\\Help Files\\Manual1.doc\"");
-  platform.AddFile(kReader);
-  state.PdfReaderPath = kReader;
+  EXPECT_EQ(state.ShellCommandLine, "\"" + kWordPad + "\" \"C:\\Help Files\\Manual1.doc\"");
+  platform.AddFile(kReader9);
+  state.PdfReaderPath = kReader9;
   state.PdfReaderStatus = kExists;
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(state.ShellCommandLine, "\"" + std::string(kReader) + "\" \"C:\\Help Files\\Manual1.pdf\"");
+  EXPECT_EQ(state.ShellCommandLine, "\"" + kReader9 + "\" \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.starts.size(), 2u);
   platform.probes.clear();
   RunGuarded(platform, [&] { OpenManual(platform, state, 2); });
@@ -169,16 +153,13 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
   platform.AddFile(viewer.program);
   platform.AddFile("C:\\Pad\\pad.exe");
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, viewer.program);
+  EXPECT_TRUE(platform.starts.size() == 1 && platform.starts[0].program == viewer.program);
   EXPECT_EQ(state.ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
   EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".pdf"}) << "the located word processor was asked";
-
   platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
   state.WordProcessorStatus = "Can not find Word Processor";
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(state.ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
-
   platform.associations.clear();
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
@@ -206,9 +187,89 @@ TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInAB
   platform.AddFile(browser);
   state.LauncherSettings.SupportUrl = "http://example.test/help page";
   RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
-  ASSERT_EQ(platform.starts.size(), 1u);
-  EXPECT_EQ(platform.starts[0].program, browser);
+  EXPECT_TRUE(platform.starts.size() == 1 && platform.starts[0].program == browser);
   EXPECT_EQ(state.ShellCommandLine, browser + " http://example.test/help page");
+}
+
+// What each locator chooses: by the fixed list's priority between two installations; only where that list holds
+// nothing, today's install places newest first, then the registrations whose file is there, read as Windows stores
+// them.
+TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations) {
+  using Registered = std::map<std::string, std::vector<std::string>>;
+  using Locator = std::pair<void (*)(Desktop&, OutsidePrograms&), std::string OutsidePrograms::*>;
+  const Locator access{LocateAccess, &OutsidePrograms::AccessPath},
+      reader{LocatePdfReader, &OutsidePrograms::PdfReaderPath},
+      word{LocateWordProcessor, &OutsidePrograms::WordProcessorPath};
+  const std::string runtime = "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe";
+  const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE", odd = "D:\\Tools\\Access\\MSACCESS.EXE";
+  const std::string word86 = kOffice86 + "Office10\\WinWord.exe", acrobat = "E:\\Acrobat\\Acrobat.exe";
+  const std::string reader2020 = kAdobe + "Acrobat Reader 2020\\Reader\\AcroRd32.exe";
+  const std::tuple<Locator, std::vector<std::string>, Registered, std::string> cases[] = {
+      {access, {kAccess14, runtime}, {}, runtime},
+      {word, {kWordPad, kOffice + "Office\\WinWord.exe"}, {}, kOffice + "Office\\WinWord.exe"},
+      {word, {kOffice + "Office14\\WinWord.exe", word86}, {}, word86},
+      {reader, {kAdobe + "Reader 11.0\\Reader\\AcroRd32.exe", kReader9}, {}, kReader9},
+      {access, {kAccess, c2r, odd}, {{"MSACCESS.EXE", {odd}}}, kAccess},
+      {access, {kOffice86 + "Office15\\MSACCESS.EXE", c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
+      {access, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
+      {access, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
+      {access, {"MSACCESS.EXE", "\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}}, ""},
+      {reader, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
+      {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},
+  };
+  for (const auto& [locator, installed, registered, winner] : cases) {
+    OutsidePrograms state;
+    FakeDesktop machine;
+    machine.environment["SystemDrive"] = "D:";
+    for (const std::string& file : installed) {
+      machine.AddFile(file);
+    }
+    machine.registrations = registered;
+    locator.first(machine, state);
+    EXPECT_EQ(state.*locator.second, winner);
+    EXPECT_EQ(machine.messages.size(), winner.empty() ? 1u : 0u) << winner;
+    EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
+  }
+}
+
+// References to variables that are not defined stay as typed, as Windows leaves them.
+TEST(Locate, EnvironmentReferencesExpandAsWindowsExpandsThem) {
+  FakeDesktop machine;
+  for (const auto& [text, expanded] : {std::pair{"%ProgramFiles%\\X", "C:\\Program Files\\X"},
+                                       {"%Nowhere%\\X", "%Nowhere%\\X"},
+                                       {"100% %%", "100% %%"},
+                                       {"%Nowhere%ProgramFiles%", "%NowhereC:\\Program Files"}}) {
+    EXPECT_EQ(ExpandEnvironment(machine, text), expanded);
+  }
+}
+
+class LocateTest : public HostTest {};
+
+// A place the system will not look into holds no program, silently; it never costs a program found elsewhere.
+TEST_F(LocateTest, AProbeTheSystemRefusesCountsAsAbsent) {
+  platform.AddFile(kAccess14);
+  platform.AddFile(kWordPad);
+  platform.AddFile(kReader9);
+  platform.FailOn("Exists", std::string(kAccessCandidates[0]), "Access is denied.");
+  platform.FailOn("Exists", kOffice + "Office14\\WinWord.exe", "The directory name is invalid.");
+  platform.FailOn("Exists", std::string(kPdfReaderCandidates[0]), "Access is denied.");
+  const auto locateAll = [&](Desktop& machine) {
+    LocateAccess(machine, state);
+    LocateWordProcessor(machine, state);
+    LocatePdfReader(machine, state);
+  };
+  locateAll(platform);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(
+      (std::vector<std::string>{state.AccessPath, state.WordProcessorPath, state.PdfReaderPath, state.PdfReaderStatus}),
+      (std::vector<std::string>{kAccess14, kWordPad, kReader9, "exists"}));
+  FakeDesktop empty;
+  locateAll(empty);
+  EXPECT_EQ(state.AccessPath, kAccess14);  // nothing found keeps what a start found before
+  EXPECT_EQ(state.WordProcessorStatus, "Can not find Word Processor");
+  EXPECT_EQ(state.PdfReaderStatus, "Can not find Adobe Reader");
+  ASSERT_EQ(empty.messages.size(), 1u);
+  EXPECT_EQ(empty.messages[0].text, "Can not find MSAccess.exe");
 }
 
 }  // namespace

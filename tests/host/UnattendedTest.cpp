@@ -1,9 +1,81 @@
-// Unattended runs: what a scheduled backup or compaction does to the files, its log, and its exit code.
+// Unattended runs: the command line, which files are backups, and what a scheduled backup or compaction does to
+// the files, its log and its exit code.
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <sstream>
+
 #include "HostTest.h"
+#include "unattended/KeepCopies.h"
 #include "unattended/RunUnattended.h"
+#include "unattended/UnattendedRequest.h"
 
 namespace corvane::testing {
 namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(UnattendedRequest, AcceptsBothFormsInTheirSpellingsAndRefusesAnythingElse) {
+  const auto fields = [](const auto& r) { return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes); };
+  const std::pair<Arguments, UnattendedRequest> accepted[] = {
+      {{"-BACKUP", "ALL", "-Keep", "14"}, {Maintenance::Backup, true, {}, 14, 60}},
+      {{"/backup", "2,1", "/keep", "999"}, {Maintenance::Backup, false, {0, 1}, 999, 60}},
+      {{"/backup", "3,", "1", "11", "3"}, {Maintenance::Backup, false, {0, 2, 10}, 0, 60}},
+      {{"/Compact", "7", "/WAIT", "1"}, {Maintenance::Compact, false, {6}, 0, 1}},
+      {{"-compact", "all", "-wait", "1440"}, {Maintenance::Compact, true, {}, 0, 1440}},
+  };
+  for (const auto& [arguments, expected] : accepted) {
+    const auto request = ParseUnattended(arguments);
+    ASSERT_TRUE(request) << arguments[1];
+    EXPECT_EQ(fields(*request), fields(expected)) << arguments[1];
+  }
+  for (const char* line :
+       {"", "all", "/backup 1 /keep 2 /keep 2", "/backup 1,12", "/backup 1,,2", "/backup all 1", "/backup 1 /keep 1000",
+        "/compact 1 /wait 1441", "/compact 1 /keep 3", "/backup 1 /wait 3", "/backup 1 /now", "/backup",
+        "/compact /wait 5", "/backup 0", "/backup 1 /keep 0", "/compact 1 /wait 0", "/backup 1 /keep", "/backup 1,"}) {
+    std::istringstream words(line);
+    const Arguments arguments{std::istream_iterator<std::string>(words), {}};
+    EXPECT_FALSE(ParseUnattended(arguments)) << line;
+  }
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesByThem) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"aRC1272611.MDE", "11.mde", "2026-1-27 2026-12-7 "},
+      {"Arc1159X", "X", "2059-1-1 2009-1-15 2009-11-5 "},
+      {"Arc2292024.mde", "2024.mde", "2009-2-2 "},
+      {"Arc22924X", "X", "2024-2-29 "},
+      {"Arc1010X", "X", "2000-10-1 "},
+      {"Arc4310X", "X", "2010-4-3 "}};
+  for (const auto& [name, app, days] : cases) {
+    std::string read;
+    for (const Date& date : BackupDates(name, app, SameIgnoringCase)) {
+      read += std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day) + " ";
+    }
+    EXPECT_EQ(read, days) << name;
+  }
+  // No year of three digits, "09" or 29 February 2025; no month 0 or 32 July; only digits between "Arc" and the name.
+  for (const char* name :
+       {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X", "Arc103226X"}) {
+    EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
+  }
+  // Copies of "1X", ranked by the date in the name where it can mean only that day, otherwise by their time of
+  // making. Which names another slot may share is proven through the unattended run.
+  const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
+  const std::tuple<std::vector<BackupCopy>, int, std::vector<std::string>> ranked[] = {
+      // 10 November by its name, though made last; 5 and 6 December only by their making.
+      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, {"Arc1110261X"}},
+      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, {"Arc1110261X"}},
+      {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, {"Arc126261X", "Arc125261X"}},
+  };
+  for (const auto& [folder, keep, doomed] : ranked) {
+    EXPECT_EQ(CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep}, SameIgnoringCase), doomed) << keep;
+  }
+}
 
 class UnattendedTest : public HostTest {
  protected:
@@ -15,33 +87,28 @@ class UnattendedTest : public HostTest {
     platform.AddFile("C:\\Data\\3\\db3", "three");
     platform.AddFile(kAccess);
   }
-
-  int Run(std::vector<std::string> arguments) {
-    const int code = RunUnattended(platform, arguments);
-    EXPECT_TRUE(platform.messages.empty());  // no message box, ever
-    EXPECT_EQ(platform.Form("frmCorvane"), nullptr);
-    return code;
-  }
+  // A windowless run gets no desktop: no message box or window is its compiler's to allow.
+  int Run(const Arguments& arguments) { return RunUnattended(platform, arguments); }
   std::string Log(int slot) {
     return platform.Content("C:\\Data\\" + std::to_string(slot) + "\\ArcBackup\\Corvane.log");
   }
 };
 
-TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeAnotherSlots) {
+TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAndGoesOnPastAFailedSlot) {
   // Slot 11, "5db1", backs up into the same folder: Arc12265db1 may be one of its copies, or one of db1's.
   std::string names = platform.Content("C:\\CorvaneAppNames.txt"), paths = platform.Content("C:\\CorvanePaths.txt");
   // Slot 2, "26db1", is in a folder of its own: Arc12126db1 is one of db1's copies alone.
   names.replace(names.find("db2"), 3, "26db1");
   platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
   platform.AddFile("C:\\CorvanePaths.txt", paths.replace(paths.find("C:\\Data\\11"), 10, "c:\\data\\1\\"));
-  const std::string folder = "C:\\Data\\1\\ArcBackup\\";
+  const std::string folder = "C:\\Data\\1\\ArcBackup\\", copy3 = "C:\\Data\\3\\ArcBackup\\Arc12526db3";
   for (auto [name, month] :
        {std::pair{"Arc113026db1", 1}, {"Arc12426db1", 12}, {"Arc12265db1", 1}, {"Arc12126db1", 2}}) {
     platform.AddFile(folder + name, "old");
     platform.FileAt(folder + name).created = {2026, month, 1};
   }
   ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);  // the copy of 4 December stays
-  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");
+  EXPECT_EQ(platform.Content(copy3), "three");
   EXPECT_EQ(platform.FileAt(folder + "Arc12526db1").created.month, 12);  // made now, not when the database was
   EXPECT_TRUE(platform.HasFile(folder + "Arc12426db1") && platform.HasFile(folder + "Arc12265db1"));
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
@@ -49,21 +116,23 @@ TEST_F(UnattendedTest, BackupOfAllSlotsKeepsTheCopiesMadeLastAndLeavesWhatMayBeA
                         "2026-12-05 02:00:00\tdelete\t" + folder + "Arc12126db1\tok\r\n");
   EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
-}
-
-TEST_F(UnattendedTest, ANamedSlotThatFailsMakesTheExitCodeOneAndTheOthersGoOn) {
-  platform.AddFile("C:\\Data\\3\\ArcBackup\\Arc12526db3", "this morning's");
-  platform.FileAt("C:\\Data\\3\\ArcBackup\\Arc12526db3").readOnly = true;
+  // Named slots, one of which fails: the exit code is 1 and the others go on.
+  platform.AddFile(copy3, "this morning's");
+  platform.FileAt(copy3).readOnly = true;
   platform.AddFolder("C:\\Data\\4");  // a folder without its database
   ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
-  EXPECT_EQ(platform.Content("C:\\Data\\3\\ArcBackup\\Arc12526db3"), "three");  // replaced without asking
+  EXPECT_EQ(platform.Content(copy3), "three");  // replaced without asking
   EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
 }
 
-// With no folder there is no log: the console alone tells, and no path is made from the current drive.
-TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
-  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
+// A command line that is not accepted does nothing but say how. With no folder there is no log: the console alone
+// tells, and no path is made from the current drive.
+TEST_F(UnattendedTest, ABadCommandLineSettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConsole) {
   const std::size_t files = platform.FilePaths().size();
+  EXPECT_EQ(Run({"/backup", "12"}), 2);
+  EXPECT_TRUE(platform.console.size() == 1 && platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
+  platform.console.clear();
+  platform.AddFile("C:\\CorvanePaths.txt", "\"C:\\Data\\1\"\r\n");
   ASSERT_EQ(Run({"/backup", "2"}), 1);
   const std::string problem =
       "2026-12-05 02:00:00\tbackup\tC:\\CorvanePaths.txt\tfailed: Input past end of file: C:\\CorvanePaths.txt "
@@ -71,11 +140,8 @@ TEST_F(UnattendedTest, SettingsProblemsAndSlotsWithoutADatabaseAreToldOnTheConso
   EXPECT_EQ(platform.console,
             (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
   EXPECT_EQ(platform.FilePaths().size(), files);
-
   ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
-  EXPECT_TRUE(Log(1).starts_with(problem));
-  EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
-
+  EXPECT_TRUE(Log(1).starts_with(problem) && platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
   platform.console.clear();
   platform.FailOn("ReadBytes", "C:\\CorvaneAppNames.txt", "The file is in use.");
   ASSERT_EQ(Run({"/compact", "all"}), 1);
@@ -91,10 +157,8 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   ASSERT_EQ(Run({"/compact", "1", "3", "/wait", "5"}), 1);
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tcompact\tC:\\Data\\1\\db1\tskipped: in use in another program\r\n");
   EXPECT_EQ(Log(3), "2026-12-05 02:00:00\tcompact\tC:\\Data\\3\\db3\tok\t5\t5\r\n");
-  ASSERT_EQ(platform.starts.size(), 1u);
+  ASSERT_TRUE(platform.starts.size() == 1 && platform.starts[0].limitMinutes == 5);
   EXPECT_EQ(platform.starts[0].commandLine, "\"" + std::string(kAccess) + "\" \"C:\\Data\\3\\db3\" /compact");
-  EXPECT_EQ(platform.starts[0].limitMinutes, 5);
-
   platform.heldOpen.clear();
   platform.accessOverruns = true;
   ASSERT_EQ(Run({"/compact", "all"}), 1);
@@ -106,14 +170,6 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   platform.DeleteFile(kAccess);
   ASSERT_EQ(Run({"-Compact", "1"}), 1);
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
-}
-
-TEST_F(UnattendedTest, ABadCommandLineDoesNothingButSayHow) {
-  const std::size_t files = platform.FilePaths().size();
-  EXPECT_EQ(Run({"/backup", "12"}), 2);
-  EXPECT_EQ(platform.FilePaths().size(), files);
-  ASSERT_EQ(platform.console.size(), 1u);
-  EXPECT_TRUE(platform.console[0].starts_with("Usage: Corvane.exe /backup SLOTS"));
 }
 
 }  // namespace
