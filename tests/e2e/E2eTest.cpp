@@ -408,11 +408,9 @@ TEST_F(CorvaneTest, AScheduledBackupShowsNothingKeepsTheNewestCopiesAndASlotWith
 // server has gone.
 TEST_F(CorvaneTest, ATickedSlotRunsThisPcsCopyOfTheMasterAndKeepsItCurrent) {
   Install();
-  std::string ticks = "\"Yes\"";
-  for (int slot = 2; slot <= 11; ++slot) {
-    ticks += ",\"No\"";
-  }
-  WriteBytes(kLocalCopies, ticks + ",\"%LOCALAPPDATA%\\Corvane\"\r\n");
+  WriteBytes(
+      kLocalCopies,
+      "\"Yes\",\"No\",\"No\",\"No\",\"No\",\"No\",\"No\",\"No\",\"No\",\"No\",\"No\",\"%LOCALAPPDATA%\\Corvane\"\r\n");
   const fs::path master = kAppsFolder / "Db1.mde", local = LocalCopies() / "App1" / "Db1.mde";
   const Form launcher = StartLauncher();
   for (const char* version : {"first version", "second version, longer", ""}) {

@@ -10,8 +10,7 @@ class EditorTest : public HostTest {
   void SetUp() override {
     platform.programFolder = "C:\\Apps";
     Start();
-    OpenSupport().Fire("CmdEditPaths", Event::Click);
-    editor = &Shown("frmPaths11");
+    editor = &OpenEditor();
   }
   FakeWindow* editor = nullptr;
 };
@@ -85,11 +84,9 @@ TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
   EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
   EXPECT_TRUE(platform.FilePaths().empty());
   EXPECT_FALSE(platform.ended);
-  OpenSupport().Fire("CmdEditPaths", Event::Click);
-  EXPECT_EQ(Shown("frmPaths11").Text("cTitle"), "NAME");
+  EXPECT_EQ(OpenEditor().Text("cTitle"), "NAME");
   Shown("frmPaths11").SetText("cTitle", "Typed");
-  OpenSupport().Fire("CmdEditPaths", Event::Click);  // already open: brought up unchanged
-  EXPECT_EQ(Shown("frmPaths11").Text("cTitle"), "Typed");
+  EXPECT_EQ(OpenEditor().Text("cTitle"), "Typed");  // already open: brought up unchanged
 }
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.
@@ -102,11 +99,11 @@ TEST_F(UnreadFilesTest, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
   platform.FailOn("ReadBytes", "C:\\CorvanePaths.txt", "The file is in use.");
   Start();
   const auto close = [&](std::initializer_list<const char*> typedIn) {
-    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    FakeWindow& editor = OpenEditor();
     for (const char* box : typedIn) {
-      Shown("frmPaths11").SetText(box, "C:\\Typed");
+      editor.SetText(box, "C:\\Typed");
     }
-    Shown("frmPaths11").Fire("CmdSaveClose", Event::Click);
+    editor.Fire("CmdSaveClose", Event::Click);
   };
   close({});
   EXPECT_EQ(platform.Form("frmPaths11"), nullptr);

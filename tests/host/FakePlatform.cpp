@@ -101,6 +101,14 @@ void FakePlatform::FailOn(std::string operation, std::string path, std::string d
   failures_.push_back({std::move(operation), Key(path), std::move(description), letPass});
 }
 
+std::vector<std::string> FakeDesktop::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const Message& message : messages) {
+    texts.push_back(message.text);
+  }
+  return texts;
+}
+
 FakeWindow* FakeDesktop::Form(std::string_view name) const {
   const auto it = std::find_if(forms_.begin(), forms_.end(), [&](FakeWindow* f) { return f->layout().name == name; });
   return it == forms_.end() ? nullptr : *it;

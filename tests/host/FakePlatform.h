@@ -96,7 +96,6 @@ class FakePlatform : public virtual Platform {
   std::set<std::string> holding;      // files this process holds open (CreateHeldFile), by key
   Volume volume{"C:", 1'000'000'000'000};
   std::string programFolder = "C:\\Program Files\\Corvane";
-  std::string decimalSeparator = ".";
   std::map<std::string, std::vector<std::string>> registrations;  // "App Paths" values by program name, as stored
   std::map<std::string, corvane::Association> associations;       // by type: ".pdf", "http"
   std::map<std::string, std::string> environment{{"ProgramFiles", "C:\\Program Files"}};
@@ -131,7 +130,7 @@ class FakePlatform : public virtual Platform {
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;
   std::string ProgramFolder() override;
   Date Now() override { return now; }
-  std::string DecimalSeparator() override { return decimalSeparator; }
+  std::string DecimalSeparator() override { return "."; }
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
@@ -169,6 +168,7 @@ class FakeDesktop : public FakePlatform, public Desktop {
   static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
 
   void Answer(corvane::Answer answer) { answers_.push_back(answer); }
+  std::vector<std::string> MessageTexts() const;
   FakeWindow* Form(std::string_view name) const;
 
   std::vector<Message> messages;

@@ -33,13 +33,7 @@ inline std::string SlotLine(const std::string& prefix, const std::vector<std::st
 
 class HostTest : public ::testing::Test {
  protected:
-  std::vector<std::string> MessageTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& message : platform.messages) {
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
+  std::vector<std::string> MessageTexts() const { return platform.MessageTexts(); }
 
   // Starts the program as a double-click would, and returns its launcher.
   FakeWindow& Start() {
@@ -56,6 +50,10 @@ class HostTest : public ::testing::Test {
   FakeWindow& OpenSupport() {
     Shown("frmCorvane").Fire("CmdOpenSupport", Event::Click);
     return Shown("frmSupport11");
+  }
+  FakeWindow& OpenEditor() {
+    OpenSupport().Fire("CmdEditPaths", Event::Click);
+    return Shown("frmPaths11");
   }
 
   FakeDesktop platform;

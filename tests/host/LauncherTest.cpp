@@ -68,8 +68,7 @@ TEST_F(LauncherTest, TheTitleHintAndAFailedLoadStep) {
 
 TEST_F(LauncherTest, ExitClosesEveryWindowWithoutAsking) {
   Start();
-  OpenSupport().Fire("CmdEditPaths", Event::Click);
-  Shown("frmPaths11").SetText("cTitle", "unsaved");
+  OpenEditor().SetText("cTitle", "unsaved");
   Shown("frmCorvane").Fire("CmdClose", Event::Click);
   EXPECT_TRUE(platform.ended);
   EXPECT_FALSE(platform.Form("frmCorvane") || platform.Form("frmSupport11") || platform.Form("frmPaths11"));

@@ -26,18 +26,16 @@ std::vector<std::string> Ticked(std::vector<int> slots, std::string folder) {
 }
 
 TEST(LocalCopiesFile, OnlyAnExactYesTicksAndADamagedFileTicksNothing) {
-  std::vector<std::string> spelled = Ticked({0}, "D:\\Copies");
+  std::vector<std::string> spelled = Ticked({0, 10}, "D:\\Copies");
   spelled[1] = "yes", spelled[2] = "Yes ", spelled[3] = "\"Yes\"";
-  std::vector<std::string> extra = Ticked({10}, "D:\\Copies");
-  extra.push_back("Yes");
+  spelled.push_back("Yes");  // past the twelfth field: ignored
   struct Case {
     std::optional<std::string> content;  // none: no file
     std::vector<int> ticked;
     std::string folder, problem;
   } cases[] = {
       {std::nullopt, {}, "%LOCALAPPDATA%\\Corvane", ""},
-      {FormatSettingsLine(spelled), {0}, "D:\\Copies", ""},
-      {FormatSettingsLine(extra), {10}, "D:\\Copies", ""},
+      {FormatSettingsLine(spelled), {0, 10}, "D:\\Copies", ""},
       {"\"Yes\",\"Yes\",\"Yes\"\r\n",
        {},
        "%LOCALAPPDATA%\\Corvane",
@@ -194,57 +192,39 @@ TEST(LocalCopy, AScheduledBackupCopiesTheMasterWhateverTheLocalCopiesFileHolds) 
   EXPECT_EQ(office.platform.console.size(), 1u);
 }
 
-class LocalCopyEditorTest : public HostTest {
- protected:
-  FakeWindow& Editor() {
-    OpenSupport().Fire("CmdEditPaths", Event::Click);
-    return Shown("frmPaths11");
-  }
-  void Close() { Shown("frmPaths11").Fire("CmdSaveClose", Event::Click); }
-};
+class LocalCopyEditorTest : public HostTest {};
 
-// A PC that never ticks a box keeps no fourth file; once it has one, every Close rewrites it; Delete Path Files
-// leaves it, as it leaves the captions.
+// Any text but "Yes" shows an empty box. A PC that never ticks a box keeps no fourth file, unless its folder is not
+// the default; once it has one, every Close rewrites it. Delete Path Files leaves it, as it leaves the captions.
 TEST_F(LocalCopyEditorTest, BoxesShowAnExactYesAndCloseWritesTheirFileOnlyWhenNeeded) {
-  const std::string defaults = FormatSettingsLine(Ticked({}, "%LOCALAPPDATA%\\Corvane"));
-  Start();
-  EXPECT_EQ(Editor().Text("cLocalPath"), "%LOCALAPPDATA%\\Corvane");
-  Close();
-  EXPECT_FALSE(platform.HasFile(kLocalFile));
-  Editor().SetChecked("CheckLocal2", true);
-  Close();
-  EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({2}, "%LOCALAPPDATA%\\Corvane")));
-  EXPECT_TRUE(RunsLocalCopy(state.LauncherSettings, 2));
-  FakeWindow& editor = Editor();
-  EXPECT_TRUE(editor.IsChecked("CheckLocal2") && !editor.IsChecked("CheckLocal1"));
-  editor.SetChecked("CheckLocal2", false);
-  Close();
-  EXPECT_EQ(platform.Content(kLocalFile), defaults);
-  Editor().SetText("cLocalPath", "D:\\\"Copies\"");
-  Close();
-  EXPECT_EQ(MessageTexts().back(),
-            "Local copies folder can not hold a double quote or a line break. Nothing was saved.");
-  EXPECT_EQ(platform.Content(kLocalFile), defaults);
-  Shown("frmPaths11").Fire("Form", Event::Close);
-  platform.Answer(Answer::Yes);
-  OpenSupport().Fire("CmdDeletePathFiles", Event::Click);
-  EXPECT_TRUE(platform.HasFile(kLocalFile));
-  EXPECT_FALSE(platform.HasFile(std::string(kPathsFile)));
-}
-
-TEST_F(LocalCopyEditorTest, AnyOtherTextShowsAnEmptyBoxAndAChangedFolderAloneIsWritten) {
+  const std::string folder = "%LOCALAPPDATA%\\Corvane";
+  const auto Close = [&] { Shown("frmPaths11").Fire("CmdSaveClose", Event::Click); };
   std::vector<std::string> fields = Ticked({0, 10}, "D:\\Copies");
   fields[0] = "yes";
   platform.AddFile(kLocalFile, FormatSettingsLine(fields));
   Start();
-  FakeWindow& editor = Editor();
-  EXPECT_FALSE(editor.IsChecked("CheckLocal0"));
-  EXPECT_TRUE(editor.IsChecked("CheckLocal10"));
+  FakeWindow& editor = OpenEditor();
+  EXPECT_TRUE(!editor.IsChecked("CheckLocal0") && editor.IsChecked("CheckLocal10"));
   EXPECT_EQ(editor.Text("cLocalPath"), "D:\\Copies");
   platform.DeleteFile(kLocalFile);
   editor.SetChecked("CheckLocal10", false);
   Close();
   EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({}, "D:\\Copies")));
+  OpenEditor().SetText("cLocalPath", folder);
+  Close();
+  EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({}, folder)));
+  platform.DeleteFile(kLocalFile);
+  OpenEditor();
+  Close();
+  EXPECT_FALSE(platform.HasFile(kLocalFile));
+  OpenEditor().SetChecked("CheckLocal2", true);
+  Close();
+  EXPECT_EQ(platform.Content(kLocalFile), FormatSettingsLine(Ticked({2}, folder)));
+  EXPECT_TRUE(RunsLocalCopy(state.LauncherSettings, 2));
+  platform.Answer(Answer::Yes);
+  OpenSupport().Fire("CmdDeletePathFiles", Event::Click);
+  EXPECT_TRUE(platform.HasFile(kLocalFile));
+  EXPECT_FALSE(platform.HasFile(std::string(kPathsFile)));
 }
 
 }  // namespace

@@ -80,31 +80,22 @@ SettingsTexts TextsFromSlots() {
 }
 
 TEST_F(SettingsTest, ValuesTheFilesCannotHoldAreRefusedByNameAndNothingIsSaved) {
-  struct Case {
-    void (*spoil)(SettingsTexts&);
-    std::string message;
-  } cases[] = {
-      {[](SettingsTexts& t) { t["cAppName2"] = "say \"hi\""; },
-       "App3 File Name can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t["cHLPath3"] = "C:\\\"Apps\""; },
-       "App4 Path can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t["cAlias10"] = "\"11\""; },
-       "App11 Button Name can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t["cAppName11"] = "\n"; },
-       "Manual 1 File Name can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t["cHLPath12"] = "http://a\r\nb"; },
-       "Web Support Page can not hold a double quote or a line break. Nothing was saved."},
-      {[](SettingsTexts& t) { t["cTitle"] = "\xCE\xA9"; },
-       "Toolbar Name holds characters that this computer's code page can not store. Nothing was saved."},
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"cAppName2", "say \"hi\"", "App3 File Name can not hold a double quote or a line break."},
+      {"cHLPath3", "C:\\\"Apps\"", "App4 Path can not hold a double quote or a line break."},
+      {"cAlias10", "\"11\"", "App11 Button Name can not hold a double quote or a line break."},
+      {"cAppName11", "\n", "Manual 1 File Name can not hold a double quote or a line break."},
+      {"cHLPath12", "http://a\r\nb", "Web Support Page can not hold a double quote or a line break."},
+      {"cLocalPath", "D:\\\"Copies\"", "Local copies folder can not hold a double quote or a line break."},
+      {"cTitle", "\xCE\xA9", "Toolbar Name holds characters that this computer's code page can not store."},
   };
-  for (const Case& c : cases) {
+  for (const auto& [box, value, refusal] : cases) {
     Shortcuts11::State state;
     FakeDesktop machine;
     SettingsTexts texts = TextsFromSlots();
-    c.spoil(texts);
+    texts[box] = value;
     EXPECT_FALSE(Save(machine, state.LauncherSettings, texts));
-    ASSERT_EQ(machine.messages.size(), 1u);
-    EXPECT_EQ(machine.messages[0].text, c.message);
+    EXPECT_EQ(machine.MessageTexts(), std::vector<std::string>{std::string(refusal) + " Nothing was saved."});
     EXPECT_TRUE(machine.FilePaths().empty());
     EXPECT_TRUE(state.LauncherSettings.Title.empty());
   }
@@ -143,8 +134,7 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
     EXPECT_EQ(machine.FilePaths(), (std::vector<std::string>{files[2], files[0]})) << c.refused;
     EXPECT_EQ(machine.Content(files[0]), "names");
     EXPECT_EQ(machine.Content(files[2]), "aliases");
-    ASSERT_EQ(machine.messages.size(), 1u);
-    EXPECT_EQ(machine.messages[0].text, c.message);
+    EXPECT_EQ(machine.MessageTexts(), std::vector{c.message});
     EXPECT_TRUE(state.LauncherSettings.Title.empty());
   }
 }
