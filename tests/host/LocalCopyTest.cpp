@@ -1,5 +1,4 @@
-// Local copies: the fourth settings file, where a slot's copy goes, when the master is copied over it, and the
-// editor's boxes for them.
+// Local copies: the fourth settings file, where a copy goes, when the master is copied, and the editor's boxes.
 #include <algorithm>
 #include <optional>
 
@@ -104,8 +103,7 @@ struct Office : HostTest {
   Office() {
     platform.AddFile(kAccess);
     platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("App", {"", "", ""}).replace(1, 4, "App1.mdb"));
-    std::vector<std::string> folders(kSlotCount + 2, "\\\\server\\apps");
-    platform.AddFile("C:\\CorvanePaths.txt", FormatSettingsLine(folders));
+    platform.AddFile("C:\\CorvanePaths.txt", FormatSettingsLine(std::vector<std::string>(13, "\\\\server\\apps")));
     platform.AddFile(kLocalFile, FormatSettingsLine(Ticked({0}, "%LOCALAPPDATA%\\Local")));
     platform.environment["LOCALAPPDATA"] = "C:\\Users\\Ann";
     platform.AddFolder("\\\\server\\apps");
@@ -118,10 +116,7 @@ struct Office : HostTest {
 };
 
 TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
-  struct File {
-    std::string content;
-    std::uint64_t lastWrite;
-  };
+  using File = std::pair<std::string, std::uint64_t>;  // content and last-write time
   const std::string opened = "\"" + std::string(kAccess) + "\" \"" + kLocal + "\"";
   struct Case {
     const char* name;
@@ -163,18 +158,18 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
     Office office;
     FakeDesktop& m = office.platform;
     if (c.master) {
-      office.Add(kMaster, c.master->content, c.master->lastWrite);
+      office.Add(kMaster, c.master->first, c.master->second);
     }
     if (c.local) {
-      office.Add(kLocal, c.local->content, c.local->lastWrite);
+      office.Add(kLocal, c.local->first, c.local->second);
     }
     if (c.spoil != nullptr) {
       c.spoil(m);
     }
     office.Start().Fire("CmdOpen1", Event::Click);
     EXPECT_EQ(m.HasFile(kLocal) ? m.Content(kLocal) : "", c.localAfter);
-    if (c.master && c.localAfter == c.master->content) {
-      EXPECT_EQ(m.FileAt(kLocal).lastWrite, c.master->lastWrite);  // so that the next start sees no difference
+    if (c.master && c.localAfter == c.master->first) {
+      EXPECT_EQ(m.FileAt(kLocal).lastWrite, c.master->second);  // so that the next start sees no difference
     }
     EXPECT_EQ(office.MessageTexts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     EXPECT_EQ(m.starts.size() == 1 && m.starts[0].commandLine == opened, c.started);
