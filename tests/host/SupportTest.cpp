@@ -204,6 +204,7 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
   const std::string c2r = kOffice + "root\\Office16\\MSACCESS.EXE", odd = "D:\\Tools\\Access\\MSACCESS.EXE";
   const std::string word86 = kOffice86 + "Office10\\WinWord.exe", acrobat = "E:\\Acrobat\\Acrobat.exe";
   const std::string reader2020 = kAdobe + "Acrobat Reader 2020\\Reader\\AcroRd32.exe";
+  const std::string c2r15 = "C:\\Program Files (x86)\\Microsoft Office 15\\root\\office15\\MSACCESS.EXE";
   const std::tuple<Locator, std::vector<std::string>, Registered, std::string> cases[] = {
       {access, {kAccess14, runtime}, {}, runtime},
       {word, {kWordPad, kOffice + "Office\\WinWord.exe"}, {}, kOffice + "Office\\WinWord.exe"},
@@ -216,6 +217,8 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
       {access, {"MSACCESS.EXE", "\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}}, ""},
       {reader, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
       {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},
+      {access, {c2r15}, {}, c2r15},
+      {access, {"Z:\\A\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"Z:\\A\\MSACCESS.EXE"}}}, "Z:\\A\\MSACCESS.EXE"},
   };
   for (const auto& [locator, installed, registered, winner] : cases) {
     OutsidePrograms state;
@@ -229,7 +232,14 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
     EXPECT_EQ(state.*locator.second, winner);
     EXPECT_EQ(machine.messages.size(), winner.empty() ? 1u : 0u) << winner;
     EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
+    EXPECT_EQ(std::ranges::count(machine.probes, ""), 0) << "an empty path probed";
   }
+}
+
+// Backslashes before the closing quote are doubled and a quote escaped, or the program would split the path.
+TEST(Locate, ADocumentIsQuotedAsProgramsSplitTheirCommandLines) {
+  EXPECT_EQ(QuotedArgument("C:\\A b\\x.doc"), "\"C:\\A b\\x.doc\"");
+  EXPECT_EQ(QuotedArgument("C:\\A\"b\\"), "\"C:\\A\\\"b\\\\\"");
 }
 
 // References to variables that are not defined stay as typed, as Windows leaves them.
