@@ -70,9 +70,9 @@ std::string FakePlatform::Parent(const std::string& key) {
   return slash == std::string::npos ? std::string() : key.substr(0, slash);
 }
 
-void FakePlatform::AddFile(const std::string& path, std::string content) {
-  files_[Key(path)] = File{std::move(content), path};
-  AddFolder(Parent(path));
+FakePlatform::File& FakePlatform::AddFile(const std::string& path, std::string content) {
+  AddFolder(Parent(Key(path)));
+  return files_[Key(path)] = File{std::move(content), path};
 }
 
 void FakePlatform::AddFolder(const std::string& path) {
@@ -215,10 +215,6 @@ void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   files_[key] = File{copy.content.substr(0, copy.content.size() / 2), to};
   Check("CopyFile", to);
   files_[key] = copy;  // attributes and all, as Windows copies them
-}
-
-std::uint64_t FakePlatform::FileSize(const std::string& path) {
-  return Existing(path, "FileSize").content.size();
 }
 
 std::optional<FileStamp> FakePlatform::StampOf(const std::string& path) {

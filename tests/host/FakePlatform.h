@@ -71,8 +71,8 @@ class FakePlatform : public virtual Platform {
 
   FakePlatform() { AddFolder("C:"); }
 
-  // Setting up the machine. AddFile adds every folder above the file too.
-  void AddFile(const std::string& path, std::string content = {});
+  // Setting up the machine. AddFile adds every folder above the file too, and returns the file for its attributes.
+  File& AddFile(const std::string& path, std::string content = {});
   void AddFolder(const std::string& path);
   File& FileAt(const std::string& path);
   bool HasFile(const std::string& path) const { return files_.contains(Key(path)); }
@@ -110,7 +110,7 @@ class FakePlatform : public virtual Platform {
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
   void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
-  std::uint64_t FileSize(const std::string& path) override;
+  std::uint64_t FileSize(const std::string& path) override { return Existing(path, "FileSize").content.size(); }
   std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }

@@ -109,8 +109,7 @@ struct Office : HostTest {
     platform.AddFolder("\\\\server\\apps");
   }
   void Add(const std::string& path, const std::string& content, std::uint64_t lastWrite) {
-    platform.AddFile(path, content);
-    platform.FileAt(path).lastWrite = lastWrite;
+    platform.AddFile(path, content).lastWrite = lastWrite;
   }
   void TestBody() override {}
 };
@@ -137,6 +136,8 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
       {"server down", File{"v2", 6}, File{"v1", 5},
        [](FakeDesktop& m) { m.FailOn("StampOf", kMaster, "The network path was not found."); }, "v1", "", true},
       {"neither", std::nullopt, std::nullopt, nullptr, "", "Cannot find App1.mdb database.", false},
+      {"stale partial", File{"v2", 6}, File{"v1", 5},
+       [](FakeDesktop& m) { m.AddFile(kLocal + ".partial", "half").readOnly = true; }, "v2", "", true},
       {"copy fails", File{"v2", 6}, File{"v1", 5},
        [](FakeDesktop& m) { m.FailOn("CopyFile", kLocal + ".partial", "The disk is full."); }, "v1",
        kLocal + ".partial: The disk is full. The copy on this PC, " + kLocal +

@@ -148,8 +148,7 @@ TEST_F(MaintenanceTest, ADatabaseInUseIsBackedUpOnlyOnYesAndAFailedBackupKeepsTh
       {"source missing", [](FakeDesktop& p) { p.DeleteFile(kDb); }},  // last, as it takes the database away
   };
   for (const auto& [what, breakIt] : cases) {
-    platform.AddFile(kBackup, "old data");
-    platform.FileAt(kBackup).readOnly = true;
+    platform.AddFile(kBackup, "old data").readOnly = true;
     breakIt(platform);
     Run(&BackupApp, Answer::Yes);
     EXPECT_EQ(platform.Content(kBackup), "old data") << what;
@@ -170,7 +169,7 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
   for (const auto& [held, lock, warning] : cases) {
     platform.messages.clear();
     platform.heldOpen = {held};
-    lock.empty() ? platform.DeleteFile(kLock) : platform.AddFile(kLock, lock);
+    lock.empty() ? platform.DeleteFile(kLock) : void(platform.AddFile(kLock, lock));
     Run(&CompactApp);
     EXPECT_EQ(platform.starts.size(), warning.empty() ? 1u : 0u) << warning;
     if (!warning.empty()) {
@@ -235,7 +234,7 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
       {ace, ace.substr(0, 2048), ""}, {"plain", "mangled", ""}};
   for (const auto& [before, after, reason] : cases) {
     platform.AddFile(kDb, before);
-    platform.whileWaited = [&] { after == "-" ? platform.DeleteFile(kDb) : platform.AddFile(kDb, after); };
+    platform.whileWaited = [&] { after == "-" ? platform.DeleteFile(kDb) : void(platform.AddFile(kDb, after)); };
     Run(&CompactApp);
     if (!reason.empty()) {
       EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was " + reason + restored);

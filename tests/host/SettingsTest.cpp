@@ -21,6 +21,7 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
       {"\"a\",,\"c\"", 3, {"a", "", "c"}},
       {"\"a\"\r\n\r\n\"c\"", 3, {"a", "", "c"}},  // a blank line is an empty field
       {"\"a\",\"unclosed", 3, {"a", "unclosed"}},
+      {"\"Smith,\",\"b\"", 2, {"Smith,", "b"}},  // a comma that ends a quoted field is the field's
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ReadSettingsFields(c.text, c.count), c.expected) << c.text;
@@ -56,7 +57,7 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
   for (const auto& [content, alias, problem] : cases) {
     FakeDesktop machine;
     content.empty() ? machine.AddFolder("C:\\CorvaneAppAlias.txt")
-                    : machine.AddFile("C:\\CorvaneAppAlias.txt", content);
+                    : void(machine.AddFile("C:\\CorvaneAppAlias.txt", content));
     state.LauncherSettings.Apps[0].Alias = "HLQ";
     const std::vector<SettingsProblem> problems = ReadSettings(machine, state.LauncherSettings);
     EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, alias);

@@ -104,8 +104,7 @@ TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAn
   const std::string folder = "C:\\Data\\1\\ArcBackup\\", copy3 = "C:\\Data\\3\\ArcBackup\\Arc12526db3";
   for (auto [name, month] :
        {std::pair{"Arc113026db1", 1}, {"Arc12426db1", 12}, {"Arc12265db1", 1}, {"Arc12126db1", 2}}) {
-    platform.AddFile(folder + name, "old");
-    platform.FileAt(folder + name).created = {2026, month, 1};
+    platform.AddFile(folder + name, "old").created = {2026, month, 1};
   }
   ASSERT_EQ(Run({"/BACKUP", "all", "-keep", "2"}), 0);  // the copy of 4 December stays
   EXPECT_EQ(platform.Content(copy3), "three");
@@ -117,8 +116,7 @@ TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAn
   EXPECT_EQ(platform.console.size(), 4u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
   // Named slots, one of which fails: the exit code is 1 and the others go on.
-  platform.AddFile(copy3, "this morning's");
-  platform.FileAt(copy3).readOnly = true;
+  platform.AddFile(copy3, "this morning's").readOnly = true;
   platform.AddFolder("C:\\Data\\4");  // a folder without its database
   ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
   EXPECT_EQ(platform.Content(copy3), "three");  // replaced without asking
