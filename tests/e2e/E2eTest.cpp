@@ -229,9 +229,9 @@ TEST_F(CorvaneTest, ASecondStartLeavesTheOneLauncherWhoseSupportWindowOpensAtIts
              {left.left, std::min(left.top, right.top), right.right, std::max(left.bottom, right.bottom)});
 }
 
-// Today's Office, at its own install place or only registered with Windows, is found without a word; a PDF manual
-// with no Adobe reader opens in the program Windows associates with the type.
-TEST_F(CorvaneTest, TodaysAccessIsFoundWhereverWindowsHasItAndAManualOpensWithTheAssociatedReader) {
+// An Access that only Windows' registration knows of is found without a word (its install places are the host's to
+// prove); a PDF manual with no Adobe reader opens in the program Windows associates with the type.
+TEST_F(CorvaneTest, AnAccessOnlyRegisteredIsFoundAndAManualOpensWithTheAssociatedReader) {
   const fs::path elsewhere = kAppsFolder / L"Access Elsewhere" / L"MSACCESS.EXE";
   Install(elsewhere);
   WriteBytes(kAppsFolder / "Db1.mde", "database");
