@@ -91,9 +91,7 @@ std::string AccessLog() {
 
 // Where this user's local copies go by default: %LOCALAPPDATA%\Corvane.
 fs::path LocalCopies() {
-  std::wstring folder(MAX_PATH, L'\0');
-  folder.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), MAX_PATH));
-  return fs::path(folder) / L"Corvane";
+  return fs::path(_wgetenv(L"LOCALAPPDATA")) / L"Corvane";
 }
 
 // What Windows is told of installed programs, in the prefix's registry; the test's keys go when it ends.

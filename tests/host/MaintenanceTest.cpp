@@ -231,9 +231,13 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   const std::tuple<std::string, std::string, std::string> cases[] = {
       {kJet, "-", "missing"},         {kJet, "", "empty"},
       {kJet, ace, notAccess},         {kJet, kJet.substr(0, 2047), notAccess},
-      {ace, ace.substr(0, 2048), ""}, {"plain", "mangled", ""}};
+      {ace, ace.substr(0, 2048), ""}, {ace, ace.substr(0, 2047), notAccess},
+      {"plain", "mangled", ""}};
   for (const auto& [before, after, reason] : cases) {
     platform.AddFile(kDb, before);
+    if (after != "-" && !reason.empty()) {
+      platform.AddFile(kFailed, "an earlier ruin").readOnly = true;  // replaced all the same
+    }
     platform.whileWaited = [&] { after == "-" ? platform.DeleteFile(kDb) : void(platform.AddFile(kDb, after)); };
     Run(&CompactApp);
     if (!reason.empty()) {
@@ -252,10 +256,11 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   EXPECT_EQ(Logged("/compact"), "failed: the database was empty afterwards; restored from " + kCopy + "\r\n");
   platform.FailOn("CopyFile", kDb + ".partial", "The device is not ready.");
   Run(&CompactApp);
-  EXPECT_TRUE(MessageTexts().back().ends_with("empty afterwards. The database could not be restored: " + kDb +
-                                              ".partial: The device is not ready. The copy taken before compaction "
-                                              "is kept at " +
-                                              kCopy + "."));
+  const std::string unrestored =
+      "Compaction of App1.mde failed: the database was empty afterwards. The database could "
+      "not be restored: " +
+      kDb + ".partial: The device is not ready.";
+  EXPECT_EQ(MessageTexts().back(), unrestored + " The copy taken before compaction is kept at " + kCopy + ".");
 }
 
 TEST_F(MaintenanceTest, AMarkerAnotherProcessHoldsKeepsTheLauncherAndTheBackupsAwayAndAStaleOneIsDeleted) {
