@@ -85,10 +85,6 @@ std::string StartedOn(const fs::path& program, std::string_view options, const s
   return line;
 }
 
-std::string AccessLog() {
-  return LogOf(kAccess);
-}
-
 // Where this user's local copies go by default: %LOCALAPPDATA%\Corvane.
 fs::path LocalCopies() {
   return fs::path(_wgetenv(L"LOCALAPPDATA")) / L"Corvane";
@@ -304,8 +300,9 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   ExpectMessage(warning, "WARNING");
   ExpectMessage("Db1.mde File Size Before Compaction is 200 KB");
   // Meanwhile the windows take no click, not even one a program sends: a second compaction cannot start.
-  EXPECT_FALSE(::IsWindowEnabled(launcher.handle()));
-  EXPECT_FALSE(::IsWindowEnabled(support.handle()));
+  // The copy of the original is made first, so the windows go out of reach a moment after the message.
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindowEnabled(launcher.handle()) && !::IsWindowEnabled(support.handle()); }))
+      << "a window still takes clicks";
   support.Click("CmdCompact");
   int answered = 0;
   for (DWORD_PTR ignored = 0; !FindMessageBox(id_) && answered < 100; ::Sleep(100), ++answered) {
@@ -316,7 +313,7 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   ExpectMessage("Db1.mde File Size After Compaction is 100 KB");
   EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "PreCompact_Db1.mde") == database) << "no copy of the original";
   EXPECT_FALSE(fs::exists(kAppsFolder / "ArcBackup" / "Compacting_Db1.mde"));
-  EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\" /compact\r\n");
+  EXPECT_EQ(LogOf(kAccess), kAccessQuoted + " \"" + kApps + "\\Db1.mde\" /compact\r\n");
   EXPECT_EQ(WaitFor([&] { return FindMessageBox(id_); }, Timeout{500}), nullptr) << "a second compaction began";
 }
 
@@ -360,7 +357,7 @@ TEST_F(CorvaneTest, TheLauncherOpensNoDatabaseWhoseMarkerAnotherProcessHoldsAndD
   EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
   held.Close();  // as a crash leaves it
   launcher.Click("CmdOpen1");
-  EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + kApps + "\\Db1.mde\"\r\n");
+  EXPECT_EQ(LogOf(kAccess), kAccessQuoted + " \"" + kApps + "\\Db1.mde\"\r\n");
   EXPECT_FALSE(fs::exists(marker));
 }
 
@@ -411,7 +408,7 @@ TEST_F(CorvaneTest, ATickedSlotRunsThisPcsCopyOfTheMasterAndKeepsItCurrent) {
       fs::remove(master);
     }
     launcher.Click("CmdOpen1");
-    EXPECT_EQ(AccessLog(), kAccessQuoted + " \"" + local.string() + "\"\r\n") << version;
+    EXPECT_EQ(LogOf(kAccess), kAccessQuoted + " \"" + local.string() + "\"\r\n") << version;
     EXPECT_EQ(ReadBytes(local), *version != '\0' ? version : "second version, longer");
     EXPECT_EQ(FindMessageBox(id_), nullptr) << version;
   }
