@@ -20,7 +20,7 @@ office="$prefix/drive_c/Program Files/Microsoft Office"
 # The copies go to /tmp: the disk of the build, outside the repository.
 scratch=$(mktemp -d /tmp/corvane-bench.XXXXXX)
 # Drive C: left as the tests expect it: no settings files, no Access.
-tidy() { rm -rf "$office" "$prefix"/drive_c/Corvane{AppNames,Paths,AppAlias}.txt; }
+tidy() { rm -rf "$office" "$prefix"/drive_c/Corvane{AppNames,Paths,AppAlias,LocalCopies}.txt; }
 trap 'tidy; rm -rf "$scratch"' EXIT
 tidy
 # Access in its place keeps the "Can not find MSAccess.exe" box out of the starts; it is never started.
