@@ -14,18 +14,18 @@ constexpr std::size_t kLockFileReadLimit = 64 * 1024;
 
 // The holders' names as UTF-8; a lock file that cannot be read names no one.
 std::vector<LockHolder> HoldersOf(Platform& platform, const std::string& lockFile) {
-  std::vector<LockHolder> holders;
   try {
-    if (platform.Exists(lockFile, Lookup::NormalFiles)) {
-      holders = ReadLockHolders(platform.ReadBytes(lockFile, kLockFileReadLimit));
+    if (!platform.Exists(lockFile, Lookup::NormalFiles)) {
+      return {};
     }
+    std::vector<LockHolder> holders = ReadLockHolders(platform.ReadBytes(lockFile, kLockFileReadLimit));
     for (LockHolder& holder : holders) {
       holder = {platform.FromAnsi(holder.computer), platform.FromAnsi(holder.user)};
     }
+    return holders;
   } catch (const PlatformError&) {
-    holders.clear();
+    return {};
   }
-  return holders;
 }
 
 }  // namespace

@@ -219,7 +219,7 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
       {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},
       {access, {c2r15}, {}, c2r15},
       {access, {"Z:\\A\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"Z:\\A\\MSACCESS.EXE"}}}, "Z:\\A\\MSACCESS.EXE"},
-      {access, {"z:\\A\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"z:\\A\\MSACCESS.EXE"}}}, "z:\\A\\MSACCESS.EXE"},
+      {access, {"z:\\A"}, {{"MSACCESS.EXE", {"z:\\A"}}}, "z:\\A"},  // the shortest full path
   };
   for (const auto& [locator, installed, registered, winner] : cases) {
     OutsidePrograms state;
