@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "Require.h"
-#include "support/LockFile.h"
+#include "launcher/LockFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

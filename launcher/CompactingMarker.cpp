@@ -1,6 +1,7 @@
 // The compaction marker: its place, its text, whether another process holds it, and holding it.
 #include "launcher/CompactingMarker.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/Failure.h"
@@ -19,73 +20,89 @@ std::string Field(std::string_view& text) {
   return field;
 }
 
+bool Printable(std::string_view field) {
+  return !field.empty() && std::ranges::none_of(field, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+// "YYYY-MM-DD HH:MM", digits where the marker writes digits.
+bool IsMarkerTime(std::string_view when) {
+  constexpr std::string_view kShape = "0000-00-00 00:00";
+  return when.size() == kShape.size() && std::ranges::equal(when, kShape, [](char c, char shape) {
+           return shape == '0' ? c >= '0' && c <= '9' : c == shape;
+         });
+}
+
 }  // namespace
 
 std::string CompactingMarkerPath(const Selection& app) {
   return BackupFolderOf(app.AppPath) + "\\Compacting_" + app.AppName;
 }
 
-std::string CompactingMarkerText(const Compactor& compactor, const Date& now) {
+std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now) {
   char when[32];
   std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", now.year, now.month, now.day, now.hour, now.minute);
-  return compactor.computer + "\t" + compactor.user + "\t" + when;
+  return computer + "\t" + user + "\t" + when;
 }
 
 Compactor ReadCompactingMarker(std::string_view text) {
+  if (std::ranges::count(text, '\t') != 2) {
+    return {};
+  }
   Compactor compactor;
   compactor.computer = Field(text);
   compactor.user = Field(text);
-  const std::string when = Field(text);
-  // "YYYY-MM-DD HH:MM": the time is after the blank.
-  compactor.since = when.substr(when.find(' ') == std::string::npos ? 0 : when.find(' ') + 1);
-  return compactor;
+  compactor.began = Field(text);
+  compactor.known = Printable(compactor.computer) && Printable(compactor.user) && IsMarkerTime(compactor.began);
+  return compactor.known ? compactor : Compactor{};
+}
+
+std::string ByWhom(const Compactor& compactor) {
+  return compactor.known ? "by " + compactor.user + " on " + compactor.computer : "by another user";
 }
 
 std::string BeingCompactedMessage(const std::string& fileName, const Compactor& compactor) {
-  return fileName + " is being compacted by " + compactor.user + " on " + compactor.computer + " since " +
-         compactor.since + ". Please try again in a few minutes.";
+  return fileName + " is being compacted " + ByWhom(compactor) +
+         (compactor.known ? " since " + compactor.Since() : "") + ". Please try again in a few minutes.";
 }
 
-std::optional<Compactor> WhoIsCompacting(Platform& platform, const Selection& app) {
+MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app) {
   const std::string marker = CompactingMarkerPath(app);
   if (!platform.Exists(marker, Lookup::NormalFiles)) {
-    return std::nullopt;
+    return {};
   }
-  if (!platform.HeldAgainstDeletion(marker)) {
-    try {
-      platform.DeleteFile(marker);
-    } catch (const PlatformError&) {
-      // Left for the next look; a marker no one holds stops nothing either way.
-    }
-    return std::nullopt;
-  }
+  MarkerOnDisk found;
+  found.kind = platform.HeldAgainstDeletion(marker) ? MarkerOnDisk::Kind::Held : MarkerOnDisk::Kind::Left;
   try {
-    return ReadCompactingMarker(platform.ReadBytes(marker, kMarkerReadLimit));
+    found.compactor = ReadCompactingMarker(platform.ReadBytes(marker, kMarkerReadLimit));
   } catch (const PlatformError&) {
-    return Compactor{};  // held, so in use, even where its text cannot be read
+    // Its text cannot be read: it names no one, and is still a marker.
   }
+  return found;
 }
 
 CompactingMarker::CompactingMarker(Platform& platform, const Selection& app)
     : platform_(platform), path_(CompactingMarkerPath(app)) {
-  if (const auto compactor = WhoIsCompacting(platform, app)) {
-    throw ProgramError(BeingCompactedMessage(app.AppName, *compactor));
+  if (const MarkerOnDisk found = LookAtMarker(platform, app); found.kind == MarkerOnDisk::Kind::Held) {
+    throw ProgramError(BeingCompactedMessage(app.AppName, found.compactor));
   }
   const std::string folder = BackupFolderOf(app.AppPath);
   if (!platform.Exists(folder + "\\", Lookup::Directories)) {
     platform.CreateFolder(folder);
   }
-  const Compactor self{platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
-                       platform.EnvironmentVariable("USERNAME").value_or(""), ""};
-  held_ = platform.CreateHeldFile(path_, CompactingMarkerText(self, platform.Now()));
+  held_ = platform.CreateHeldFile(
+      path_, CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
+                                  platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now()));
 }
 
 CompactingMarker::~CompactingMarker() {
   held_.reset();
+  if (leave_) {
+    return;
+  }
   try {
     platform_.DeleteFile(path_);
   } catch (const std::exception&) {
-    // No process holds it now: whoever looks next takes it for stale and deletes it.
+    // No process holds it now: whoever looks next checks the database and deletes it.
   }
 }
 

@@ -11,28 +11,40 @@
 
 namespace corvane {
 
-// Who compacts a database, as its marker says; `since` is "HH:MM".
+// Who compacts a database, as its marker says. A marker whose text cannot be read names no one: `known` is false.
 struct Compactor {
-  std::string computer, user, since;
+  std::string computer, user;
+  std::string began;  // "YYYY-MM-DD HH:MM"
+  bool known = false;
+
+  std::string Since() const { return began.substr(began.size() - 5); }  // "HH:MM"
   bool operator==(const Compactor&) const = default;
 };
 
 // ArcBackup\Compacting_<file name>, beside the slot's backups.
 std::string CompactingMarkerPath(const Selection& app);
 // "<computer>\t<user>\t<YYYY-MM-DD HH:MM>"
-std::string CompactingMarkerText(const Compactor& compactor, const Date& now);
-// A marker's text read back; what it lacks stays empty.
+std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now);
+// A marker's text read back: three tab-separated fields of printable text, the last a time as the marker writes it;
+// anything else names no one.
 Compactor ReadCompactingMarker(std::string_view text);
+// "by <user> on <computer>", or "by another user" where the marker names no one.
+std::string ByWhom(const Compactor& compactor);
 // "<file name> is being compacted by <user> on <computer> since <HH:MM>. Please try again in a few minutes."
 std::string BeingCompactedMessage(const std::string& fileName, const Compactor& compactor);
 
-// Who is compacting the slot's database now; nothing when no one is. A marker that no process holds was left by a
-// crash or a power cut: it is deleted where it can be, and stops nothing.
-std::optional<Compactor> WhoIsCompacting(Platform& platform, const Selection& app);
+// The slot's marker as it is on disk: absent, held by a process that compacts now, or left without one.
+struct MarkerOnDisk {
+  enum class Kind { None, Held, Left };
+  Kind kind = Kind::None;
+  Compactor compactor;
+};
+MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app);
 
-// Marks the slot's database as being compacted by this computer and user for as long as it lives, holding the marker
-// open so that others may read it but nobody may change or delete it; then deletes it, also after a failure. Throws
-// ProgramError with BeingCompactedMessage when another process compacts the database.
+// Marks the slot's database as being compacted by this computer and user, holding the marker open so that others may
+// read it but nobody may change or delete it. It is deleted when the object goes, also after a failure, unless the
+// compaction's end was not seen (LeaveForTheNextComer): then it stays on disk, released, for whoever looks next to
+// finish. Throws ProgramError with BeingCompactedMessage when another process holds the marker.
 class CompactingMarker {
  public:
   CompactingMarker(Platform& platform, const Selection& app);
@@ -40,10 +52,13 @@ class CompactingMarker {
   CompactingMarker(const CompactingMarker&) = delete;
   CompactingMarker& operator=(const CompactingMarker&) = delete;
 
+  void LeaveForTheNextComer() { leave_ = true; }
+
  private:
   Platform& platform_;
   std::string path_;
   std::unique_ptr<HeldFile> held_;
+  bool leave_ = false;
 };
 
 }  // namespace corvane

@@ -1,8 +1,8 @@
 // OpenApp: a launcher button's click opens its slot's database in Access.
 #include "launcher/Launch.h"
 
-#include "launcher/CompactingMarker.h"
 #include "launcher/LocalCopy.h"
+#include "launcher/UnfinishedCompaction.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -19,13 +19,13 @@ void OpenApp(Desktop& platform, State& state, int slot) {
     }
     return;
   }
-  if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
-    ShowInfo(platform, CannotFindDatabase(app.AppName));
+  // Access must not open a database while another Corvane has it compacted, nor one a compaction may have spoilt
+  // before it is checked; a compaction that deleted it is undone first.
+  if (app.HasDatabase() && !ClearOfCompaction(platform, app)) {
     return;
   }
-  // Access must not open a database while another Corvane has it compacted.
-  if (const auto compactor = WhoIsCompacting(platform, app)) {
-    ShowInfo(platform, BeingCompactedMessage(app.AppName, *compactor));
+  if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
+    ShowInfo(platform, CannotFindDatabase(app.AppName));
     return;
   }
   OpenWithAccess(platform, state, app.FullPath);

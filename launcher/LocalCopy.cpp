@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "launcher/CompactingMarker.h"
+#include "launcher/UnfinishedCompaction.h"
 #include "platform/Environment.h"
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
@@ -65,8 +65,7 @@ std::optional<std::string> CurrentLocalCopy(Desktop& platform, const Selection& 
     return local;
   }
   try {
-    if (const auto compactor = WhoIsCompacting(platform, app)) {
-      ShowInfo(platform, BeingCompactedMessage(app.AppName, *compactor));
+    if (!ClearOfCompaction(platform, app)) {
       return std::nullopt;
     }
     CreateFolders(platform, local.substr(0, local.rfind('\\')));

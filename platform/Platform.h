@@ -58,6 +58,7 @@ struct Date {
 struct FolderEntry {
   std::string name;
   Date created;
+  bool readOnly = false;
 };
 
 // How Windows opens a type of document (".pdf") or address ("http").
@@ -119,6 +120,12 @@ class Platform {
   virtual std::vector<FolderEntry> ListFiles(const std::string& folder) = 0;
   // Whether two file names name the same file, compared as the file system compares them.
   virtual bool SameFileName(std::string_view a, std::string_view b) = 0;
+  // What tells a folder from every other whatever its spelling (a mapped drive, "/" for "\", "."): the volume serial
+  // number and file ID of an open handle to it, as text. nullopt where the folder cannot be opened.
+  virtual std::optional<std::string> FolderIdentity(const std::string& folder) = 0;
+  // `path` made full as Windows makes it ("/" read as "\", "." and ".." resolved, relative to the current folder);
+  // nullopt where it cannot be.
+  virtual std::optional<std::string> FullPathName(const std::string& path) = 0;
   // Whether another process holds `path` open so that an open sharing nothing is refused; an absent file is not.
   // The file is never changed.
   virtual bool HeldOpen(const std::string& path) = 0;

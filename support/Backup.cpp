@@ -1,20 +1,13 @@
 // BackupApp: copy the selected slot's database to ArcBackup, asking before a copy of the same name is replaced.
 #include "support/Backup.h"
 
-#include "launcher/CompactingMarker.h"
+#include "launcher/InUse.h"
+#include "launcher/UnfinishedCompaction.h"
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
 #include "settings/SelectApp.h"
-#include "support/InUse.h"
 
 namespace corvane {
-
-// The copy's times are the moment it was made, not those of the database.
-void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath) {
-  CopyViaScratch(platform, source, backupPath);
-  // Which copies are newest is told by when they were made.
-  platform.MarkMadeNow(backupPath);
-}
 
 std::string BackupName(const Date& date, const std::string& appName) {
   return "Arc" + std::to_string(date.month) + std::to_string(date.day) + std::to_string(date.year - 2000) + appName;
@@ -37,8 +30,7 @@ namespace Shortcuts11 {
 
 void BackupApp(Desktop& platform, State& state, int slot) {
   const auto [app, source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
-  if (const auto compactor = WhoIsCompacting(platform, app)) {
-    ShowInfo(platform, BeingCompactedMessage(app.AppName, *compactor));
+  if (!ClearOfCompaction(platform, app)) {
     return;
   }
   // A copy of a database someone has open may not be consistent: the user decides.

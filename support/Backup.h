@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Desktop.h"
+#include "platform/ReplaceViaScratch.h"
 #include "settings/ModuleState.h"
 #include "settings/SelectApp.h"
 
@@ -20,8 +21,6 @@ struct BackupTarget {
 };
 // Selects the slot and creates its backup folder where it is missing; a slot without a database fails.
 BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot);
-// Copies `source` to `backupPath`, replacing an earlier copy only once the new one is whole.
-void CopyInto(Platform& platform, const std::string& source, const std::string& backupPath);
 
 namespace Shortcuts11 {
 

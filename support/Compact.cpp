@@ -3,11 +3,12 @@
 
 #include <cstdio>
 
+#include "launcher/InUse.h"
+#include "launcher/UnfinishedCompaction.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
 #include "settings/SelectApp.h"
-#include "support/InUse.h"
 #include "support/SafeCompaction.h"
 
 namespace corvane {
@@ -32,6 +33,11 @@ void CompactApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
   const std::string& name = app.AppName;
   const std::string& path = app.FullPath;
+  // A compaction that cannot run must neither replace the safety copy nor report sizes.
+  if (state.AccessPath.empty()) {
+    ShowInfo(platform, std::string(kNoAccessToCompact));
+    return;
+  }
   if (!app.HasDatabase()) {
     ShowInfo(platform, CannotFindDatabase(name));
     return;
@@ -44,7 +50,7 @@ void CompactApp(Desktop& platform, State& state, int slot) {
   const Answer answer = platform.ShowMessage(
       "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
       std::string(kWarningTitle), Buttons::OkCancel);
-  if (answer == Answer::Cancel) {
+  if (answer == Answer::Cancel || !ClearOfCompaction(platform, app)) {
     return;
   }
   // Access cannot compact a database that someone still has open, and would only seem to have done it.
@@ -53,22 +59,30 @@ void CompactApp(Desktop& platform, State& state, int slot) {
                          std::string(kWarningTitle), Buttons::Ok);
     return;
   }
-  const CompactionResult result = CompactSafely(platform, app, [&]() -> std::optional<std::uint32_t> {
+  const auto warn = [&](const std::string& text) {
+    platform.ShowMessage(text, std::string(kWarningTitle), Buttons::Ok);
+  };
+  const CompactionResult result = CompactSafely(platform, app, [&] {
     ReportFileSize(platform, path, "File Size Before Compaction is ", name);
-    StartAccessCompact(platform, state, path);
-    return 0;  // the button waits for Access however long it takes, and reads nothing of its end
+    return StartAccessCompact(platform, state, path);
   });
   switch (result.kind) {
+    case CompactionResult::Kind::NotAccess:
+      warn(NotAccessMessage(name, result.safetyCopy));
+      return;
     case CompactionResult::Kind::NoRoom:
-      platform.ShowMessage(NotEnoughRoomMessage(name, result.room), std::string(kWarningTitle), Buttons::Ok);
+      warn(NotEnoughRoomMessage(name, result.room));
       return;
     case CompactionResult::Kind::Restored:
-      platform.ShowMessage("Compaction of " + name + " failed: " + result.reason +
-                               ". The database was restored from the copy taken before compaction.",
-                           std::string(kWarningTitle), Buttons::Ok);
+      warn("Compaction of " + name + " failed: " + result.reason +
+           ". The database was restored from the copy taken before compaction.");
       return;
     case CompactionResult::Kind::Passed:
     case CompactionResult::Kind::StillRunning:
+      if (result.exitCode != 0) {
+        warn("Compaction of " + name + " failed: Access ended with code " + std::to_string(result.exitCode) + ".");
+        return;
+      }
       ReportFileSize(platform, path, "File Size After Compaction is ", name);
       return;
   }
@@ -81,14 +95,9 @@ void ReportFileSize(Desktop& platform, const std::string& path, const std::strin
   });
 }
 
-void StartAccessCompact(Desktop& platform, State& state, const std::string& path) {
-  GoOnAfterFailure(platform, [&] {
-    if (state.AccessPath.empty()) {
-      ShowInfo(platform, "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
-      return;
-    }
-    StartRecorded(platform, state, state.AccessPath, CompactCommandLine(state.AccessPath, path), Wait::UntilEnded);
-  });
+// The button waits for Access however long it takes; a start that fails ends the slot.
+std::optional<std::uint32_t> StartAccessCompact(Desktop& platform, State& state, const std::string& path) {
+  return StartRecorded(platform, state, state.AccessPath, CompactCommandLine(state.AccessPath, path), Wait::UntilEnded);
 }
 
 }  // namespace Shortcuts11

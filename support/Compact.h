@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Desktop.h"
 #include "settings/ModuleState.h"
@@ -15,11 +17,15 @@ std::string KiloBytesText(std::uint64_t bytes, const std::string& decimalSeparat
 // "<access>" "<database>" /compact: the command line that has Access compact a database and end.
 std::string CompactCommandLine(const std::string& access, const std::string& database);
 
+// What the Compact button says, once a click, when no Access was found at start-up.
+inline constexpr std::string_view kNoAccessToCompact =
+    "Cannot find MSAccess. Close, then reopen Main Menu and try again.";
+
 namespace Shortcuts11 {
 
 void CompactApp(Desktop& platform, State& state, int slot);
 void ReportFileSize(Desktop& platform, const std::string& path, const std::string& label, const std::string& fileName);
-void StartAccessCompact(Desktop& platform, State& state, const std::string& path);
+std::optional<std::uint32_t> StartAccessCompact(Desktop& platform, State& state, const std::string& path);
 
 }  // namespace Shortcuts11
 }  // namespace corvane

@@ -1,43 +1,12 @@
 // The safe compaction's steps, in the one order both the Compact button and /compact follow.
 #include "support/SafeCompaction.h"
 
-#include <array>
-
 #include "launcher/CompactingMarker.h"
+#include "launcher/CompactionCheck.h"
 #include "platform/Failure.h"
-#include "support/Backup.h"
+#include "platform/ReplaceViaScratch.h"
 
 namespace corvane {
-
-namespace {
-
-// An Access database is made of whole pages of this size, so a file cut short is not one.
-constexpr std::uint64_t kPageBytes = 2048;
-constexpr std::size_t kSignatureAt = 4, kSignatureBytes = 15;
-constexpr std::array<std::string_view, 2> kSignatures = {"Standard Jet DB", "Standard ACE DB"};
-
-constexpr std::string_view kMissing = "the database was missing afterwards";
-constexpr std::string_view kEmpty = "the database was empty afterwards";
-constexpr std::string_view kNotAccess = "the database was no longer an Access database afterwards";
-
-std::string KeptAt(const std::string& safetyCopy) {
-  return " The copy taken before compaction is kept at " + safetyCopy + ".";
-}
-
-// Moves what Access left aside for whoever wants to look at it, then copies the safety copy back, each file under a
-// scratch name until it is whole. The safety copy stays.
-void PutBack(Platform& platform, const Selection& app, const std::string& safetyCopy) {
-  if (platform.Exists(app.FullPath, Lookup::NormalFiles)) {
-    const std::string failed = FailedCompactPath(app);
-    if (platform.Exists(failed, Lookup::NormalFiles)) {
-      platform.MakeWritable(failed);
-    }
-    platform.ReplaceFile(app.FullPath, failed);
-  }
-  CopyInto(platform, safetyCopy, app.FullPath);
-}
-
-}  // namespace
 
 Room RoomFor(const Volume& volume, std::uint64_t databaseBytes) {
   return {volume.name, 2 * databaseBytes, volume.freeBytes};
@@ -54,54 +23,37 @@ std::string NotEnoughRoomOutcome(const Room& room) {
          std::to_string(room.FreeMegabytes()) + " MB free)";
 }
 
-std::string SafetyCopyPath(const Selection& app) {
-  return BackupFolderOf(app.AppPath) + "\\PreCompact_" + app.AppName;
+std::string NotAccessMessage(const std::string& fileName, const std::string& safetyCopy) {
+  return fileName + " is no longer an Access database, so it was not compacted. The copy taken before its last " +
+         "compaction is kept at " + safetyCopy + ".";
 }
 
-std::string FailedCompactPath(const Selection& app) {
-  return BackupFolderOf(app.AppPath) + "\\FailedCompact_" + app.AppName;
-}
-
-std::string AccessSignature(Platform& platform, const std::string& database) {
-  const std::string head = platform.ReadBytes(database, kSignatureAt + kSignatureBytes);
-  const std::string signature = head.size() < kSignatureAt ? "" : head.substr(kSignatureAt);
-  for (std::string_view known : kSignatures) {
-    if (signature == known) {
-      return signature;
-    }
-  }
-  return {};
-}
-
-std::optional<std::string> FaultAfterCompaction(Platform& platform, const std::string& database,
-                                                std::string_view signatureBefore) {
-  if (!platform.Exists(database, Lookup::NormalFiles)) {
-    return std::string(kMissing);
-  }
-  const std::uint64_t bytes = platform.FileSize(database);
-  if (bytes == 0) {
-    return std::string(kEmpty);
-  }
-  if (!signatureBefore.empty() && (bytes % kPageBytes != 0 || AccessSignature(platform, database) != signatureBefore)) {
-    return std::string(kNotAccess);
-  }
-  return std::nullopt;
+std::string NotAccessOutcome(const std::string& safetyCopy) {
+  return "failed: not an Access database; the copy taken before the last compaction is kept at " + safetyCopy;
 }
 
 CompactionResult CompactSafely(Platform& platform, const Selection& app, const AccessRun& runAccess) {
   const std::string& database = app.FullPath;
   CompactionResult result;
-  result.room = RoomFor(platform.VolumeOf(database), platform.FileSize(database));
   result.safetyCopy = SafetyCopyPath(app);
+  // A database ruined since its last compaction must not replace the one good copy of it.
+  if (platform.Exists(result.safetyCopy, Lookup::NormalFiles) &&
+      !AccessSignature(platform, result.safetyCopy).empty() && !IsWholeAccessFile(platform, database)) {
+    result.kind = CompactionResult::Kind::NotAccess;
+    return result;
+  }
+  result.room = RoomFor(platform.VolumeOf(database), platform.FileSize(database));
   if (!result.room.Enough()) {
     return result;
   }
-  const CompactingMarker marker(platform, app);
+  CompactingMarker marker(platform, app);
   const std::string signature = AccessSignature(platform, database);
   CopyInto(platform, database, result.safetyCopy);
 
   const std::optional<std::uint32_t> exitCode = runAccess();
   if (!exitCode) {
+    // Ending Access halfway could ruin the database: whoever looks once it has ended checks it.
+    marker.LeaveForTheNextComer();
     result.kind = CompactionResult::Kind::StillRunning;
     return result;
   }
@@ -110,6 +62,7 @@ CompactionResult CompactSafely(Platform& platform, const Selection& app, const A
   try {
     fault = FaultAfterCompaction(platform, database, signature);
   } catch (const PlatformError& failure) {
+    marker.LeaveForTheNextComer();
     throw ProgramError(failure.what() + KeptAt(result.safetyCopy));
   }
   if (!fault) {
@@ -118,8 +71,9 @@ CompactionResult CompactSafely(Platform& platform, const Selection& app, const A
   }
   result.reason = *fault;
   try {
-    PutBack(platform, app, result.safetyCopy);
+    RestoreFromSafetyCopy(platform, app);
   } catch (const std::exception& failure) {
+    marker.LeaveForTheNextComer();
     throw ProgramError("Compaction of " + app.AppName + " failed: " + result.reason +
                        ". The database could not be restored: " + failure.what() + KeptAt(result.safetyCopy));
   }

@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/Platform.h"
 #include "settings/SelectApp.h"
@@ -27,27 +26,18 @@ Room RoomFor(const Volume& volume, std::uint64_t databaseBytes);
 // What the Compact button says of too little room, and what /compact logs.
 std::string NotEnoughRoomMessage(const std::string& fileName, const Room& room);
 std::string NotEnoughRoomOutcome(const Room& room);
-
-// ArcBackup\PreCompact_<file name>: the database as it was before the last compaction, which Corvane never deletes.
-std::string SafetyCopyPath(const Selection& app);
-// ArcBackup\FailedCompact_<file name>: what a failed compaction left under the database's name.
-std::string FailedCompactPath(const Selection& app);
-
-// Bytes 4 to 18 of a database where they name an Access file ("Standard Jet DB", "Standard ACE DB"); else empty.
-std::string AccessSignature(Platform& platform, const std::string& database);
-// Why the database Access left is not a database, as the check after compaction finds it; nothing when it is.
-// `signatureBefore` is AccessSignature before compaction: a file that had none is checked only for being there and
-// not empty.
-std::optional<std::string> FaultAfterCompaction(Platform& platform, const std::string& database,
-                                                std::string_view signatureBefore);
+// What the Compact button says of a database that is no longer an Access file, and what /compact logs.
+std::string NotAccessMessage(const std::string& fileName, const std::string& safetyCopy);
+std::string NotAccessOutcome(const std::string& safetyCopy);
 
 // Starts Access on the database and waits: its exit code once it has ended, nothing while it is still at work.
 using AccessRun = std::function<std::optional<std::uint32_t>()>;
 
 struct CompactionResult {
   enum class Kind {
+    NotAccess,     // the safety copy is an Access file and the database no longer: nothing was copied or started
     NoRoom,        // nothing was copied and Access was not started
-    StillRunning,  // Access is still at work: nothing was checked or put back
+    StillRunning,  // Access is still at work: nothing was checked or put back, and the marker stays
     Passed,        // the check passed
     Restored,      // the check failed and the database was put back from the safety copy
   };
@@ -58,9 +48,10 @@ struct CompactionResult {
   std::string safetyCopy;
 };
 
-// Room, the marker, the safety copy, Access's run, the check and, where it fails, the database put back; the marker
-// is gone at the end, whatever happened. Throws when another process compacts the database, when the safety copy
-// fails (Access is then not started), and when the check or the putting back fails (saying where the copy is).
+// The database's kind, room, the marker, the safety copy, Access's run, the check and, where it fails, the database
+// put back; the marker is gone at the end unless Access is still at work. Throws when another process compacts the
+// database, when the safety copy fails or Access does not start (the marker is then deleted), and when the check or
+// the putting back fails (saying where the copy is; the marker then stays, for the next comer to finish).
 CompactionResult CompactSafely(Platform& platform, const Selection& app, const AccessRun& runAccess);
 
 }  // namespace corvane

@@ -99,7 +99,12 @@ void frmSupport11::ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, 
 void frmSupport11::CmdBackup_Click() {
   ForEachTicked(&Shortcuts11::BackupApp);
 }
+// Without Access no slot can be compacted: said once, before any question.
 void frmSupport11::CmdCompact_Click() {
+  if (state_.AccessPath.empty()) {
+    ShowInfo(platform_, std::string(kNoAccessToCompact));
+    return;
+  }
   ForEachTicked(&Shortcuts11::CompactApp);
 }
 

@@ -42,6 +42,18 @@ std::vector<Date> DatesOf(std::string_view digits) {
   return dates;
 }
 
+// Days since a fixed day, so that dates compare and add as numbers.
+long DayNumber(const Date& date) {
+  long days = 0;
+  for (int year = 2000; year < date.year; ++year) {
+    days += DaysIn(2, year) == 29 ? 366 : 365;
+  }
+  for (int month = 1; month < date.month; ++month) {
+    days += DaysIn(month, date.year);
+  }
+  return days + date.day;
+}
+
 // Orders copies by when they were made: the day first, then, within a day, the time of making.
 using Age = std::tuple<int, int, int, int, int, int>;
 
@@ -69,30 +81,39 @@ std::vector<Date> BackupDates(std::string_view fileName, std::string_view appNam
   return dates;
 }
 
-std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule,
-                                        const SameName& sameName) {
-  if (rule.keep <= 0) {
-    return {};
-  }
+KeepPlan CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule, const SameName& sameName) {
+  KeepPlan plan;
   const auto anotherSlots = [&](const std::string& name) {
     return std::ranges::any_of(rule.neighbours, [&](const std::string& neighbour) {
       return !sameName(neighbour, rule.appName) && !BackupDates(name, neighbour, sameName).empty();
     });
   };
+  const long tomorrow = DayNumber(rule.today) + 1;
   std::vector<std::pair<Age, const BackupCopy*>> others;
   for (const BackupCopy& copy : folder) {
     const std::vector<Date> dates = BackupDates(copy.name, rule.appName, sameName);
-    if (!dates.empty() && !sameName(copy.name, rule.justWritten) && !anotherSlots(copy.name)) {
+    if (dates.empty() || sameName(copy.name, rule.justWritten) || anotherSlots(copy.name)) {
+      continue;
+    }
+    if (copy.readOnly) {
+      plan.setAside.emplace_back(copy.name, "read-only");
+    } else if (std::ranges::all_of(dates, [&](const Date& date) { return DayNumber(date) > tomorrow; })) {
+      plan.setAside.emplace_back(copy.name, "dated in the future");
+    } else {
       others.emplace_back(AgeOf(copy, dates), &copy);
     }
   }
   // Newest first.
   std::ranges::stable_sort(others, [](const auto& a, const auto& b) { return a.first > b.first; });
-  std::vector<std::string> doomed;
-  for (std::size_t i = static_cast<std::size_t>(rule.keep - 1); i < others.size(); ++i) {
-    doomed.push_back(others[i].second->name);
+  if (!others.empty()) {
+    plan.newestOlder = others.front().second->name;
   }
-  return doomed;
+  if (rule.keep > 0) {
+    for (std::size_t i = static_cast<std::size_t>(rule.keep - 1); i < others.size(); ++i) {
+      plan.doomed.push_back(others[i].second->name);
+    }
+  }
+  return plan;
 }
 
 }  // namespace corvane

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -28,11 +30,20 @@ struct KeepRule {
   std::span<const std::string> neighbours;
   std::string_view justWritten;  // always stays
   int keep;                      // copies kept, the one just written among them; 0 keeps all
+  Date today;
+};
+
+struct KeepPlan {
+  std::vector<std::string> doomed;  // oldest last
+  // Copies of the slot that neither count nor go, with why: "read-only", "dated in the future".
+  std::vector<std::pair<std::string, std::string>> setAside;
+  std::optional<std::string> newestOlder;  // the newest counted copy besides the one just written
 };
 
 // The backups beyond the newest `keep`. A copy's age is the date in its name where the name can mean only one date,
-// otherwise the time the copy was made; never when it was last written, which opening a copy changes.
-std::vector<std::string> CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule,
-                                        const SameName& sameName);
+// otherwise the time the copy was made; never when it was last written, which opening a copy changes. A read-only
+// copy was made so to be kept, and one whose every date is after tomorrow would hold its place for ever: both are
+// set aside.
+KeepPlan CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule, const SameName& sameName);
 
 }  // namespace corvane

@@ -3,7 +3,9 @@
 
 #include <vector>
 
-#include "launcher/CompactingMarker.h"
+#include "launcher/CompactionCheck.h"
+#include "launcher/InUse.h"
+#include "launcher/UnfinishedCompaction.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
@@ -13,10 +15,10 @@
 #include "settings/SettingsFields.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
-#include "support/InUse.h"
 #include "support/SafeCompaction.h"
 #include "unattended/KeepCopies.h"
 #include "unattended/LogLine.h"
+#include "unattended/SameFolder.h"
 #include "unattended/UnattendedRequest.h"
 
 namespace corvane {
@@ -102,9 +104,7 @@ class UnattendedRun {
     const std::string database = app_.FullPath;
     try {
       RequireDatabase(database);
-      if (const auto compactor = WhoIsCompacting(platform_, app_)) {
-        failed_ = true;
-        Log("backup", database, "skipped: being compacted by " + compactor->user + " on " + compactor->computer);
+      if (!MayTouch("backup")) {
         return;
       }
       const BackupTarget target = PrepareBackup(platform_, state_.LauncherSettings, slot);
@@ -115,24 +115,68 @@ class UnattendedRun {
       failed_ = failed_ || where.has_value();
       Log("backup", database, where ? "ok: in use " + *where + ", the copy may not be consistent" : "ok",
           {target.path, std::to_string(platform_.FileSize(target.path))});
-      DeleteOldCopies(target);
+      DeleteOldCopies(target, where.has_value());
     } catch (const std::exception& failure) {
       Fail("backup", database, failure);
     }
   }
 
-  void DeleteOldCopies(const BackupTarget& target) {
+  // Finishes a compaction whose end no one saw, and says what it found. False when the database is being compacted
+  // and the slot must be left alone.
+  bool MayTouch(std::string_view action) {
+    MarkerFinding finding;
+    try {
+      finding = FinishUnfinishedCompaction(platform_, app_);
+    } catch (const std::exception& failure) {
+      Fail("check", app_.FullPath, failure);
+      return false;
+    }
+    switch (finding.kind) {
+      case MarkerFinding::Kind::Free:
+        return true;
+      case MarkerFinding::Kind::BeingCompacted:
+        failed_ = true;
+        if (action == "backup") {
+          Log(action, app_.FullPath, "skipped: being compacted " + ByWhom(finding.compactor));
+        } else {
+          Log(action, app_.FullPath, "failed: " + BeingCompactedMessage(app_.AppName, finding.compactor));
+        }
+        return false;
+      case MarkerFinding::Kind::Passed:
+      case MarkerFinding::Kind::Restored:
+        failed_ = failed_ || finding.kind == MarkerFinding::Kind::Restored;
+        Log("check", app_.FullPath, UnfinishedCompactionOutcome(finding));
+        return true;
+    }
+    return true;
+  }
+
+  // Keeps the newest copies, and every copy where the new one may not be worth one of them.
+  void DeleteOldCopies(const BackupTarget& target, bool takenInUse) {
     if (request_.keep == 0) {
       return;
     }
     const std::string folder = BackupFolderOf(app_.AppPath);
     const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
     const std::vector<std::string> neighbours = NamesBackedUpInto(app_.AppPath);
-    const KeepRule rule{app_.AppName, neighbours, target.name, request_.keep};
-    for (const std::string& name : CopiesToDelete(platform_.ListFiles(folder), rule, sameName)) {
+    const KeepRule rule{app_.AppName, neighbours, target.name, request_.keep, platform_.Now()};
+    const KeepPlan plan = CopiesToDelete(platform_.ListFiles(folder), rule, sameName);
+    for (const auto& [name, why] : plan.setAside) {
+      Log("keep", folder + "\\" + name, "kept: " + why);
+    }
+    if (takenInUse) {
+      Log("keep", target.path, "kept all: the new copy may not be consistent");
+      return;
+    }
+    if (plan.newestOlder && !IsWholeAccessFile(platform_, target.path) &&
+        IsWholeAccessFile(platform_, folder + "\\" + *plan.newestOlder)) {
+      failed_ = true;
+      Log("keep", target.path, "kept all: the new copy is not an Access database");
+      return;
+    }
+    for (const std::string& name : plan.doomed) {
       const std::string path = folder + "\\" + name;
       try {
-        platform_.MakeWritable(path);
         platform_.DeleteFile(path);
         Log("delete", path, "ok");
       } catch (const std::exception& failure) {
@@ -142,11 +186,10 @@ class UnattendedRun {
   }
 
   // The file names of every slot whose folder is `folder`, so whose backups share its backup folder.
-  std::vector<std::string> NamesBackedUpInto(std::string_view folder) {
-    const auto trimmed = [](std::string_view path) { return path.substr(0, path.find_last_not_of("\\/") + 1); };
+  std::vector<std::string> NamesBackedUpInto(const std::string& folder) {
     std::vector<std::string> names;
     for (const AppSlot& app : state_.LauncherSettings.Apps) {
-      if (platform_.SameFileName(trimmed(app.AppPath), trimmed(folder))) {
+      if (IsFullFolder(app.AppPath) && SameFolder(platform_, app.AppPath, folder)) {
         names.push_back(app.AppName);
       }
     }
@@ -160,6 +203,9 @@ class UnattendedRun {
         throw ProgramError("Can not find MSAccess.exe");
       }
       RequireDatabase(database);
+      if (!MayTouch("compact")) {
+        return;
+      }
       if (const auto where = WhereInUse(platform_, database)) {
         Log("compact", database, "skipped: in use " + *where);
         failed_ = true;
@@ -181,11 +227,15 @@ class UnattendedRun {
     using Kind = CompactionResult::Kind;
     failed_ = failed_ || result.kind != Kind::Passed || result.exitCode != 0;
     switch (result.kind) {
+      case Kind::NotAccess:
+        Log("compact", database, NotAccessOutcome(result.safetyCopy));
+        return;
       case Kind::NoRoom:
         Log("compact", database, NotEnoughRoomOutcome(result.room));
         return;
       case Kind::StillRunning:
-        // Access is left to finish: ending it halfway could ruin the database.
+        // Access is left to finish: ending it halfway could ruin the database. Its marker stays for whoever looks
+        // next, who checks the database once Access has let it go.
         stillCompacting_ = database;
         Log("compact", database,
             "failed: Access has not ended after " + std::to_string(request_.waitMinutes) +

@@ -110,7 +110,8 @@ std::vector<FolderEntry> Win32Platform::ListFiles(const std::string& folder) {
   };
   do {
     if (Accepts(entry.dwFileAttributes, Lookup::NormalFiles)) {
-      entries.push_back({Narrow(entry.cFileName), local(entry.ftCreationTime)});
+      entries.push_back({Narrow(entry.cFileName), local(entry.ftCreationTime),
+                         (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0});
     }
   } while (::FindNextFileW(find.Get(), &entry));
   const DWORD error = ::GetLastError();
@@ -125,6 +126,35 @@ bool Win32Platform::SameFileName(std::string_view a, std::string_view b) {
   const std::wstring wideB = Widen(std::string(b));
   return ::CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::optional<std::string> Win32Platform::FolderIdentity(const std::string& folder) {
+  // No access asked for: enough to read what identifies it, also in a folder whose files the user may not read.
+  ScopedHandle handle(::CreateFileW(Widen(folder).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!handle.IsValid() || !::GetFileInformationByHandle(handle.Get(), &information) ||
+      (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return std::nullopt;
+  }
+  return std::to_string(information.dwVolumeSerialNumber) + ":" +
+         std::to_string((std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow);
+}
+
+std::optional<std::string> Win32Platform::FullPathName(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) {
+      return std::nullopt;
+    }
+    if (length < full.size()) {
+      full.resize(length);
+      return Narrow(full);
+    }
+    full.resize(length);
+  }
 }
 
 }  // namespace corvane::win32

@@ -27,6 +27,8 @@ class Win32Platform : public virtual Platform {
   std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override;
+  std::optional<std::string> FolderIdentity(const std::string& folder) override;
+  std::optional<std::string> FullPathName(const std::string& path) override;
   bool HeldOpen(const std::string& path) override;
   bool HeldAgainstDeletion(const std::string& path) override;
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;

@@ -342,6 +342,38 @@ TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneByTheButtonAndByTheSc
   EXPECT_TRUE(ReadBytes(kAppsFolder / "Db1.mde") == database) << "not restored";
 }
 
+// Corvane is ended while Access compacts, and Access then spoils the database: the next click puts it back first.
+TEST_F(CorvaneTest, ACompactionWhoseCorvaneWasEndedIsCheckedAndUndoneByTheNextClick) {
+  Install();
+  const std::string database = std::string(4, '\0') + "Standard Jet DB" + std::string(4077, 'j');
+  const fs::path db = kAppsFolder / "Db1.mde", marker = kAppsFolder / "ArcBackup" / "Compacting_Db1.mde";
+  WriteBytes(db, database);
+  WriteBytes(kAccess.wstring() + L".mode", "overwrite");
+  const Form support = OpenSupport(StartLauncher());
+  support.Click("Check1");
+  support.Click("CmdCompact");
+  ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.", "WARNING");
+  ExpectMessage("Db1.mde File Size Before Compaction is 4.096 KB");
+  LogOf(kAccess);  // Access is at work
+  ::TerminateProcess(corvane_.Get(), 1);
+  ASSERT_TRUE(HasEnded(kShortWait));
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(db).starts_with("ruined"); }, kStartWait))
+      << "the database was not spoilt";
+  const std::string text = ReadBytes(marker);  // "<computer>\t<user>\t<YYYY-MM-DD HH:MM>"
+  const std::size_t tab = text.find('\t'), second = text.find('\t', tab + 1);
+  ASSERT_NE(second, std::string::npos) << "the marker went with the program: " << text;
+  fs::remove(kAccess.wstring() + L".log");
+  StartLauncher().Click("CmdOpen1");
+  ExpectMessage("A compaction of Db1.mde begun by " + text.substr(tab + 1, second - tab - 1) + " on " +
+                    text.substr(0, tab) + " at " + text.substr(text.size() - 5) +
+                    " did not finish, and the database was no longer an Access database afterwards. The database was "
+                    "restored from the copy taken before compaction.",
+                "WARNING");
+  EXPECT_EQ(LogOf(kAccess), kAccessQuoted + " \"" + kApps + "\\Db1.mde\"\r\n");
+  EXPECT_TRUE(ReadBytes(db) == database) << "not restored";
+  EXPECT_FALSE(fs::exists(marker));
+}
+
 // Another Corvane compacts the database: it holds the marker open so that others may only read it.
 TEST_F(CorvaneTest, TheLauncherOpensNoDatabaseWhoseMarkerAnotherProcessHoldsAndDeletesAStaleOne) {
   Install();
@@ -389,6 +421,23 @@ TEST_F(CorvaneTest, AScheduledBackupShowsNothingKeepsTheNewestCopiesAndASlotWith
   EXPECT_EQ(ReadBytes(backups / "Corvane.log"), log);
   EXPECT_FALSE(fs::exists(kBackupsAtTheRoot));
   EXPECT_EQ(ReadBytes(kAtTheRoot), "not Corvane's");
+}
+
+// Slot 11's folder is slot 1's written another way: a copy that may be slot 11's stays, an old one of slot 1's goes.
+TEST_F(CorvaneTest, AScheduledKeepLeavesTheCopiesOfASlotWhoseFolderIsTheSameWrittenAnotherWay) {
+  Install();
+  std::string names = ReadBytes(kAppNames), paths = ReadBytes(kPaths), other = kApps;
+  std::ranges::replace(other, '\\', '/');
+  WriteBytes(kAppNames, names.replace(names.find("Db11.mde"), 8, "5Db1.mde"));
+  // The eleventh folder is the last but one: the manuals' folder follows it.
+  WriteBytes(kPaths, paths.replace(paths.rfind(kApps, paths.rfind(kApps) - 1), kApps.size(), other));
+  WriteBytes(kAppsFolder / "Db1.mde", "first");
+  const fs::path backups = kAppsFolder / "ArcBackup";
+  WriteBytes(backups / "Arc12265Db1.mde", "slot 11's or slot 1's");
+  WriteBytes(backups / "Arc4310Db1.mde", "slot 1's alone");
+  EXPECT_EQ(RunWithoutWindows(L" /backup 1 /keep 1"), 0u);
+  EXPECT_TRUE(fs::exists(backups / "Arc12265Db1.mde"));
+  EXPECT_FALSE(fs::exists(backups / "Arc4310Db1.mde"));
 }
 
 // The master sits on the "server" (kApps); each click brings this PC's copy up to date, and opens it also when the

@@ -229,10 +229,36 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   std::vector<FolderEntry> entries;
   for (const auto& [key, file] : files_) {
     if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
-      entries.push_back({LastPart(file.name), file.created});
+      entries.push_back({LastPart(file.name), file.created, file.readOnly});
     }
   }
   return entries;
+}
+
+std::optional<std::string> FakePlatform::FullPathName(const std::string& path) {
+  std::string full;
+  for (std::size_t at = 0; at <= path.size();) {
+    const std::size_t end = std::min(path.find_first_of("\\/", at), path.size());
+    const std::string part = path.substr(at, end - at);
+    if (part == "..") {
+      full.erase(std::min(full.rfind('\\'), full.size()));
+    } else if (part != ".") {
+      full += (at == 0 ? "" : "\\") + part;
+    }
+    at = end + 1;
+  }
+  return full;
+}
+
+std::optional<std::string> FakePlatform::FolderIdentity(const std::string& folder) {
+  std::string key = Key(*FullPathName(folder));
+  if (key.ends_with('\\')) {
+    key.pop_back();
+  }
+  if (const auto drive = substitutes.find(key.substr(0, 2)); drive != substitutes.end()) {
+    key.replace(0, 2, drive->second);
+  }
+  return folders_.contains(key) ? std::optional(key) : std::nullopt;
 }
 
 bool FakePlatform::HeldOpen(const std::string& path) {

@@ -99,7 +99,8 @@ class FakePlatform : public virtual Platform {
   std::map<std::string, std::vector<std::string>> registrations;  // "App Paths" values by program name, as stored
   std::map<std::string, corvane::Association> associations;       // by type: ".pdf", "http"
   std::map<std::string, std::string> environment{{"ProgramFiles", "C:\\Program Files"}};
-  std::vector<std::string> associationQueries;  // every type asked for, in order
+  std::vector<std::string> associationQueries;     // every type asked for, in order
+  std::map<std::string, std::string> substitutes;  // a drive ("t:") mapped to a folder ("c:\\t"), by key
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -114,6 +115,9 @@ class FakePlatform : public virtual Platform {
   std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
+  // The folder's path made full and lower-case, with the drives of `substitutes` read as the folders they stand for.
+  std::optional<std::string> FolderIdentity(const std::string& folder) override;
+  std::optional<std::string> FullPathName(const std::string& path) override;
   bool HeldOpen(const std::string& path) override;
   bool HeldAgainstDeletion(const std::string& path) override;
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;

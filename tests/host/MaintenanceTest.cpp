@@ -2,9 +2,9 @@
 // must never cost a backup or the database, and the launcher and backups that keep away from a compaction.
 #include "HostTest.h"
 #include "launcher/Launch.h"
+#include "launcher/LockFile.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
-#include "support/LockFile.h"
 #include "support/SafeCompaction.h"
 #include "unattended/RunUnattended.h"
 
@@ -70,7 +70,8 @@ TEST(LockFile, SitsBesideTheDatabaseAndNamesEachHolderOnce) {
 // where C:\App1.mde is; a slot that names a database but lacks it, or Access, says so too.
 TEST(SelectApp, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
   const std::string gone = "Cannot find App1.mde database.", app = "App1.mde";
-  const std::string noFile = "The system cannot find the file specified.", noName = "Cannot find  database.";
+  const std::string noFile = "C:\\MSAccess.exe: The system cannot find the file specified.",
+                    noName = "Cannot find  database.";
   const std::tuple<const char*, std::string, bool, std::string> cases[] = {{"Z:\\My Apps", app, true, gone},
                                                                            {"C:", app, true, noFile},
                                                                            {"c:/My Apps", app, true, gone},
@@ -84,6 +85,7 @@ TEST(SelectApp, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
                                                                            {"C:\\My Apps", "", false, noName}};
   for (const auto& [folder, name, full, says] : cases) {
     Shortcuts11::State slot;
+    slot.AccessPath = "C:\\MSAccess.exe";
     slot.LauncherSettings.Apps[0] = {name, folder, ""};
     EXPECT_EQ(SelectApp(slot.LauncherSettings, 0).HasDatabase(), full) << folder << name;
     FakeDesktop machine;
@@ -181,20 +183,34 @@ TEST_F(MaintenanceTest, ADatabaseStillInUseIsNeverHandedToAccess) {
   }
 }
 
-TEST_F(MaintenanceTest, CompactionStopsAtCancelOrAMissingFileAndGoesOnWithoutAccessOrPastAFailedSize) {
+// A compaction that cannot run, or whose Access fails, never reports the size after.
+TEST_F(MaintenanceTest, CompactionStopsAtCancelAMissingFileOrAccessAndReadsHowAccessEnded) {
   Run(&CompactApp, Answer::Cancel);
   Run(&CompactApp, Answer::Ok, 2);
   EXPECT_EQ(MessageTexts().back(), "Cannot find App3.mde database to compact");
   EXPECT_TRUE(platform.messages.size() == 2 && platform.starts.empty());
+  platform.exitCode = 3;
+  Run(&CompactApp);
+  EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: Access ended with code 3.");
+  EXPECT_TRUE(platform.messages.back().title == "WARNING" && platform.starts.size() == 1);
+  platform.FailOn("StartProgram", kAccess, "Access is denied.");
+  Run(&CompactApp);
+  EXPECT_EQ(MessageTexts().back(), std::string(kAccess) + ": Access is denied.");
+  EXPECT_FALSE(platform.HasFile(kMarker));
+  platform.exitCode = 0;
+  platform.FailOn("FileSize", kDb, "The process cannot access the file.", 2);
+  Run(&CompactApp);
+  EXPECT_EQ(MessageTexts()[9], kDb + ": The process cannot access the file.");
+  EXPECT_EQ(platform.starts.size(), 2u);  // the slot goes on past its failed size
+  // Without Access a click says so once, whatever is ticked, and makes nothing.
+  FakeWindow& support = (Start(), OpenSupport());
   state.AccessPath.clear();
-  Run(&CompactApp);
-  EXPECT_EQ(MessageTexts()[4], "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
-  EXPECT_EQ(MessageTexts()[5], "App1.mde File Size After Compaction is 4.096 KB");
-  state.AccessPath = kAccess;
-  platform.FailOn("FileSize", kDb, "The process cannot access the file.", 1);
-  Run(&CompactApp);
-  EXPECT_EQ(MessageTexts()[7], kDb + ": The process cannot access the file.");
-  EXPECT_EQ(platform.starts.size(), 1u);  // the slot goes on past its failed size
+  const std::size_t files = platform.FilePaths().size(), shown = platform.messages.size();
+  support.SetChecked("Check1", true);
+  support.SetChecked("Check2", true);
+  support.Fire("CmdCompact", Event::Click);
+  EXPECT_EQ(MessageTexts().at(shown), "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
+  EXPECT_TRUE(platform.messages.size() == shown + 1 && platform.FilePaths().size() == files);
 }
 
 TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWorks) {
@@ -227,12 +243,11 @@ TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWo
 TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   const std::string ace = std::string(kJet).replace(13, 3, "ACE"), notAccess = "no longer an Access database";
   const std::string restored = " afterwards. The database was restored from the copy taken before compaction.";
-  // After "-": Access left nothing; reason "": the check passes.
+  // After "-": Access left nothing; reason "": the check passes. No safety copy is an Access file at first.
+  const std::string cut = kJet.substr(0, 2047), acePage = ace.substr(0, 2048), aceCut = ace.substr(0, 2047);
   const std::tuple<std::string, std::string, std::string> cases[] = {
-      {kJet, "-", "missing"},         {kJet, "", "empty"},
-      {kJet, ace, notAccess},         {kJet, kJet.substr(0, 2047), notAccess},
-      {ace, ace.substr(0, 2048), ""}, {ace, ace.substr(0, 2047), notAccess},
-      {"plain", "mangled", ""}};
+      {"plain", "mangled", ""}, {kJet, "-", "missing"}, {kJet, "", "empty"},     {kJet, ace, notAccess},
+      {kJet, cut, notAccess},   {ace, acePage, ""},     {ace, aceCut, notAccess}};
   for (const auto& [before, after, reason] : cases) {
     platform.AddFile(kDb, before);
     if (after != "-" && !reason.empty()) {
@@ -256,28 +271,88 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   EXPECT_EQ(Logged("/compact"), "failed: the database was empty afterwards; restored from " + kCopy + "\r\n");
   platform.FailOn("CopyFile", kDb + ".partial", "The device is not ready.");
   Run(&CompactApp);
-  const std::string unrestored =
-      "Compaction of App1.mde failed: the database was empty afterwards. The database could "
-      "not be restored: " +
-      kDb + ".partial: The device is not ready.";
-  EXPECT_EQ(MessageTexts().back(), unrestored + " The copy taken before compaction is kept at " + kCopy + ".");
+  const std::string unrestored = ". The database could not be restored: " + kDb + ".partial: The device is not ready.";
+  EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was empty afterwards" + unrestored +
+                                       " The copy taken before compaction is kept at " + kCopy + ".");
+  // The marker stays for whoever comes next, who puts the database back.
+  Run(&OpenApp);
+  const std::string ann = "A compaction of App1.mde begun by ann on PC1 at 02:00 did not finish, and the database";
+  EXPECT_EQ(MessageTexts().back(), ann + " was missing" + restored);
+  EXPECT_TRUE(platform.Content(kDb) == ace && platform.starts.back().wait == Wait::No && !platform.HasFile(kMarker));
+  // A database ruined since never replaces the copy taken before its last compaction.
+  platform.AddFile(kDb, "plain");
+  Run(&CompactApp);
+  const std::string kept = "before its last compaction is kept at " + kCopy;
+  EXPECT_EQ(MessageTexts().back(),
+            "App1.mde is no longer an Access database, so it was not compacted. The copy taken " + kept + ".");
+  EXPECT_EQ(Logged("/compact"),
+            "failed: not an Access database; the copy taken before the last compaction is kept at " + kCopy + "\r\n");
+  EXPECT_TRUE(platform.Content(kCopy) == ace && platform.starts.back().wait == Wait::No);
 }
 
-TEST_F(MaintenanceTest, AMarkerAnotherProcessHoldsKeepsTheLauncherAndTheBackupsAwayAndAStaleOneIsDeleted) {
-  platform.AddFile(kMarker, "PC2\tbob\t2026-12-05 01:30");
-  platform.heldOpen = {kMarker};
-  for (auto routine : {&OpenApp, &BackupApp, &CompactApp}) {
+// A marker another process holds, or one left beside a database Access still has open, keeps everyone away. One left
+// when Corvane was ended while Access worked has whoever comes next check the database against the copy taken before.
+TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUndoneWhereItSpoiltTheDatabase) {
+  const std::string bob = "PC2\tbob\t2026-12-05 01:30", by = "A compaction of App1.mde begun by bob on PC2 at 01:30";
+  const std::string restored = ". The database was restored from the copy taken before compaction.";
+  const std::string passed = " did not finish. The database passed its check.";
+  const std::string busy = "App1.mde is being compacted by bob on PC2 since 01:30. Please try again in a few minutes.";
+  struct Row {
+    std::string after;  // the database as Access left it ("-": gone)
+    bool safetyCopy;
+    std::string marker, held, says;  // the file another process holds open; what the click says first, if anything
+  };
+  const Row rows[] = {
+      {kJet, true, bob, "", by + passed},
+      {kJet.substr(0, 2047), true, bob, "",
+       by + " did not finish, and the database was no longer an Access database afterwards" + restored},
+      {"-", true, bob, "", by + " did not finish, and the database was missing afterwards" + restored},
+      {"ruined", false, bob, "", ""},  // nothing was copied, so Access never started
+      {kJet, true, std::string("PC2\0bob\t\t", 9), "", "A compaction of App1.mde begun by another user" + passed},
+      {kJet, true, bob, kDb, busy},
+      {kJet, true, bob, kMarker, busy},
+  };
+  for (const auto& [after, safetyCopy, marker, held, says] : rows) {
     platform.messages.clear();
-    Run(routine);
-    EXPECT_EQ(MessageTexts().back(),
-              "App1.mde is being compacted by bob on PC2 since 01:30. Please try again in a few minutes.");
-    EXPECT_EQ(MessageTexts().size(), routine == &CompactApp ? 2u : 1u);  // compaction asks to close the database first
+    platform.starts.clear();
+    platform.heldOpen = {held};
+    after == "-" ? platform.DeleteFile(kDb) : void(platform.AddFile(kDb, after));
+    safetyCopy ? void(platform.AddFile(kCopy, kJet)) : platform.DeleteFile(kCopy);
+    platform.AddFile(kMarker, marker);
+    Run(&OpenApp);
+    EXPECT_EQ(MessageTexts(), says.empty() ? std::vector<std::string>{} : std::vector{says}) << after;
+    EXPECT_EQ(platform.starts.size(), held.empty() ? 1u : 0u) << after;
+    EXPECT_EQ(platform.HasFile(kMarker), !held.empty()) << after;
+    EXPECT_EQ(platform.Content(kDb), safetyCopy ? kJet : after) << after;
   }
-  EXPECT_TRUE(platform.starts.empty() && platform.FilePaths().size() == 5);  // no copy of any kind
+  EXPECT_EQ(platform.messages[0].title, "Corvane");
+  for (auto routine : {&BackupApp, &CompactApp}) {  // compaction asks to close the database first
+    Run(routine);
+    EXPECT_EQ(MessageTexts().back(), busy);
+  }
+  EXPECT_TRUE(platform.messages.size() == 4 && platform.starts.empty() && !platform.HasFile(kBackup));
   EXPECT_EQ(Logged("/backup"), "skipped: being compacted by bob on PC2\r\n");
   platform.heldOpen.clear();
-  Run(&OpenApp);
-  EXPECT_TRUE(platform.starts.size() == 1 && !platform.HasFile(kMarker));
+  // The other routines finish it too, and a scheduled run logs what it found; a restore goes on to the backup.
+  platform.AddFile(kDb, "");
+  platform.AddFile(kMarker, bob);
+  EXPECT_EQ(RunUnattended(platform, std::vector<std::string>{"/backup", "1"}), 1);
+  const std::string at = "2026-12-05 02:00:00\t", of = "unfinished compaction of 2026-12-05 01:30";
+  const std::string emptied = " the database was empty afterwards", log = platform.Content(kArc + "Corvane.log");
+  EXPECT_TRUE(log.ends_with(at + "check\t" + kDb + "\tfailed: " + of + ":" + emptied + "; restored from " + kCopy +
+                            "\r\n" + at + "backup\t" + kDb + "\tok\t" + kBackup + "\t4096\r\n"));
+  platform.AddFile(kMarker, bob);
+  EXPECT_EQ(RunUnattended(platform, std::vector<std::string>{"/compact", "1"}), 0);
+  EXPECT_EQ(platform.console.end()[-2], at + "check\t" + kDb + "\tok: " + of + " on PC2 passed its check\r\n");
+  // Where the database cannot be put back, nothing else is done and the marker waits for the next comer.
+  platform.AddFile(kDb, "");
+  platform.AddFile(kMarker, bob);
+  platform.FailOn("CopyFile", kDb + ".partial");
+  Run(&BackupApp);
+  const std::string unrestored = ". The database could not be restored: " + kDb + ".partial: The device is not ready.";
+  EXPECT_EQ(MessageTexts().back(), by + " did not finish, and" + emptied + unrestored +
+                                       " The copy taken before compaction is kept at " + kCopy + ".");
+  EXPECT_TRUE(platform.HasFile(kMarker) && platform.Content(kBackup) == kJet);
 }
 
 }  // namespace

@@ -64,16 +64,44 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesBy
     EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
   }
   // Copies of "1X", ranked by the date in the name where it can mean only that day, otherwise by their time of
-  // making. Which names another slot may share is proven through the unattended run.
+  // making. A read-only copy, or one dated after tomorrow whichever way its name is read, neither counts nor goes.
+  // Which names another slot may share is proven through the unattended run.
   const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
-  const std::tuple<std::vector<BackupCopy>, int, std::vector<std::string>> ranked[] = {
+  const Date december{2026, 12, 7}, june{2026, 6, 15};
+  using Row = std::tuple<std::vector<BackupCopy>, int, Date, std::vector<std::string>, std::string>;
+  const Row ranked[] = {
       // 10 November by its name, though made last; 5 and 6 December only by their making.
-      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, {"Arc1110261X"}},
-      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, {"Arc1110261X"}},
-      {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, {"Arc126261X", "Arc125261X"}},
+      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}},
+       3,
+       december,
+       {"Arc1110261X"},
+       ""},
+      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}},
+       2,
+       december,
+       {"Arc1110261X"},
+       ""},
+      {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, december, {"Arc126261X", "Arc125261X"}, ""},
+      {{{"Arc126261X", made(12, 6), true}, {"Arc124261X", made(12, 4)}},
+       1,
+       december,
+       {"Arc124261X"},
+       "Arc126261X read-only "},
+      // 10 December is after tomorrow in June; "Arc11726" is 17 January or 7 November, so not wholly ahead.
+      {{{"Arc1210261X", made(1, 1)}, {"Arc117261X", made(1, 1)}, {"Arc616261X", made(1, 1)}},
+       2,
+       june,
+       {"Arc117261X"},
+       "Arc1210261X dated in the future "},
   };
-  for (const auto& [folder, keep, doomed] : ranked) {
-    EXPECT_EQ(CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep}, SameIgnoringCase), doomed) << keep;
+  for (const auto& [folder, keep, today, doomed, setAside] : ranked) {
+    const KeepPlan plan = CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep, today}, SameIgnoringCase);
+    EXPECT_EQ(plan.doomed, doomed) << keep;
+    std::string aside;
+    for (const auto& [name, why] : plan.setAside) {
+      aside += name + " " + why + " ";
+    }
+    EXPECT_EQ(aside, setAside);
   }
 }
 
@@ -165,9 +193,46 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
       Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Access has not ended after 60 minutes. The copy "
                        "taken before compaction is C:\\Data\\1\\ArcBackup\\PreCompact_db1\r\n"));
   EXPECT_TRUE(Log(3).ends_with("\tC:\\Data\\3\\db3\tskipped: Access is still compacting C:\\Data\\1\\db1\r\n"));
+  // Its marker stays, released, for whoever comes once Access has ended; that check alone fails no run.
+  EXPECT_TRUE(platform.HasFile("C:\\Data\\1\\ArcBackup\\Compacting_db1") && platform.holding.empty());
+  ASSERT_EQ(Run({"/backup", "1"}), 0);
+  EXPECT_NE(Log(1).find("\tcheck\tC:\\Data\\1\\db1\tok: unfinished compaction by another user passed its check\r\n"),
+            std::string::npos);
   platform.DeleteFile(kAccess);
   ASSERT_EQ(Run({"-Compact", "1"}), 1);
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
+}
+
+// Slot 11, "5db1", may share slot 1's folder: Arc12265db1 could then be a copy of either, and stays. A read-only
+// copy, or a new copy that may be worth less than those before it, pushes nothing out.
+TEST_F(UnattendedTest, KeepDeletesOnlyCopiesThatAreProvablyTheSlotsOwnAndNeverForAQuestionableNewOne) {
+  std::string names = platform.Content("C:\\CorvaneAppNames.txt");
+  const std::string paths = platform.Content("C:\\CorvanePaths.txt"), folder = "C:\\Data\\1\\ArcBackup\\";
+  platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
+  platform.substitutes["t:"] = "c:\\data";
+  for (auto [spelling, shared] :
+       {std::pair{"C:/Data/1", true}, {"C:\\Data\\.\\1\\", true}, {"T:\\1", true}, {"C:\\Data\\3", false}}) {
+    std::string slots = paths;
+    platform.AddFile("C:\\CorvanePaths.txt", slots.replace(slots.find("C:\\Data\\11"), 10, spelling));
+    platform.AddFile(folder + "Arc12265db1", "old").created = {2026, 1, 1};
+    ASSERT_EQ(Run({"/backup", "1", "/keep", "1"}), 0);
+    EXPECT_EQ(platform.HasFile(folder + "Arc12265db1"), shared) << spelling;
+  }
+  const std::string jet = std::string(4, '\0') + "Standard Jet DB" + std::string(2029, 'j'),
+                    at = "2026-12-05 02:00:00\t";
+  platform.AddFile(folder + "Arc12326db1", jet);
+  platform.AddFile(folder + "Arc12426db1", jet).readOnly = true;
+  ASSERT_EQ(Run({"/backup", "1", "/keep", "1"}), 1);  // "one" is no Access database, as the copy before it was
+  platform.AddFile("C:\\Data\\1\\db1", jet);
+  platform.heldOpen = {"C:\\Data\\1\\db1"};
+  ASSERT_EQ(Run({"/backup", "1", "/keep", "1"}), 1);
+  const std::string aside = at + "keep\t" + folder + "Arc12426db1\tkept: read-only\r\n", copy = folder + "Arc12526db1";
+  EXPECT_TRUE(Log(1).ends_with(
+      at + "backup\tC:\\Data\\1\\db1\tok\t" + copy + "\t3\r\n" + aside + at + "keep\t" + copy +
+      "\tkept all: the new copy is not an Access database\r\n" + at +
+      "backup\tC:\\Data\\1\\db1\tok: in use in another program, the copy may not be consistent\t" + copy +
+      "\t2048\r\n" + aside + at + "keep\t" + copy + "\tkept all: the new copy may not be consistent\r\n"));
+  EXPECT_TRUE(platform.HasFile(folder + "Arc12326db1") && platform.FileAt(folder + "Arc12426db1").readOnly);
 }
 
 }  // namespace

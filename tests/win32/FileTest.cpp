@@ -1,6 +1,8 @@
 // Against the real file system: existence, ANSI bytes, copies and their progress, files held open, read-only backups.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestFiles.h"
 #include "launcher/LocalCopy.h"
 #include "platform/Failure.h"
@@ -176,6 +178,38 @@ TEST_F(FileTest, CreateFolderMakesOneLevelFileSizeCountsBeyondFourGigabytesAndMa
   WriteBytes(path, "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
   platform_.MakeWritable(path);
   EXPECT_EQ(AttributesOf(path) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE), FILE_ATTRIBUTE_ARCHIVE);
+}
+
+// One folder however it is written, a drive letter mapped to it among them; the listing tells a read-only copy.
+TEST_F(FileTest, AFolderHasOneIdentityWhateverItsSpellingAndAListingTellsReadOnlyFiles) {
+  MakeFolder(folder_ / "R");
+  MakeFolder(folder_ / "S");
+  WriteBytes(folder_ / "R\\Kept.mde", "x", FILE_ATTRIBUTE_READONLY);
+  WriteBytes(folder_ / "R\\Gone.mde", "x");
+  std::string slashes = folder_ / "R";
+  std::ranges::replace(slashes, '\\', '/');
+  std::vector<std::string> spellings{slashes, folder_ / ".\\R\\"};
+  // Under Wine, drive Z: is the root of the machine it runs on, so the folder is on Z: too.
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  if (const auto unixName = reinterpret_cast<UnixName>(
+          reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")))) {
+    spellings.push_back(std::string("Z:") + unixName(Widen(folder_ / "R").c_str()));
+    std::ranges::replace(spellings.back(), '/', '\\');
+  }
+  const std::optional<std::string> identity = platform_.FolderIdentity(folder_ / "R");
+  ASSERT_TRUE(identity);
+  for (const std::string& spelling : spellings) {
+    EXPECT_EQ(platform_.FolderIdentity(spelling), identity) << spelling;
+  }
+  EXPECT_NE(platform_.FolderIdentity(folder_ / "S"), identity);
+  EXPECT_FALSE(platform_.FolderIdentity(folder_ / "Missing") || platform_.FolderIdentity(folder_ / "R\\Kept.mde"));
+  EXPECT_EQ(platform_.FullPathName(slashes + "/../S/./"), folder_ / "S\\");
+  std::vector<std::string> readOnly;
+  for (const FolderEntry& entry : platform_.ListFiles(folder_ / "R")) {
+    readOnly.push_back(entry.name + (entry.readOnly ? " read-only" : ""));
+  }
+  std::ranges::sort(readOnly);
+  EXPECT_EQ(readOnly, (std::vector<std::string>{"Gone.mde", "Kept.mde read-only"}));
 }
 
 // Answers Yes to every question and keeps the last text shown.

@@ -1,9 +1,9 @@
 // The in-use check: an open that shares nothing, of the database and of its lock file.
-#include "support/InUse.h"
+#include "launcher/InUse.h"
 
 #include <vector>
 
-#include "support/LockFile.h"
+#include "launcher/LockFile.h"
 
 namespace corvane {
 

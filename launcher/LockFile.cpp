@@ -1,5 +1,5 @@
 // The lock file's name and its records: 64 bytes each, a 32-byte computer name then a 32-byte user name.
-#include "support/LockFile.h"
+#include "launcher/LockFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,0 +1,30 @@
+// Folder identity first, normalised full paths second, and "the same" when neither can tell.
+#include "unattended/SameFolder.h"
+
+#include <optional>
+
+namespace corvane {
+
+namespace {
+
+std::optional<std::string> Normalised(Platform& platform, const std::string& folder) {
+  std::optional<std::string> full = platform.FullPathName(folder);
+  // "C:\" keeps its backslash, which names the root; "C:\Apps\" loses it.
+  while (full && full->size() > 3 && full->ends_with('\\')) {
+    full->pop_back();
+  }
+  return full;
+}
+
+}  // namespace
+
+bool SameFolder(Platform& platform, const std::string& a, const std::string& b) {
+  const std::optional<std::string> idA = platform.FolderIdentity(a), idB = platform.FolderIdentity(b);
+  if (idA && idB) {
+    return *idA == *idB;
+  }
+  const std::optional<std::string> fullA = Normalised(platform, a), fullB = Normalised(platform, b);
+  return !fullA || !fullB || platform.SameFileName(*fullA, *fullB);
+}
+
+}  // namespace corvane

@@ -1,0 +1,15 @@
+// Whether two slots' folders are one folder on disk, however each is written.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace corvane {
+
+// By the folders' identity where both can be read; otherwise by their full paths, normalised ("/" as "\", "."
+// resolved, no trailing backslash, compared without case). Where neither decides, they count as one: a name that
+// could be a backup of either is then kept.
+bool SameFolder(Platform& platform, const std::string& a, const std::string& b);
+
+}  // namespace corvane
