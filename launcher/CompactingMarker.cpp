@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/Failure.h"
+#include "settings/TextEncoding.h"
 
 namespace corvane {
 
@@ -20,8 +21,27 @@ std::string Field(std::string_view& text) {
   return field;
 }
 
-bool Printable(std::string_view field) {
-  return !field.empty() && std::ranges::none_of(field, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+// Only so much of a field is shown or logged, and never a control character, which could end a message early or
+// break a log line: each becomes a blank.
+constexpr std::size_t kFieldCharacters = 64;
+
+std::string Shown(std::string field) {
+  std::size_t characters = 0, end = 0;
+  for (; end < field.size(); ++end) {
+    const auto byte = static_cast<unsigned char>(field[end]);
+    if ((byte & 0xC0) != 0x80 && characters++ == kFieldCharacters) {
+      break;
+    }
+    if (byte < 0x20 || byte == 0x7F) {
+      field[end] = ' ';
+    }
+  }
+  field.resize(end);
+  return field;
+}
+
+bool Names(std::string_view field) {
+  return field.find_first_not_of(' ') != std::string_view::npos && IsUtf8(field);
 }
 
 // "YYYY-MM-DD HH:MM", digits where the marker writes digits.
@@ -49,11 +69,18 @@ Compactor ReadCompactingMarker(std::string_view text) {
     return {};
   }
   Compactor compactor;
-  compactor.computer = Field(text);
-  compactor.user = Field(text);
+  compactor.computer = Shown(Field(text));
+  compactor.user = Shown(Field(text));
   compactor.began = Field(text);
-  compactor.known = Printable(compactor.computer) && Printable(compactor.user) && IsMarkerTime(compactor.began);
+  compactor.known = Names(compactor.computer) && Names(compactor.user) && IsMarkerTime(compactor.began);
   return compactor.known ? compactor : Compactor{};
+}
+
+std::string WithoutFullStop(std::string description) {
+  while (!description.empty() && (description.back() == '.' || description.back() == ' ')) {
+    description.pop_back();
+  }
+  return description;
 }
 
 std::string ByWhom(const Compactor& compactor) {
@@ -67,10 +94,16 @@ std::string BeingCompactedMessage(const std::string& fileName, const Compactor& 
 
 MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app) {
   const std::string marker = CompactingMarkerPath(app);
-  if (!platform.Exists(marker, Lookup::NormalFiles)) {
-    return {};
-  }
   MarkerOnDisk found;
+  try {
+    if (!platform.Exists(marker, Lookup::NormalFiles)) {
+      return found;
+    }
+  } catch (const PlatformError& refusal) {
+    found.kind = MarkerOnDisk::Kind::Unseen;
+    found.why = refusal.description();
+    return found;
+  }
   found.kind = platform.HeldAgainstDeletion(marker) ? MarkerOnDisk::Kind::Held : MarkerOnDisk::Kind::Left;
   try {
     found.compactor = ReadCompactingMarker(platform.ReadBytes(marker, kMarkerReadLimit));
@@ -85,10 +118,7 @@ CompactingMarker::CompactingMarker(Platform& platform, const Selection& app)
   if (const MarkerOnDisk found = LookAtMarker(platform, app); found.kind == MarkerOnDisk::Kind::Held) {
     throw ProgramError(BeingCompactedMessage(app.AppName, found.compactor));
   }
-  const std::string folder = BackupFolderOf(app.AppPath);
-  if (!platform.Exists(folder + "\\", Lookup::Directories)) {
-    platform.CreateFolder(folder);
-  }
+  EnsureBackupFolder(platform, app.AppPath);
   held_ = platform.CreateHeldFile(
       path_, CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
                                   platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now()));

@@ -18,26 +18,29 @@ struct Compactor {
   bool known = false;
 
   std::string Since() const { return began.substr(began.size() - 5); }  // "HH:MM"
-  bool operator==(const Compactor&) const = default;
 };
 
 // ArcBackup\Compacting_<file name>, beside the slot's backups.
 std::string CompactingMarkerPath(const Selection& app);
 // "<computer>\t<user>\t<YYYY-MM-DD HH:MM>"
 std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now);
-// A marker's text read back: three tab-separated fields of printable text, the last a time as the marker writes it;
-// anything else names no one.
+// A marker's text read back: three tab-separated fields, the last a time as the marker writes it, the first two not
+// blank; anything else names no one. Control characters become blanks, and each name is cut at 64 characters.
 Compactor ReadCompactingMarker(std::string_view text);
+// A system's description for use inside a sentence: "Access is denied." becomes "Access is denied".
+std::string WithoutFullStop(std::string description);
 // "by <user> on <computer>", or "by another user" where the marker names no one.
 std::string ByWhom(const Compactor& compactor);
 // "<file name> is being compacted by <user> on <computer> since <HH:MM>. Please try again in a few minutes."
 std::string BeingCompactedMessage(const std::string& fileName, const Compactor& compactor);
 
-// The slot's marker as it is on disk: absent, held by a process that compacts now, or left without one.
+// The slot's marker as it is on disk: absent, held by a process that compacts now, left without one, or not to be
+// seen, as its folder cannot be looked into (`why` says what Windows said).
 struct MarkerOnDisk {
-  enum class Kind { None, Held, Left };
+  enum class Kind { None, Held, Left, Unseen };
   Kind kind = Kind::None;
   Compactor compactor;
+  std::string why;
 };
 MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app);
 

@@ -10,10 +10,21 @@
 
 namespace corvane::Shortcuts11 {
 
-// With no Access located the start fails and its description is shown: the database itself was found.
 void OpenApp(Desktop& platform, State& state, int slot) {
   const Selection app = SelectApp(state.LauncherSettings, slot);
-  if (app.HasDatabase() && RunsLocalCopy(state.LauncherSettings, slot)) {
+  if (!app.HasDatabase()) {
+    ShowInfo(platform, NoDatabaseMessage(app, slot));
+    return;
+  }
+  // Without Access nothing can open: said so, rather than as a program start that failed, which reads as if the
+  // database were missing.
+  if (state.AccessPath.empty()) {
+    ShowInfo(platform, "Cannot open " + app.AppName +
+                           ": no Microsoft Access was found on this PC. Install Access or the Access Runtime, then "
+                           "start Corvane again.");
+    return;
+  }
+  if (RunsLocalCopy(state.LauncherSettings, slot)) {
     if (const auto local = CurrentLocalCopy(platform, app, LocalCopyPath(platform, state.LauncherSettings, slot))) {
       OpenWithAccess(platform, state, *local);
     }
@@ -21,10 +32,10 @@ void OpenApp(Desktop& platform, State& state, int slot) {
   }
   // Access must not open a database while another Corvane has it compacted, nor one a compaction may have spoilt
   // before it is checked; a compaction that deleted it is undone first.
-  if (app.HasDatabase() && !ClearOfCompaction(platform, app)) {
+  if (!ClearOfCompaction(platform, app, Purpose::Open)) {
     return;
   }
-  if (!app.HasDatabase() || !platform.Exists(app.FullPath, Lookup::NormalFiles)) {
+  if (!platform.Exists(app.FullPath, Lookup::NormalFiles)) {
     ShowInfo(platform, CannotFindDatabase(app.AppName));
     return;
   }

@@ -36,7 +36,7 @@ void CreateFolders(Platform& platform, const std::string& folder) {
   }
   for (std::size_t end = folder.find('\\', root + 1);; end = folder.find('\\', end + 1)) {
     const std::string level = folder.substr(0, end);
-    if (!platform.Exists(level + "\\", Lookup::Directories)) {
+    if (!platform.Exists(level + "\\", Lookup::AllFolders)) {
       platform.CreateFolder(level);
     }
     if (end == std::string::npos) {
@@ -65,7 +65,7 @@ std::optional<std::string> CurrentLocalCopy(Desktop& platform, const Selection& 
     return local;
   }
   try {
-    if (!ClearOfCompaction(platform, app)) {
+    if (!ClearOfCompaction(platform, app, Purpose::Open)) {
       return std::nullopt;
     }
     CreateFolders(platform, local.substr(0, local.rfind('\\')));

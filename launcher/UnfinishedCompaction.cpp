@@ -45,6 +45,11 @@ MarkerFinding FinishUnfinishedCompaction(Platform& platform, const Selection& ap
   if (marker.kind == MarkerOnDisk::Kind::None) {
     return finding;
   }
+  if (marker.kind == MarkerOnDisk::Kind::Unseen) {
+    finding.kind = MarkerFinding::Kind::Unseen;
+    finding.reason = marker.why;
+    return finding;
+  }
   if (marker.kind == MarkerOnDisk::Kind::Held || StillOpen(platform, app.FullPath)) {
     finding.kind = MarkerFinding::Kind::BeingCompacted;
     return finding;
@@ -82,11 +87,21 @@ std::string UnfinishedCompactionOutcome(const MarkerFinding& finding) {
   return "ok: " + Unfinished(finding.compactor) + where + " passed its check";
 }
 
-bool ClearOfCompaction(Desktop& platform, const Selection& app) {
+std::string CannotLookMessage(const Selection& app, const std::string& why) {
+  return "Corvane cannot look into " + BackupFolderOf(app.AppPath) + " (" + WithoutFullStop(why) +
+         "), so it cannot tell whether " + app.AppName + " is being compacted. Nothing was done.";
+}
+
+bool ClearOfCompaction(Desktop& platform, const Selection& app, Purpose purpose) {
   const MarkerFinding finding = FinishUnfinishedCompaction(platform, app);
   switch (finding.kind) {
     case MarkerFinding::Kind::Free:
       return true;
+    case MarkerFinding::Kind::Unseen:
+      if (purpose == Purpose::Copy) {
+        platform.ShowMessage(CannotLookMessage(app, finding.reason), std::string(kWarningTitle), Buttons::Ok);
+      }
+      return purpose == Purpose::Open;
     case MarkerFinding::Kind::BeingCompacted:
       ShowInfo(platform, BeingCompactedMessage(app.AppName, finding.compactor));
       return false;

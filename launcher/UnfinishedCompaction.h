@@ -17,10 +17,11 @@ struct MarkerFinding {
     BeingCompacted,  // a process holds the marker, or Access still has the database open: leave it alone
     Passed,          // a compaction did not finish, and the database passed its check; the marker is deleted
     Restored,        // it did not pass, and was put back from the safety copy; the marker is deleted
+    Unseen,          // the backup folder cannot be looked into, so no marker can be seen
   };
   Kind kind = Kind::Free;
   Compactor compactor;
-  std::string reason;  // why the check failed
+  std::string reason;  // why the check failed, or why the folder cannot be looked into
   std::string safetyCopy;
 };
 
@@ -30,9 +31,17 @@ MarkerFinding FinishUnfinishedCompaction(Platform& platform, const Selection& ap
 
 // What an unattended run logs of a Passed or Restored finding, with the action "check".
 std::string UnfinishedCompactionOutcome(const MarkerFinding& finding);
+// "Corvane cannot look into <folder> (<system text>), so it cannot tell whether <file name> is being compacted.
+// Nothing was done."
+std::string CannotLookMessage(const Selection& app, const std::string& why);
+
+// What the caller is about to do: opening needs no marker it cannot see, as such a marker could hold nobody back; a
+// copy or a compaction does.
+enum class Purpose { Open, Copy };
 
 // For the windows: finishes what the marker says and tells the user what was found. False when the database is being
-// compacted (the user has been told so) and must be left alone.
-bool ClearOfCompaction(Desktop& platform, const Selection& app);
+// compacted, or its marker cannot be looked for where the purpose needs it (the user has been told so), and must be
+// left alone.
+bool ClearOfCompaction(Desktop& platform, const Selection& app, Purpose purpose);
 
 }  // namespace corvane

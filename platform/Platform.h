@@ -42,7 +42,9 @@ class PlatformError : public std::runtime_error {
 // Attribute filter of a directory lookup.
 //  NormalFiles: plain, read-only and archive files; never hidden, system, folders or volume labels.
 //  Directories: everything NormalFiles finds, and folders that are neither hidden nor system.
-enum class Lookup { NormalFiles, Directories };
+//  AllFiles: files whatever their attributes, hidden and system too; never folders.
+//  AllFolders: folders whatever their attributes (with or without the trailing backslash); never files.
+enum class Lookup { NormalFiles, Directories, AllFiles, AllFolders };
 
 enum class Wait { No, UntilEnded };
 

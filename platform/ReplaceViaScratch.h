@@ -11,7 +11,7 @@ namespace corvane {
 // told, as the first failure is the one worth telling and a stray scratch file harms nothing.
 inline void RemoveScratch(Platform& platform, const std::string& scratch) {
   try {
-    if (platform.Exists(scratch, Lookup::NormalFiles)) {
+    if (platform.Exists(scratch, Lookup::AllFiles)) {
       platform.MakeWritable(scratch);
       platform.DeleteFile(scratch);
     }
@@ -26,6 +26,13 @@ void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std
   try {
     make();
     platform.ReplaceFile(scratch, target);
+  } catch (const PlatformError& refusal) {
+    RemoveScratch(platform, scratch);
+    // The scratch file is the program's own affair: a refusal names the file the user knows.
+    if (refusal.subject().find(scratch) != std::string::npos) {
+      throw PlatformError(target, refusal.description(), refusal.reason());
+    }
+    throw;
   } catch (...) {
     RemoveScratch(platform, scratch);
     throw;
@@ -39,7 +46,7 @@ void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std
 inline void CopyViaScratch(Platform& platform, const std::string& source, const std::string& target) {
   const std::string scratch = target + ".partial";
   const auto makeWritable = [&](const std::string& path) {
-    if (platform.Exists(path, Lookup::NormalFiles)) {
+    if (platform.Exists(path, Lookup::AllFiles)) {
       platform.MakeWritable(path);
     }
   };

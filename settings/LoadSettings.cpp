@@ -5,6 +5,7 @@
 #include "settings/LoadSettings.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsFiles.h"
+#include "settings/TextEncoding.h"
 
 namespace corvane {
 namespace {
@@ -13,21 +14,27 @@ using Values = std::vector<std::string>;
 
 // A settings file is one short line; a larger file is no settings file, and reading it whole could hold up start-up.
 constexpr std::size_t kLargestFile = 64 * 1024;
-// What Notepad may put before text it saves as UTF-8.
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-// The file's text: UTF-8 after the mark, otherwise in the ANSI code page, as the program writes it.
+// The file's text in whichever encoding an editor saved it; the record holds only what the ANSI code page can, as
+// the program writes its files in it.
 std::string ReadSettingsText(Platform& platform, const std::string& file) {
   const std::string bytes = platform.ReadBytes(file, kLargestFile + 1);
   if (bytes.size() > kLargestFile) {
     throw ProgramError(file + " was not read: at more than 64 KB it can not be a settings file.");
   }
-  return bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : platform.FromAnsi(bytes);
+  const std::optional<std::string> unicode = UnicodeText(bytes);
+  if (!unicode) {
+    return platform.FromAnsi(bytes);
+  }
+  if (!platform.FitsTextFile(*unicode)) {
+    throw ProgramError(file + " holds characters that cannot be saved as ANSI.");
+  }
+  return *unicode;
 }
 
-// Only a missing file means the defaults: a folder in its place is a file that can not be read.
+// Only a missing file means the defaults: a folder in its place is a file that can not be read. A hidden, system or
+// read-only file is read like any other.
 Values ReadOrDefault(Platform& platform, const std::string& file, std::size_t count) {
-  if (platform.Exists(file, Lookup::NormalFiles)) {
+  if (platform.Exists(file, Lookup::AllFiles)) {
     return ReadSettingsFields(ReadSettingsText(platform, file), count);
   }
   if (platform.Exists(file, Lookup::Directories)) {

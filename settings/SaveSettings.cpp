@@ -23,7 +23,7 @@ std::vector<Group> GroupsOf(Platform& platform, const SettingsTexts& texts) {
   for (std::string_view file : SettingsFileNames()) {
     std::vector<std::string> values = TextsOf(texts, file);
     if (IsOptionalFile(file) && values == DefaultsOf(platform, file) &&
-        !platform.Exists(std::string(file), Lookup::NormalFiles)) {
+        !platform.Exists(std::string(file), Lookup::AllFiles)) {
       continue;
     }
     groups.push_back({std::move(values), FieldsOf(file), file});

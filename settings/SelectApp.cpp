@@ -25,8 +25,23 @@ std::string CannotFindDatabase(const std::string& appName) {
   return "Cannot find " + appName + " database.";
 }
 
+std::string NoDatabaseMessage(const Selection& app, int slot) {
+  if (app.AppName.empty() && !app.AppPath.empty()) {
+    return "Application " + std::to_string(slot + 1) + " has no database file name. Set it in Support, Edit App Paths.";
+  }
+  return CannotFindDatabase(app.AppName);
+}
+
 std::string BackupFolderOf(const std::string& appPath) {
   return appPath + "\\ArcBackup";
+}
+
+std::string EnsureBackupFolder(Platform& platform, const std::string& appPath) {
+  const std::string folder = BackupFolderOf(appPath);
+  if (!platform.Exists(folder + "\\", Lookup::AllFolders)) {
+    platform.CreateFolder(folder);
+  }
+  return folder;
 }
 
 namespace Shortcuts11 {

@@ -124,7 +124,18 @@ std::string FormerOf(std::string_view path) {
 }
 
 // Refusals the user can do something about get a word on what to do.
-[[noreturn]] void ThrowSaveFailure(std::string_view path, const PlatformError& refusal) {
+[[noreturn]] void ThrowSaveFailure(Platform& platform, std::string_view path, const PlatformError& refusal) {
+  bool folder = false;
+  try {
+    folder = platform.Exists(std::string(path), Lookup::AllFolders);
+  } catch (const PlatformError&) {
+    // The refusal itself is then the best that can be said.
+  }
+  if (folder) {
+    throw ProgramError(std::string(path) +
+                       " is a folder, so the settings cannot be saved there. Remove or rename the folder, then Close "
+                       "again.");
+  }
   switch (refusal.reason()) {
     case Refusal::AccessDenied:
       throw ProgramError("Corvane can not save " + std::string(path) + ": " + refusal.description() +
@@ -169,11 +180,11 @@ void PutBack(Platform& platform, std::span<const SettingsFileText> replaced, con
 void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files) {
   std::size_t replacedCount = 0;
   std::vector<bool> existed;
-  const auto guarded = [](std::string_view path, auto&& step) {
+  const auto guarded = [&](std::string_view path, auto&& step) {
     try {
       step();
     } catch (const PlatformError& refusal) {
-      ThrowSaveFailure(path, refusal);
+      ThrowSaveFailure(platform, path, refusal);
     }
   };
   try {
@@ -184,7 +195,7 @@ void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> fi
     // third file can still give the first its old content back.
     for (const SettingsFileText& file : files) {
       const std::string path(file.path);
-      existed.push_back(platform.Exists(path, Lookup::NormalFiles));
+      existed.push_back(platform.Exists(path, Lookup::AllFiles));
       if (existed.back()) {
         RemoveScratch(platform, FormerOf(path));
         guarded(file.path, [&] { platform.CopyFile(path, FormerOf(path)); });

@@ -16,12 +16,9 @@ std::string BackupName(const Date& date, const std::string& appName) {
 BackupTarget PrepareBackup(Platform& platform, LauncherSettingsRecord& settings, int slot) {
   const Selection app = Shortcuts11::SelectApp(settings, slot);
   if (!app.HasDatabase()) {
-    throw ProgramError(CannotFindDatabase(app.AppName));
+    throw ProgramError(NoDatabaseMessage(app, slot));
   }
-  const std::string folder = BackupFolderOf(app.AppPath);
-  if (!platform.Exists(folder + "\\", Lookup::Directories)) {
-    platform.CreateFolder(folder);
-  }
+  const std::string folder = EnsureBackupFolder(platform, app.AppPath);
   const std::string name = BackupName(platform.Now(), app.AppName);
   return {app, app.FullPath, name, folder + "\\" + name};
 }
@@ -30,7 +27,7 @@ namespace Shortcuts11 {
 
 void BackupApp(Desktop& platform, State& state, int slot) {
   const auto [app, source, name, backupPath] = PrepareBackup(platform, state.LauncherSettings, slot);
-  if (!ClearOfCompaction(platform, app)) {
+  if (!ClearOfCompaction(platform, app, Purpose::Copy)) {
     return;
   }
   // A copy of a database someone has open may not be consistent: the user decides.

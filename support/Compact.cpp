@@ -39,7 +39,7 @@ void CompactApp(Desktop& platform, State& state, int slot) {
     return;
   }
   if (!app.HasDatabase()) {
-    ShowInfo(platform, CannotFindDatabase(name));
+    ShowInfo(platform, NoDatabaseMessage(app, slot));
     return;
   }
   if (!platform.Exists(path, Lookup::NormalFiles)) {
@@ -50,7 +50,7 @@ void CompactApp(Desktop& platform, State& state, int slot) {
   const Answer answer = platform.ShowMessage(
       "Please close " + name + "\n\rAnd have all other Users Exit this application before proceeding.",
       std::string(kWarningTitle), Buttons::OkCancel);
-  if (answer == Answer::Cancel || !ClearOfCompaction(platform, app)) {
+  if (answer == Answer::Cancel || !ClearOfCompaction(platform, app, Purpose::Copy)) {
     return;
   }
   // Access cannot compact a database that someone still has open, and would only seem to have done it.

@@ -95,7 +95,7 @@ class UnattendedRun {
       Console(LogLine(platform_.Now(), Action(), app_.AppName,
                       "failed: slot " + std::to_string(slot + 1) + " has no folder"));
     } else {
-      Fail(Action(), app_.AppPath, ProgramError(CannotFindDatabase(app_.AppName)));
+      Fail(Action(), app_.AppPath, ProgramError(NoDatabaseMessage(app_, slot)));
     }
     return false;
   }
@@ -134,6 +134,10 @@ class UnattendedRun {
     switch (finding.kind) {
       case MarkerFinding::Kind::Free:
         return true;
+      case MarkerFinding::Kind::Unseen:
+        failed_ = true;
+        Log(action, app_.FullPath, "skipped: cannot look into " + BackupFolderOf(app_.AppPath) + ": " + finding.reason);
+        return false;
       case MarkerFinding::Kind::BeingCompacted:
         failed_ = true;
         if (action == "backup") {
@@ -293,11 +297,7 @@ class UnattendedRun {
       return;
     }
     try {
-      const std::string folder = BackupFolderOf(app_.AppPath);
-      if (!platform_.Exists(folder + "\\", Lookup::Directories)) {
-        platform_.CreateFolder(folder);
-      }
-      platform_.AppendUtf8File(folder + "\\Corvane.log", line);
+      platform_.AppendUtf8File(EnsureBackupFolder(platform_, app_.AppPath) + "\\Corvane.log", line);
     } catch (const std::exception&) {
     }
   }

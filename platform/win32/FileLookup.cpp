@@ -12,10 +12,20 @@ namespace {
 constexpr DWORD kNeverAccepted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
 
 bool Accepts(DWORD attributes, Lookup filter) {
+  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  switch (filter) {
+    case Lookup::AllFiles:
+      return !folder && (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
+    case Lookup::AllFolders:
+      return folder;
+    case Lookup::NormalFiles:
+    case Lookup::Directories:
+      break;
+  }
   if ((attributes & kNeverAccepted) != 0) {
     return false;
   }
-  return filter == Lookup::Directories || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  return filter == Lookup::Directories || !folder;
 }
 
 // What Windows and Wine report for a missing file, a missing folder on the way, or a drive that does not
@@ -58,7 +68,7 @@ bool Win32Platform::Exists(const std::string& pattern, Lookup filter) {
     return false;
   }
   std::wstring wide = Widen(pattern);
-  if (filter == Lookup::Directories && wide.back() == L'\\') {
+  if ((filter == Lookup::Directories || filter == Lookup::AllFolders) && wide.back() == L'\\') {
     if (IsRoot(wide)) {
       return RootExists(wide, pattern);
     }

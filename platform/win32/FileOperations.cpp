@@ -26,8 +26,16 @@ void Win32Platform::CreateFolder(const std::string& path) {
 
 void Win32Platform::ReplaceFile(const std::string& from, const std::string& to) {
   RefuseReadOnlyTarget(to);
-  if (!::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const std::wstring target = Widen(to);
+  const DWORD before = ::GetFileAttributesW(target.c_str());
+  const DWORD kept = before == INVALID_FILE_ATTRIBUTES ? 0 : before & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  if (!::MoveFileExW(Widen(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ThrowLastError(BothPaths(from, to));
+  }
+  // A file someone hid or marked system stays so once replaced, as Windows' own ReplaceFileW keeps it. Should that
+  // fail, the new content is in place all the same, which is what the caller asked for.
+  if (const DWORD now = ::GetFileAttributesW(target.c_str()); kept != 0 && now != INVALID_FILE_ATTRIBUTES) {
+    ::SetFileAttributesW(target.c_str(), now | kept);
   }
 }
 

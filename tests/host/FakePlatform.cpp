@@ -149,12 +149,22 @@ bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
   probes.push_back(pattern);
   Check("Exists", pattern);
   std::string key = Key(pattern);
-  if (filter == Lookup::Directories && key.ends_with('\\')) {
+  if ((filter == Lookup::Directories || filter == Lookup::AllFolders) && key.ends_with('\\')) {
     key.pop_back();
   }
   const auto file = files_.find(key);
-  return (file != files_.end() && !file->second.hidden && !file->second.system) ||
-         (filter == Lookup::Directories && folders_.contains(key));
+  const bool isFile = file != files_.end(), normal = isFile && !file->second.hidden && !file->second.system;
+  switch (filter) {
+    case Lookup::NormalFiles:
+      return normal;
+    case Lookup::Directories:
+      return normal || (folders_.contains(key) && !hiddenFolders.contains(key));
+    case Lookup::AllFiles:
+      return isFile;
+    case Lookup::AllFolders:
+      return folders_.contains(key);
+  }
+  return false;
 }
 
 void FakePlatform::CreateFolder(const std::string& path) {
@@ -192,6 +202,10 @@ void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
   CheckWritable(Key(to), to);
   File moved = source->second;
   moved.name = to;
+  if (const auto target = files_.find(Key(to)); target != files_.end()) {
+    moved.hidden = target->second.hidden;
+    moved.system = target->second.system;
+  }
   files_.erase(source);
   files_[Key(to)] = moved;
 }

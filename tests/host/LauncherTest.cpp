@@ -24,7 +24,9 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
   EXPECT_EQ(platform.probes.back(), "C:\\CorvaneLocalCopies.txt");
   launcher.Fire("CmdOpen7", Event::Click);
-  EXPECT_EQ(MessageTexts().back(), "Cannot find App7.mde database.");
+  EXPECT_EQ(MessageTexts().back(),
+            "Cannot open App7.mde: no Microsoft Access was found on this PC. Install Access or "
+            "the Access Runtime, then start Corvane again.");
 }
 
 TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {

@@ -140,12 +140,10 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
        [](FakeDesktop& m) { m.AddFile(kLocal + ".partial", "half").readOnly = true; }, "v2", "", true},
       {"copy fails", File{"v2", 6}, File{"v1", 5},
        [](FakeDesktop& m) { m.FailOn("CopyFile", kLocal + ".partial", "The disk is full."); }, "v1",
-       kLocal + ".partial: The disk is full. The copy on this PC, " + kLocal +
-           ", was kept as it was and opens instead.",
-       true},
+       kLocal + ": The disk is full. The copy on this PC, " + kLocal + ", was kept as it was and opens instead.", true},
       {"first copy fails", File{"v2", 6}, std::nullopt,
        [](FakeDesktop& m) { m.FailOn("CopyFile", kLocal + ".partial", "The disk is full."); }, "",
-       kLocal + ".partial: The disk is full.", false},
+       kLocal + ": The disk is full.", false},
       {"being compacted", File{"v2", 6}, File{"v1", 5},
        [](FakeDesktop& m) {
          const std::string marker = "\\\\server\\apps\\ArcBackup\\Compacting_App1.mdb";

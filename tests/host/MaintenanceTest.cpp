@@ -71,7 +71,7 @@ TEST(LockFile, SitsBesideTheDatabaseAndNamesEachHolderOnce) {
 TEST(SelectApp, ASlotWithoutAFullFolderOrAFileNameHasNoDatabase) {
   const std::string gone = "Cannot find App1.mde database.", app = "App1.mde";
   const std::string noFile = "C:\\MSAccess.exe: The system cannot find the file specified.",
-                    noName = "Cannot find  database.";
+                    noName = "Application 1 has no database file name. Set it in Support, Edit App Paths.";
   const std::tuple<const char*, std::string, bool, std::string> cases[] = {{"Z:\\My Apps", app, true, gone},
                                                                            {"C:", app, true, noFile},
                                                                            {"c:/My Apps", app, true, gone},
@@ -224,7 +224,7 @@ TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWo
   platform.volume.freeBytes = 8192;
   platform.FailOn("CopyFile", kCopy + ".partial", "There is not enough space on the disk.");
   Run(&CompactApp);
-  EXPECT_EQ(MessageTexts().back(), kCopy + ".partial: There is not enough space on the disk.");
+  EXPECT_EQ(MessageTexts().back(), kCopy + ": There is not enough space on the disk.");
   EXPECT_TRUE(platform.starts.empty());
   platform.AddFile(kMarker, "PC9\tzoe\t2026-01-01 10:00");  // left by a power cut: no process holds it
   platform.whileWaited = [&] {
@@ -271,7 +271,7 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   EXPECT_EQ(Logged("/compact"), "failed: the database was empty afterwards; restored from " + kCopy + "\r\n");
   platform.FailOn("CopyFile", kDb + ".partial", "The device is not ready.");
   Run(&CompactApp);
-  const std::string unrestored = ". The database could not be restored: " + kDb + ".partial: The device is not ready.";
+  const std::string unrestored = ". The database could not be restored: " + kDb + ": The device is not ready.";
   EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was empty afterwards" + unrestored +
                                        " The copy taken before compaction is kept at " + kCopy + ".");
   // The marker stays for whoever comes next, who puts the database back.
@@ -349,7 +349,7 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
   platform.AddFile(kMarker, bob);
   platform.FailOn("CopyFile", kDb + ".partial");
   Run(&BackupApp);
-  const std::string unrestored = ". The database could not be restored: " + kDb + ".partial: The device is not ready.";
+  const std::string unrestored = ". The database could not be restored: " + kDb + ": The device is not ready.";
   EXPECT_EQ(MessageTexts().back(), by + " did not finish, and" + emptied + unrestored +
                                        " The copy taken before compaction is kept at " + kCopy + ".");
   EXPECT_TRUE(platform.HasFile(kMarker) && platform.Content(kBackup) == kJet);
