@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "launcher/InUse.h"
 #include "launcher/UnfinishedCompaction.h"
 #include "platform/Environment.h"
 #include "platform/Failure.h"
@@ -27,8 +28,9 @@ std::string LocalCopyPath(Platform& platform, const LauncherSettingsRecord& sett
   return folder + "\\App" + std::to_string(slot + 1) + "\\" + settings.Apps[static_cast<std::size_t>(slot)].AppName;
 }
 
-// The root, "C:" or "\\server\share", is never made; each level below it is looked for and made in turn.
-void CreateFolders(Platform& platform, const std::string& folder) {
+// The root, "C:" or "\\server\share", is never made; each level below it is looked for and made in turn. A file in
+// the place of a level is the local copies folder set wrong.
+void CreateFolders(Platform& platform, const std::string& folder, const std::string& copiesFolder) {
   std::size_t root = 2;
   if (folder.starts_with("\\\\")) {
     const std::size_t server = folder.find('\\', 2);
@@ -37,6 +39,10 @@ void CreateFolders(Platform& platform, const std::string& folder) {
   for (std::size_t end = folder.find('\\', root + 1);; end = folder.find('\\', end + 1)) {
     const std::string level = folder.substr(0, end);
     if (!platform.Exists(level + "\\", Lookup::AllFolders)) {
+      if (platform.Exists(level, Lookup::AllFiles)) {
+        throw ProgramError("The local copies folder " + copiesFolder +
+                           " is a file, not a folder. Correct it in Support, Edit App Paths.");
+      }
       platform.CreateFolder(level);
     }
     if (end == std::string::npos) {
@@ -65,10 +71,19 @@ std::optional<std::string> CurrentLocalCopy(Desktop& platform, const Selection& 
     return local;
   }
   try {
+    // A master someone has open is likely half changed: a desk is better served by the whole copy it has.
+    if (copy && WhereInUse(platform, app.FullPath)) {
+      return local;
+    }
     if (!ClearOfCompaction(platform, app, Purpose::Open)) {
       return std::nullopt;
     }
-    CreateFolders(platform, local.substr(0, local.rfind('\\')));
+    const std::string appFolder = local.substr(0, local.rfind('\\'));
+    CreateFolders(platform, appFolder, appFolder.substr(0, appFolder.rfind('\\')));
+    // What a desk saved in its copy by mistake is kept once, so that it can be had back.
+    if (copy) {
+      CopyViaScratch(platform, local, appFolder + "\\Previous_" + app.AppName);
+    }
     CopyViaScratch(platform, app.FullPath, local);
   } catch (const std::exception& failure) {
     if (!copy) {

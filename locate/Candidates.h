@@ -25,11 +25,8 @@ inline constexpr std::array<std::string_view, 13> kAccessCandidates{
     "C:\\Program Files (x86)\\Microsoft Office\\Office14\\MSAccess.exe",
 };
 
-// Probed WordPad first, so that with LastProbed every Word outranks every WordPad, and the newest Word wins.
-inline constexpr std::array<std::string_view, 13> kWordProcessorCandidates{
-    "C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe",
-    "C:\\Program Files\\Accessories\\Wordpad.exe",
-    "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe",
+// Word alone: WordPad comes only after every place Word may be (kWordPadPlaces). With LastProbed the newest wins.
+inline constexpr std::array<std::string_view, 10> kWordProcessorCandidates{
     "C:\\Program Files\\Microsoft Office\\Office\\WinWord.exe",
     "C:\\Program Files\\Microsoft Office\\Office10\\WinWord.exe",
     "C:\\Program Files\\Microsoft Office\\Office11\\WinWord.exe",
@@ -40,6 +37,13 @@ inline constexpr std::array<std::string_view, 13> kWordProcessorCandidates{
     "C:\\Program Files (x86)\\Microsoft Office\\Office11\\WinWord.exe",
     "C:\\Program Files (x86)\\Microsoft Office\\Office12\\WinWord.exe",
     "C:\\Program Files (x86)\\Microsoft Office\\Office14\\WinWord.exe",
+};
+
+// Where no Word is, at the classic places, today's or as registered: the first found wins.
+inline constexpr std::array<std::string_view, 3> kWordPadPlaces{
+    "C:\\Program Files\\Windows NT\\Accessories\\Wordpad.exe",
+    "C:\\Program Files\\Accessories\\Wordpad.exe",
+    "C:\\Program Files (x86)\\Windows NT\\Accessories\\Wordpad.exe",
 };
 
 inline constexpr std::array<std::string_view, 9> kPdfReaderCandidates{

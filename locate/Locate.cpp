@@ -2,6 +2,7 @@
 // none, take the first of today's install places, then the first registration whose file exists.
 #include "locate/Locate.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <vector>
@@ -19,6 +20,7 @@ struct ProgramSearch {
   Priority priority;                             // of the fixed list
   std::span<const std::string_view> current;     // today's install places, newest first
   std::span<const std::string_view> registered;  // names under "App Paths"
+  std::span<const std::string_view> fallback;    // a lesser program, where none of the above is found
 };
 
 constexpr ProgramSearch kAccessSearch{
@@ -26,18 +28,21 @@ constexpr ProgramSearch kAccessSearch{
     .priority = Priority::FirstProbed,
     .current = kAccessCurrentPlaces,
     .registered = kAccessRegistrations,
+    .fallback = {},
 };
 constexpr ProgramSearch kWordProcessorSearch{
     .listed = kWordProcessorCandidates,
     .priority = Priority::LastProbed,
     .current = kWordProcessorCurrentPlaces,
     .registered = kWordProcessorRegistrations,
+    .fallback = kWordPadPlaces,
 };
 constexpr ProgramSearch kPdfReaderSearch{
     .listed = kPdfReaderCandidates,
     .priority = Priority::FirstProbed,
     .current = kPdfReaderCurrentPlaces,
     .registered = kPdfReaderRegistrations,
+    .fallback = {},
 };
 
 // Every candidate is probed, hits or not, before anything is chosen.
@@ -56,12 +61,19 @@ std::optional<std::string> ChooseListed(Platform& platform, const ProgramSearch&
   return std::nullopt;
 }
 
-// A registration counts only where it names a file that is there; one the system will not read counts as none.
+bool IsProgramFile(std::string_view path) {
+  constexpr std::string_view kExe = ".exe";
+  return path.size() > kExe.size() &&
+         std::equal(kExe.begin(), kExe.end(), path.end() - kExe.size(), [](char a, char b) { return a == (b | 0x20); });
+}
+
+// A registration counts only where it names a program (an .exe) that is there; one the system will not read counts as
+// none.
 std::optional<std::string> FindRegistered(Platform& platform, std::string_view programName) {
   try {
     for (const std::string& stored : platform.AppPathRegistrations(std::string(programName))) {
       const std::string path = ExpandEnvironment(platform, UnquotedPath(stored));
-      if (IsPlainFullPath(path) && Probe(platform, path)) {
+      if (IsPlainFullPath(path) && IsProgramFile(path) && Probe(platform, path)) {
         return path;
       }
     }
@@ -70,21 +82,28 @@ std::optional<std::string> FindRegistered(Platform& platform, std::string_view p
   return std::nullopt;
 }
 
+std::optional<std::string> FirstFound(Platform& platform, std::span<const std::string_view> places) {
+  for (std::string_view place : places) {
+    if (Probe(platform, place)) {
+      return std::string(place);
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> Find(Platform& platform, const ProgramSearch& search) {
   if (auto listed = ChooseListed(platform, search)) {
     return listed;
   }
-  for (std::string_view place : search.current) {
-    if (Probe(platform, place)) {
-      return std::string(place);
-    }
+  if (auto current = FirstFound(platform, search.current)) {
+    return current;
   }
   for (std::string_view name : search.registered) {
     if (auto registered = FindRegistered(platform, name)) {
       return registered;
     }
   }
-  return std::nullopt;
+  return FirstFound(platform, search.fallback);
 }
 
 // Sets the status to "exists" first; only a completed search that found nothing changes it again.

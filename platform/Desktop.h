@@ -10,7 +10,7 @@
 
 namespace corvane {
 
-enum class Buttons { Ok, YesNo, OkCancel };
+enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 class UserInterface {

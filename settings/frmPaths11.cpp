@@ -97,8 +97,19 @@ void frmPaths11::CmdBrowse_Click() {
   Shortcuts11::OpenExplorer(platform_, state_);
 }
 
-// The frame's own close unloads without saving.
+// The frame's own close box: nothing changed, nothing to ask; otherwise the user chooses to save, to drop the
+// changes, or to stay.
 void frmPaths11::Form_Close() {
+  if (BoxTexts() != loaded_) {
+    const Answer answer =
+        platform_.ShowMessage("Save the changes to the settings?", std::string(kProgramTitle), Buttons::YesNoCancel);
+    if (answer == Answer::Yes) {
+      CmdSaveClose_Click();
+    }
+    if (answer != Answer::No) {
+      return;
+    }
+  }
   owner_.Close(FormName::Editor);
 }
 

@@ -102,15 +102,17 @@ void OpenManual(Desktop& platform, State& state, int manualNumber) {
 
 // The address goes unquoted after the fixed path; the program path is passed apart, so the blank in
 // "Program Files" can never make Windows run some C:\Program.exe instead. Where that browser is gone, the page
-// opens in the one Windows opens such addresses with; where there is none either, the start's failure is shown.
+// opens in the one Windows opens such addresses with; where there is none either, the user is told so.
 void OpenWebSupport(Platform& platform, State& state) {
   const std::string& address = state.LauncherSettings.SupportUrl;
   const std::string program(kInternetExplorer);
   if (!Probe(platform, program)) {
-    if (const auto browser = platform.AssociationOf(AddressScheme(address))) {
-      StartRecorded(platform, state, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
-      return;
+    const auto browser = platform.AssociationOf(AddressScheme(address));
+    if (!browser) {
+      throw ProgramError("No web browser is registered on this PC, so " + address + " cannot be opened.");
     }
+    StartRecorded(platform, state, browser->program, AssociationCommandLine(browser->command, address), Wait::No);
+    return;
   }
   StartRecorded(platform, state, program, program + " " + address, Wait::No);
 }

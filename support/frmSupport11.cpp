@@ -52,9 +52,17 @@ std::span<const Form::Handler<frmSupport11>> frmSupport11::Handlers() {
 
 void frmSupport11::Form_Load() {
   window_->SetLeft(LeftBesideLauncher());
-  // A name too short to cut stops here: that box and the ones after it keep their design captions.
+  // Each box gets its caption on its own: a name too short to cut costs its box alone, and is told once.
+  std::optional<std::string> failure;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    window_->SetText(Member("Check", slot), CheckCaption(state_.LauncherSettings.Apps[slot].AppName));
+    try {
+      window_->SetText(Member("Check", slot), CheckCaption(state_.LauncherSettings.Apps[slot].AppName));
+    } catch (const std::exception& refused) {
+      failure = failure.value_or(refused.what());
+    }
+  }
+  if (failure) {
+    ShowInfo(platform_, *failure);
   }
 }
 

@@ -78,6 +78,9 @@ class UnattendedRun {
       const Selection app = Shortcuts11::SelectApp(state_.LauncherSettings, slot);
       if (app.HasDatabase() && Probe(platform_, app.FullPath)) {
         slots.push_back(slot);
+      } else if (app.HasDatabase()) {
+        // A database that has gone is no failure of the run, but should not go unseen.
+        Console(LogLine(platform_.Now(), Action(), app.FullPath, "skipped: no database at " + app.FullPath));
       }
     }
     return slots;

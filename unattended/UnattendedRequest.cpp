@@ -5,10 +5,11 @@
 #include <cctype>
 #include <charconv>
 
+#include "settings/LauncherSettings.h"
+
 namespace corvane {
 namespace {
 
-constexpr int kSlots = 11;
 constexpr int kMaxKeep = 999;
 constexpr int kMaxWaitMinutes = 1440;
 constexpr int kDefaultWaitMinutes = 60;
@@ -75,7 +76,7 @@ bool ReadSlots(std::string_view text, UnattendedRequest& request) {
     return true;
   }
   for (std::string_view word : words) {
-    const std::optional<int> slot = Number(word, kSlots);
+    const std::optional<int> slot = Number(word, kSlotCount);
     if (!slot) {
       return false;
     }

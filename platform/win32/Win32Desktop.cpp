@@ -23,6 +23,8 @@ Answer Win32Desktop::ShowMessage(const std::string& text, const std::string& tit
     type = MB_YESNO;
   } else if (buttons == Buttons::OkCancel) {
     type = MB_OKCANCEL;
+  } else if (buttons == Buttons::YesNoCancel) {
+    type = MB_YESNOCANCEL;
   }
   // Task-modal: every window of the program waits for the answer, not just one owner.
   const int answer =

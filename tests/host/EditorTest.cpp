@@ -78,15 +78,25 @@ TEST_F(EditorTest, ARefusedOrFailedSaveKeepsTheEditorOpenWithTheTextsAsTyped) {
   EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, "HLQ");
 }
 
-TEST_F(EditorTest, TheCloseBoxDropsTheEditsAndReopeningRefillsTheBoxes) {
+// The close box asks only where something was changed: Cancel stays, No drops the edits, Yes saves as Close does.
+TEST_F(EditorTest, TheCloseBoxAsksAboutChangesAndReopeningRefillsTheBoxes) {
   editor->SetText("cTitle", "Unsaved");
-  editor->Fire("Form", Event::Close);
-  EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
-  EXPECT_TRUE(platform.FilePaths().empty());
-  EXPECT_FALSE(platform.ended);
+  platform.messages.clear();
+  for (Answer answer : {Answer::Cancel, Answer::No}) {
+    platform.Answer(answer);
+    editor->Fire("Form", Event::Close);
+  }
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>(2, "Save the changes to the settings?"));
+  EXPECT_TRUE(platform.messages[0].buttons == Buttons::YesNoCancel && platform.messages[0].title == "Corvane");
+  EXPECT_TRUE(platform.Form("frmPaths11") == nullptr && platform.FilePaths().empty() && !platform.ended);
   EXPECT_EQ(OpenEditor().Text("cTitle"), "NAME");
-  Shown("frmPaths11").SetText("cTitle", "Typed");
+  Shown("frmPaths11").Fire("Form", Event::Close);  // nothing changed: nothing asked
+  EXPECT_EQ(platform.messages.size(), 2u);
+  OpenEditor().SetText("cTitle", "Typed");
   EXPECT_EQ(OpenEditor().Text("cTitle"), "Typed");  // already open: brought up unchanged
+  platform.Answer(Answer::Yes);
+  Shown("frmPaths11").Fire("Form", Event::Close);
+  EXPECT_TRUE(state.LauncherSettings.Title == "Typed" && platform.Form("frmPaths11") == nullptr);
 }
 
 // Files held open by another program, or too short, at start-up: the boxes do not show what they hold.

@@ -93,7 +93,7 @@ TEST(LocalCopyPath, ExpandsTheFolderEachTimeAndRefusesOneThatIsNoFullPath) {
 TEST(CreateFolders, MakesEveryMissingLevelBelowAShare) {
   FakeDesktop machine;
   machine.AddFolder("\\\\srv\\share");
-  CreateFolders(machine, "\\\\srv\\share\\A\\B");
+  CreateFolders(machine, "\\\\srv\\share\\A\\B", "");
   EXPECT_TRUE(machine.Exists("\\\\srv\\share\\A\\B\\", Lookup::Directories));
 }
 

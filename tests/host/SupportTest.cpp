@@ -219,7 +219,11 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
       {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},
       {access, {c2r15}, {}, c2r15},
       {access, {"Z:\\A\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"Z:\\A\\MSACCESS.EXE"}}}, "Z:\\A\\MSACCESS.EXE"},
-      {access, {"z:\\A"}, {{"MSACCESS.EXE", {"z:\\A"}}}, "z:\\A"},  // the shortest full path
+      {access, {"z:\\A.EXE"}, {{"MSACCESS.EXE", {"z:\\A.EXE"}}}, "z:\\A.EXE"},
+      {access, {"D:\\Tools\\Help.txt", odd}, {{"MSACCESS.EXE", {"D:\\Tools\\Help.txt", odd}}}, odd},  // no program
+      // WordPad only where no Word is, today's and registered ones included.
+      {word, {kWordPad, kOffice + "root\\Office16\\WINWORD.EXE"}, {}, kOffice + "root\\Office16\\WINWORD.EXE"},
+      {word, {kWordPad, odd}, {{"WINWORD.EXE", {odd}}}, odd},
   };
   for (const auto& [locator, installed, registered, winner] : cases) {
     OutsidePrograms state;

@@ -141,7 +141,10 @@ TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAn
   EXPECT_EQ(Log(1), "2026-12-05 02:00:00\tbackup\tC:\\Data\\1\\db1\tok\t" + folder + "Arc12526db1\t3\r\n" +
                         "2026-12-05 02:00:00\tdelete\t" + folder + "Arc113026db1\tok\r\n" +
                         "2026-12-05 02:00:00\tdelete\t" + folder + "Arc12126db1\tok\r\n");
-  EXPECT_EQ(platform.console.size(), 4u);
+  // A database that has gone is told on the console alone, and fails nothing.
+  EXPECT_EQ(platform.console[0],
+            "2026-12-05 02:00:00\tbackup\tC:\\Data\\2\\26db1\tskipped: no database at C:\\Data\\2\\26db1\r\n");
+  EXPECT_EQ(platform.console.size(), 13u);
   EXPECT_FALSE(platform.HasFile("C:\\Data\\2\\ArcBackup\\Corvane.log"));  // no database, not touched
   // Named slots, one of which fails: the exit code is 1 and the others go on.
   platform.AddFile(copy3, "this morning's").readOnly = true;
