@@ -119,9 +119,18 @@ CompactingMarker::CompactingMarker(Platform& platform, const Selection& app)
     throw ProgramError(BeingCompactedMessage(app.AppName, found.compactor));
   }
   EnsureBackupFolder(platform, app.AppPath);
-  held_ = platform.CreateHeldFile(
-      path_, CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
-                                  platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now()));
+  const std::string text = CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
+                                                platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now());
+  try {
+    held_ = platform.CreateHeldFile(path_, text);
+  } catch (const PlatformError& refusal) {
+    // A folder in its place, or a file no one holds that still cannot be replaced, blocks every compaction to come.
+    if (platform.Exists(path_, Lookup::AllFolders) || platform.Exists(path_, Lookup::AllFiles)) {
+      throw ProgramError(path_ + " is left from an earlier compaction and cannot be removed (" +
+                         WithoutFullStop(refusal.description()) + "). Remove it, then compact again.");
+    }
+    throw;
+  }
 }
 
 CompactingMarker::~CompactingMarker() {

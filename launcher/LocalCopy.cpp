@@ -80,11 +80,13 @@ std::optional<std::string> CurrentLocalCopy(Desktop& platform, const Selection& 
     }
     const std::string appFolder = local.substr(0, local.rfind('\\'));
     CreateFolders(platform, appFolder, appFolder.substr(0, appFolder.rfind('\\')));
-    // What a desk saved in its copy by mistake is kept once, so that it can be had back.
-    if (copy) {
-      CopyViaScratch(platform, local, appFolder + "\\Previous_" + app.AppName);
-    }
-    CopyViaScratch(platform, app.FullPath, local);
+    // What a desk saved in its copy by mistake is kept once, so that it can be had back: only once the master's copy
+    // is whole, as a copy that fails replaces nothing.
+    CopyViaScratch(platform, app.FullPath, local, [&] {
+      if (copy) {
+        CopyViaScratch(platform, local, appFolder + "\\Previous_" + app.AppName);
+      }
+    });
   } catch (const std::exception& failure) {
     if (!copy) {
       throw;

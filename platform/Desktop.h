@@ -13,6 +13,13 @@ namespace corvane {
 enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
+// Who runs the launcher of the session, as a start finds it.
+enum class LauncherClaim {
+  Ours,                  // this start runs it
+  Running,               // another start does
+  RunningWithoutRights,  // another start does, without the administrator rights that this one has
+};
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
@@ -25,9 +32,11 @@ class UserInterface {
   virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) = 0;
   // Ends the process at once; no further handler runs.
   virtual void EndProgram() = 0;
-  // Whether this start runs the launcher, as no other launcher is running. When another is, its window is brought to
-  // the front once it shows (a start may be that quick), and this start should end.
-  virtual bool ClaimLauncher() = 0;
+  // Whether this start runs the launcher, as no other launcher is running. When another is, this start waits until its
+  // window shows (a start may be that quick), and should then bring it forward and end.
+  virtual LauncherClaim ClaimLauncher() = 0;
+  // Brings the running launcher's window to the front, restored where it was minimised.
+  virtual void BringLauncherForward() = 0;
   // Lets another start run a launcher, once this one has closed.
   virtual void ReleaseLauncher() = 0;
 };

@@ -1,6 +1,7 @@
 // Putting a new file in place so that a failure never leaves a half-made file under the final name.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -42,8 +43,9 @@ void ReplaceViaScratch(Platform& platform, const std::string& scratch, const std
 // Copies `source` over `target` by way of "<target>.partial", so that neither a failed copy nor a failed replacement
 // leaves a partial file under the target's name or costs the user the file being replaced. The copy is the program's
 // own file: it never takes the source's read-only attribute, and a target marked read-only is still replaced. It
-// keeps the source's last-write time.
-inline void CopyViaScratch(Platform& platform, const std::string& source, const std::string& target) {
+// keeps the source's last-write time. `onceWhole` runs when the copy is whole, just before it replaces the target.
+inline void CopyViaScratch(Platform& platform, const std::string& source, const std::string& target,
+                           const std::function<void()>& onceWhole = nullptr) {
   const std::string scratch = target + ".partial";
   const auto makeWritable = [&](const std::string& path) {
     if (platform.Exists(path, Lookup::AllFiles)) {
@@ -55,6 +57,9 @@ inline void CopyViaScratch(Platform& platform, const std::string& source, const 
     platform.CopyFile(source, scratch);
     platform.MakeWritable(scratch);
     makeWritable(target);
+    if (onceWhole) {
+      onceWhole();
+    }
   });
 }
 

@@ -11,7 +11,7 @@ int main() {
     return corvane::RunUnattended(*corvane::win32::MakeWindowlessPlatform(), arguments);
   }
   const std::unique_ptr<corvane::Desktop> desktop = corvane::win32::MakeDesktop();
-  if (!desktop->ClaimLauncher()) {
+  if (!corvane::ClaimTheLauncher(*desktop)) {
     return 0;  // the running launcher was brought to the front instead
   }
   corvane::Program program(*desktop);

@@ -5,6 +5,22 @@
 
 namespace corvane {
 
+bool ClaimTheLauncher(Desktop& platform) {
+  const LauncherClaim claim = platform.ClaimLauncher();
+  if (claim == LauncherClaim::Ours) {
+    return true;
+  }
+  if (claim == LauncherClaim::RunningWithoutRights) {
+    RunGuarded(platform, [&] {
+      ShowInfo(platform,
+               "Corvane is already running without administrator rights, so its settings cannot be saved at C:\\. "
+               "Exit it, then start Corvane with Run as administrator again.");
+    });
+  }
+  platform.BringLauncherForward();
+  return false;
+}
+
 Program::Program(Desktop& platform)
     : platform_(platform),
       launcher_(platform, *this, state_),

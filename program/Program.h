@@ -10,6 +10,10 @@
 
 namespace corvane {
 
+// Whether this start runs the launcher. Where another start runs it, that one is brought forward instead, after a word
+// where this start has administrator rights that the running one lacks: its own saves would be refused at C:\.
+bool ClaimTheLauncher(Desktop& platform);
+
 class Program final : public FormOwner {
  public:
   explicit Program(Desktop& platform);

@@ -106,10 +106,11 @@ class UnattendedRun {
   void Backup(int slot) {
     const std::string database = app_.FullPath;
     try {
-      RequireDatabase(database);
+      // A compaction that did not finish may have taken the database away: it is put back first.
       if (!MayTouch("backup")) {
         return;
       }
+      RequireDatabase(database);
       const BackupTarget target = PrepareBackup(platform_, state_.LauncherSettings, slot);
       // A copy of a database in use may not be consistent: it is made all the same, and the run says so.
       const auto where = WhereInUse(platform_, database);
@@ -209,10 +210,10 @@ class UnattendedRun {
       if (!access_) {
         throw ProgramError("Can not find MSAccess.exe");
       }
-      RequireDatabase(database);
       if (!MayTouch("compact")) {
         return;
       }
+      RequireDatabase(database);
       if (const auto where = WhereInUse(platform_, database)) {
         Log("compact", database, "skipped: in use " + *where);
         failed_ = true;

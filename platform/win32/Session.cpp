@@ -1,5 +1,6 @@
 // What the program shares with the rest of the user's session: the console it was started from, and the launcher.
 #include "platform/win32/FormClass.h"
+#include "platform/win32/ScopedHandle.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -12,6 +13,20 @@ constexpr wchar_t kLauncherCaption[] = L"Corvane";
 // How long a start waits for the running launcher's window, and how often it looks.
 constexpr ULONGLONG kWaitForLauncherMs = 10000;
 constexpr DWORD kPollMs = 50;
+
+// Whether the process runs with administrator rights; one that cannot be asked counts as having them, so that no
+// warning is given on a guess.
+bool IsElevated(HANDLE process) {
+  HANDLE token = nullptr;
+  if (process == nullptr || !::OpenProcessToken(process, TOKEN_QUERY, &token)) {
+    return true;
+  }
+  const ScopedHandle owned(token);
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  return !::GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) ||
+         elevation.TokenIsElevated != 0;
+}
 
 }  // namespace
 
@@ -41,32 +56,40 @@ void Win32Platform::WriteConsole(const std::string& line) {
 // The mutex alone decides which start runs the launcher: the one that owns it, until its launcher closes. Its window
 // may not be made yet when another start comes, so that start waits for it; should the owner let go meanwhile, that
 // start runs the launcher itself. An owner that ended without letting go leaves the mutex abandoned, and free.
-bool Win32Desktop::ClaimLauncher() {
+LauncherClaim Win32Desktop::ClaimLauncher() {
   launcherMutex_ = ::CreateMutexW(nullptr, FALSE, kLauncherMutex);
   if (launcherMutex_ == nullptr) {
-    return true;
+    return LauncherClaim::Ours;
   }
   const ULONGLONG deadline = ::GetTickCount64() + kWaitForLauncherMs;
-  HWND running = nullptr;
   for (;;) {
     const DWORD waited = ::WaitForSingleObject(launcherMutex_, kPollMs);
     if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-      return true;
+      return LauncherClaim::Ours;
     }
-    running = ::FindWindowW(kFormClassName, kLauncherCaption);
-    if ((running != nullptr && ::IsWindowVisible(running)) || ::GetTickCount64() >= deadline) {
+    runningLauncher_ = ::FindWindowW(kFormClassName, kLauncherCaption);
+    if ((runningLauncher_ != nullptr && ::IsWindowVisible(runningLauncher_)) || ::GetTickCount64() >= deadline) {
       break;
     }
   }
   ::CloseHandle(launcherMutex_);
   launcherMutex_ = nullptr;
-  if (running != nullptr) {
-    if (::IsIconic(running)) {
-      ::ShowWindow(running, SW_RESTORE);
-    }
-    ::SetForegroundWindow(running);
+  DWORD runner = 0;
+  if (runningLauncher_ != nullptr && ::GetWindowThreadProcessId(runningLauncher_, &runner) != 0 &&
+      IsElevated(::GetCurrentProcess()) &&
+      !IsElevated(ScopedHandle(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, runner)).Get())) {
+    return LauncherClaim::RunningWithoutRights;
   }
-  return false;
+  return LauncherClaim::Running;
+}
+
+void Win32Desktop::BringLauncherForward() {
+  if (runningLauncher_ != nullptr) {
+    if (::IsIconic(runningLauncher_)) {
+      ::ShowWindow(runningLauncher_, SW_RESTORE);
+    }
+    ::SetForegroundWindow(runningLauncher_);
+  }
 }
 
 void Win32Desktop::ReleaseLauncher() {

@@ -66,12 +66,14 @@ class Win32Desktop : public Win32Platform, public Desktop {
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
   [[noreturn]] void EndProgram() override;
-  bool ClaimLauncher() override;
+  LauncherClaim ClaimLauncher() override;
+  void BringLauncherForward() override;
   void ReleaseLauncher() override;
 
  private:
   HINSTANCE instance_;
   HANDLE launcherMutex_ = nullptr;  // owned while this process runs the launcher
+  HWND runningLauncher_ = nullptr;  // another start's, where that one runs it
 };
 
 }  // namespace corvane::win32

@@ -143,6 +143,9 @@ void FakePlatform::CheckWritable(const std::string& key, const std::string& path
   if (files_.contains(key) && files_.at(key).readOnly) {
     throw PlatformError(path, kDenied, Refusal::ReadOnly);
   }
+  if (folders_.contains(key)) {
+    throw PlatformError(path, kDenied, Refusal::AccessDenied);
+  }
 }
 
 bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {

@@ -178,14 +178,16 @@ class FakeDesktop : public FakePlatform, public Desktop {
 
   std::vector<Message> messages;
   bool ended = false;
-  bool launcherReleased = false;
+  bool launcherReleased = false, broughtForward = false;
+  LauncherClaim claim = LauncherClaim::Ours;
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
 
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
   void EndProgram() override { ended = true; }
-  bool ClaimLauncher() override { return true; }
+  LauncherClaim ClaimLauncher() override { return claim; }
+  void BringLauncherForward() override { broughtForward = true; }
   void ReleaseLauncher() override { launcherReleased = true; }
 
  private:

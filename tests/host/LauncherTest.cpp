@@ -29,6 +29,22 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
             "the Access Runtime, then start Corvane again.");
 }
 
+// A second start brings the running launcher forward; one with administrator rights says first why it cannot serve.
+TEST(LauncherClaim, ASecondStartBringsTheRunningLauncherForwardAndAnElevatedOneSaysWhy) {
+  const std::string why =
+      "Corvane is already running without administrator rights, so its settings cannot be saved at "
+      "C:\\. Exit it, then start Corvane with Run as administrator again.";
+  for (auto [claim, runs, says] : {std::tuple{LauncherClaim::Ours, true, ""},
+                                   {LauncherClaim::Running, false, ""},
+                                   {LauncherClaim::RunningWithoutRights, false, why.c_str()}}) {
+    FakeDesktop machine;
+    machine.claim = claim;
+    EXPECT_EQ(ClaimTheLauncher(machine), runs);
+    EXPECT_EQ(machine.broughtForward, !runs);
+    EXPECT_EQ(machine.MessageTexts(), *says ? std::vector<std::string>{says} : std::vector<std::string>{});
+  }
+}
+
 TEST_F(LauncherTest, EachButtonOpensItsOwnSlotInAccess) {
   platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("db", {"m1", "m2", "Front Office"}));
   platform.AddFile("C:\\CorvanePaths.txt", SlotLine("C:\\My Apps\\", {"C:\\Help", "http://help"}));

@@ -132,6 +132,13 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
       {"older", File{"v2", 4}, File{"v1", 5}, nullptr, "v2", "", true},
       {"newer", File{"v2", 6}, File{"v1", 5}, nullptr, "v2", "", true},
       {"in use", File{"v2", 6}, File{"v1", 5}, [](FakeDesktop& m) { m.heldOpen.insert(kLocal); }, "v1", "", true},
+      {"master in use", File{"v2", 6}, File{"v1", 5}, [](FakeDesktop& m) { m.heldOpen.insert(kMaster); }, "v1", "",
+       true},
+      {"master in use, no copy", File{"v2", 6}, std::nullopt, [](FakeDesktop& m) { m.heldOpen.insert(kMaster); }, "v2",
+       "", true},
+      {"folder is a file", File{"v2", 6}, std::nullopt, [](FakeDesktop& m) { m.AddFile("C:\\Users\\Ann\\Local"); }, "",
+       "The local copies folder C:\\Users\\Ann\\Local is a file, not a folder. Correct it in Support, Edit App Paths.",
+       false},
       {"master missing", std::nullopt, File{"v1", 5}, nullptr, "v1", "", true},
       {"server down", File{"v2", 6}, File{"v1", 5},
        [](FakeDesktop& m) { m.FailOn("StampOf", kMaster, "The network path was not found."); }, "v1", "", true},
@@ -170,6 +177,10 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
     if (c.master && c.localAfter == c.master->first) {
       EXPECT_EQ(m.FileAt(kLocal).lastWrite, c.master->second);  // so that the next start sees no difference
     }
+    // The copy replaced is kept once, and only a copy replaced.
+    const std::string previous = kLocal.substr(0, kLocal.rfind('\\')) + "\\Previous_App1.mdb";
+    const bool replaced = c.local && c.localAfter != c.local->first && !c.localAfter.empty();
+    EXPECT_EQ(m.HasFile(previous) ? m.Content(previous) : "", replaced ? c.local->first : "");
     EXPECT_EQ(office.MessageTexts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     EXPECT_EQ(m.starts.size() == 1 && m.starts[0].commandLine == opened, c.started);
     EXPECT_FALSE(m.HasFile(kLocal + ".partial"));

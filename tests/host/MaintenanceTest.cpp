@@ -309,6 +309,8 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
       {"-", true, bob, "", by + " did not finish, and the database was missing afterwards" + restored},
       {"ruined", false, bob, "", ""},  // nothing was copied, so Access never started
       {kJet, true, std::string("PC2\0bob\t\t", 9), "", "A compaction of App1.mde begun by another user" + passed},
+      {kJet, true, "PC2\x01X\t" + std::string(70, 'b') + "\t2026-12-05 01:30", "",
+       "A compaction of App1.mde begun by " + std::string(64, 'b') + " on PC2 X at 01:30" + passed},
       {kJet, true, bob, kDb, busy},
       {kJet, true, bob, kMarker, busy},
   };
@@ -353,6 +355,35 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
   EXPECT_EQ(MessageTexts().back(), by + " did not finish, and" + emptied + unrestored +
                                        " The copy taken before compaction is kept at " + kCopy + ".");
   EXPECT_TRUE(platform.HasFile(kMarker) && platform.Content(kBackup) == kJet);
+  platform.FailOn("CopyFile", kDb + ".partial");
+  EXPECT_EQ(RunUnattended(platform, std::vector<std::string>{"/backup", "1"}), 1);
+  EXPECT_TRUE(platform.console.back().starts_with(at + "check\t" + kDb + "\tfailed: " + by + " did not finish"))
+      << platform.console.back();
+}
+
+// A hidden backup folder serves as it is. One that cannot be looked into holds no open back, but stops a copy. A
+// folder in the marker's place stops only a compaction, before anything is copied.
+TEST_F(MaintenanceTest, BackupFoldersAndMarkersAsWindowsLeavesThem) {
+  platform.AddFolder(kMarker);
+  platform.hiddenFolders = {"c:\\apps\\arcbackup"};
+  Run(&BackupApp);
+  EXPECT_EQ(MessageTexts().back(), "New Copy Is " + kBackup);
+  Run(&CompactApp);
+  EXPECT_EQ(MessageTexts().back(), kMarker +
+                                       " is left from an earlier compaction and cannot be removed (Access is "
+                                       "denied). Remove it, then compact again.");
+  EXPECT_TRUE(platform.starts.empty() && !platform.HasFile(kCopy));
+  for (int run = 0; run < 3; ++run) {
+    platform.FailOn("Exists", kMarker, "Access is denied.");
+  }
+  Run(&OpenApp);
+  EXPECT_EQ(platform.starts.size(), 1u);
+  Run(&BackupApp);
+  EXPECT_EQ(MessageTexts().back(),
+            "Corvane cannot look into C:\\Apps\\ArcBackup (Access is denied), so it cannot tell "
+            "whether App1.mde is being compacted. Nothing was done.");
+  EXPECT_EQ(platform.messages.back().title, "WARNING");
+  EXPECT_EQ(Logged("/backup"), "skipped: cannot look into C:\\Apps\\ArcBackup: Access is denied.\r\n");
 }
 
 }  // namespace

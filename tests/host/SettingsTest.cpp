@@ -44,12 +44,36 @@ TEST(Characters, CutsCountCharactersNotBytes) {
 
 class SettingsTest : public HostTest {};
 
-// As Notepad saves them, in UTF-8 with its mark or in the ANSI code page; a folder or a huge file is not read.
+// Latin-1 text as UTF-16, in either byte order.
+std::string Utf16(std::string_view latin1, bool bigEndian) {
+  std::string bytes;
+  for (const char c : latin1) {
+    bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return bytes;
+}
+
+// As Notepad saves them: in UTF-16 ("Unicode"), in UTF-8 with or without its mark, or in the ANSI code page, whatever
+// the file's attributes; text the code page cannot hold, a folder or a huge file is not read.
 TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
   const std::string padded = SlotLine("a") + std::string(64 * 1024 - SlotLine("a").size(), ' ');
+  const char* notAnsi = "C:\\CorvaneAppAlias.txt holds characters that cannot be saved as ANSI.";
   const std::tuple<std::string, const char*, const char*> cases[] = {
       {"\xEF\xBB\xBF" + SlotLine("Caf\xC3\xA9 "), "Caf\xC3\xA9 1", ""},
+      {SlotLine("Caf\xC3\xA9 "), "Caf\xC3\xA9 1", ""},
+      {"\xFF\xFE" + Utf16(SlotLine("Caf\xE9 "), false), "Caf\xC3\xA9 1", ""},
+      {"\xFE\xFF" + Utf16(SlotLine("\x80\xE9"), true),
+       "\xC2\x80\xC3\xA9"
+       "1",
+       ""},
+      {"\xFE\xFF" + Utf16(SlotLine("x"), true) + "\xD8\x01", "HLQ", notAnsi},           // half a surrogate pair
+      {"\xFF\xFE" + Utf16(SlotLine("x"), false) + "\x3D\xD8\x00\xDE", "HLQ", notAnsi},  // a whole one: U+1F600
+      {"\xEF\xBB\xBF" + SlotLine("\xCE\xA9"), "HLQ", notAnsi},
       {SlotLine("Caf\xE9 "), "Caf\xC3\xA9 1", ""},
+      {SlotLine("\xC3\xA9\xC0\xAF"),
+       "\xC3\x83\xC2\xA9\xC3\x80\xC2\xAF"
+       "1",
+       ""},  // overlong: no UTF-8
       {padded, "a1", ""},
       {padded + " ", "HLQ", "C:\\CorvaneAppAlias.txt was not read: at more than 64 KB it can not be a settings file."},
       {"", "HLQ", "C:\\CorvaneAppAlias.txt could not be read: it is a folder, not a file."},
@@ -57,7 +81,7 @@ TEST_F(SettingsTest, ReadsWhatEditorsSaveAndRefusesWhatIsNoSettingsFile) {
   for (const auto& [content, alias, problem] : cases) {
     FakeDesktop machine;
     content.empty() ? machine.AddFolder("C:\\CorvaneAppAlias.txt")
-                    : void(machine.AddFile("C:\\CorvaneAppAlias.txt", content));
+                    : void(machine.AddFile("C:\\CorvaneAppAlias.txt", content).hidden = true);
     state.LauncherSettings.Apps[0].Alias = "HLQ";
     const std::vector<SettingsProblem> problems = ReadSettings(machine, state.LauncherSettings);
     EXPECT_EQ(state.LauncherSettings.Apps[0].Alias, alias);
@@ -109,15 +133,17 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
   const std::string files[] = {std::string(kAppNamesFile), std::string(kPathsFile), std::string(kAppAliasFile)};
   struct Case {
     int refused;
-    std::string description;
-    bool readOnly;
+    std::string how;  // "read-only", "folder", or what Windows says
     std::string message;
   } cases[] = {
-      {1, "The device is not ready.", false, "C:\\CorvanePaths.txt: The device is not ready."},
-      {2, "", true,
+      {1, "The device is not ready.", "C:\\CorvanePaths.txt: The device is not ready."},
+      {1, "folder",
+       "C:\\CorvanePaths.txt is a folder, so the settings cannot be saved there. Remove or rename the folder, then "
+       "Close again."},
+      {2, "read-only",
        "Corvane can not save C:\\CorvaneAppAlias.txt: the file is read-only. No settings file was changed. Clear the "
        "file's Read-only attribute in its Properties, then save again."},
-      {0, "Access is denied.", false,
+      {0, "Access is denied.",
        "Corvane can not save C:\\CorvaneAppNames.txt: Access is denied. The settings at the root of C: can be changed "
        "by an administrator, for example by starting Corvane with \"Run as administrator\"."},
   };
@@ -126,10 +152,12 @@ TEST_F(SettingsTest, ASaveRefusedAtAnyFileLeavesAllThreeAsTheyWere) {
     FakeDesktop machine;
     machine.AddFile(files[0], "names");
     machine.AddFile(files[2], "aliases");  // the paths file is new
-    if (c.readOnly) {
+    if (c.how == "read-only") {
       machine.FileAt(files[c.refused]).readOnly = true;
+    } else if (c.how == "folder") {
+      machine.AddFolder(files[c.refused]);
     } else {
-      machine.FailOn("ReplaceFile", files[c.refused], c.description);
+      machine.FailOn("ReplaceFile", files[c.refused], c.how);
     }
     EXPECT_FALSE(Save(machine, state.LauncherSettings, TextsFromSlots()));
     EXPECT_EQ(machine.FilePaths(), (std::vector<std::string>{files[2], files[0]})) << c.refused;
@@ -151,6 +179,16 @@ TEST_F(SettingsTest, AFailedPutBackNamesTheKeptCopy) {
             "C:\\CorvaneAppNames.txt: The media is write protected. Its former content is kept in "
             "C:\\CorvaneAppNames.txt.old.");
   EXPECT_EQ(platform.Content(std::string(kAppNamesFile) + ".old"), "names");
+}
+
+// A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.
+TEST_F(SettingsTest, ASaveKeepsAHiddenOrSystemFileSo) {
+  platform.AddFile(std::string(kAppNamesFile), "names").hidden = true;
+  platform.AddFile(std::string(kPathsFile), "paths").system = true;
+  EXPECT_TRUE(Save(platform, state.LauncherSettings, TextsFromSlots()));
+  EXPECT_TRUE(platform.FileAt(std::string(kAppNamesFile)).hidden && platform.FileAt(std::string(kPathsFile)).system);
+  EXPECT_FALSE(platform.HasFile(std::string(kAppNamesFile) + ".old") ||
+               platform.HasFile(std::string(kPathsFile) + ".old"));
 }
 
 }  // namespace

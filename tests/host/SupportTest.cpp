@@ -27,11 +27,15 @@ class SupportTest : public HostTest {
 TEST_F(SupportTest, OpensLeftOfTheLauncherWithCaptionsCutByCharacter) {
   state.LauncherSettings.Apps[0].AppName = ".mde";
   state.LauncherSettings.Apps[5].AppName = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three characters: too short to cut
+  state.LauncherSettings.Apps[7].AppName = "ab";                        // told with the first, not apart
+  const std::size_t before = MessageTexts().size();
   FakeWindow& support = OpenSupport();
   EXPECT_EQ(support.Left() + support.OuterWidth(), Shown("frmCorvane").Left() - 40);
   EXPECT_EQ(support.Text("Check1"), "");
   EXPECT_EQ(support.Text("Check5"), "App5");
-  EXPECT_EQ(support.Text("Check6"), "Check6");  // it and the boxes after it keep their design captions
+  EXPECT_EQ(support.Text("Check6"), "Check6");  // it keeps its design caption; the boxes after it get theirs
+  EXPECT_TRUE(support.Text("Check7") == "App7" && support.Text("Check9") == "App9");
+  EXPECT_EQ(MessageTexts().size(), before + 1);
   EXPECT_EQ(MessageTexts().back(),
             "Cannot make a check box caption from the file name \"\xC3\xA4\xC3\xB6\xC3\xBC\": it is shorter than four "
             "characters.");
@@ -166,7 +170,7 @@ TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
 }
 
 // The support page: in Internet Explorer, the address unquoted; where it is gone, in the browser Windows opens such
-// addresses with; without either, the start of the missing browser fails as it always did.
+// addresses with; without either, the user is told that no browser is registered.
 TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInABrowser) {
   platform.AddFolder("\\Help Files");  // at the root of the current drive: never looked in
   for (const char* folder : {"", "\\Help Files", "C:\\Nowhere"}) {
@@ -176,7 +180,8 @@ TEST_F(ManualsTest, AMissingFolderIsSaidWithoutProbingAndTheSupportPageOpensInAB
   }
   EXPECT_EQ(platform.probes, std::vector<std::string>{"C:\\Nowhere"});
   RunGuarded(platform, [&] { OpenWebSupport(platform, state); });
-  EXPECT_EQ(MessageTexts().size(), 4u) << "the missing browser's start was not reported";
+  EXPECT_EQ(MessageTexts().back(),
+            "No web browser is registered on this PC, so " + state.LauncherSettings.SupportUrl + " cannot be opened.");
   platform.associations["https"] = {"C:\\Web\\secure.exe", "\"C:\\Web\\secure.exe\" -url %1"};
   platform.AddFile("C:\\Web\\secure.exe");
   state.LauncherSettings.SupportUrl = "HTTPS://example.test/";

@@ -58,9 +58,10 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesBy
     }
     EXPECT_EQ(read, days) << name;
   }
-  // No year of three digits, "09" or 29 February 2025; no month 0 or 32 July; only digits between "Arc" and the name.
-  for (const char* name :
-       {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X", "Arc103226X"}) {
+  // No year of three digits, "09" or 29 February 2025; no month 0, 32 July or 31 September; only digits between "Arc"
+  // and the name.
+  for (const char* name : {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X",
+                           "Arc103226X", "Arc93126X"}) {
     EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
   }
   // Copies of "1X", ranked by the date in the name where it can mean only that day, otherwise by their time of

@@ -111,8 +111,8 @@ int LauncherStart(const std::string& folder) {
   };
   ::WaitForSingleObject(ScopedHandle(::OpenEventW(SYNCHRONIZE, FALSE, kGo)).Get(), 10000);
   Win32Desktop platform;
-  if (!platform.ClaimLauncher()) {
-    note("deferred");
+  if (const LauncherClaim claim = platform.ClaimLauncher(); claim != LauncherClaim::Ours) {
+    note(claim == LauncherClaim::Running ? "deferred" : "deferred, the rights differing");
     return 0;
   }
   note("claimed");
