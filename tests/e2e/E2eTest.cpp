@@ -317,55 +317,58 @@ TEST_F(CorvaneTest, ATickedDatabaseIsCopiedAndCompactedOnlyWhenNoOneHoldsItWhile
   EXPECT_EQ(WaitFor([&] { return FindMessageBox(id_); }, Timeout{500}), nullptr) << "a second compaction began";
 }
 
-TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneByTheButtonAndByTheScheduledRun) {
+// Access ruins the database: the button and the scheduled run put it back. Then Corvane is ended while Access works,
+// Access spoils the database after, and the next click puts it back first; meanwhile a scheduled backup keeps away,
+// as another Corvane holds the marker, and then as Access still has the database.
+TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneAlsoWhenCorvaneWasEndedWhileAccessWorked) {
   Install();
   const std::string database = std::string(4, '\0') + "Standard Jet DB" + std::string(4077, 'j');
-  WriteBytes(kAppsFolder / "Db1.mde", database);
-  WriteBytes(kAccess.wstring() + L".mode", "overwrite");
-  const Form support = OpenSupport(StartLauncher());
-  support.Click("Check1");
-  support.Click("CmdCompact");
-  ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.", "WARNING");
-  ExpectMessage("Db1.mde File Size Before Compaction is 4.096 KB");
-  ExpectMessage(
-      "Compaction of Db1.mde failed: the database was no longer an Access database afterwards. The database "
-      "was restored from the copy taken before compaction.",
-      "WARNING");
-  EXPECT_TRUE(ReadBytes(kAppsFolder / "Db1.mde") == database) << "not restored";
-  EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "FailedCompact_Db1.mde").starts_with("ruined by a crash"));
-
-  WriteBytes(kAccess.wstring() + L".mode", "delete");
-  EXPECT_EQ(RunWithoutWindows(L" /compact 1"), 1u);
-  EXPECT_TRUE(ReadBytes(kAppsFolder / "ArcBackup" / "Corvane.log")
-                  .ends_with("\tfailed: the database was missing afterwards; restored from " + kApps +
-                             "\\ArcBackup\\PreCompact_Db1.mde\r\n"));
-  EXPECT_TRUE(ReadBytes(kAppsFolder / "Db1.mde") == database) << "not restored";
-}
-
-// Corvane is ended while Access compacts, and Access then spoils the database: the next click puts it back first.
-TEST_F(CorvaneTest, ACompactionWhoseCorvaneWasEndedIsCheckedAndUndoneByTheNextClick) {
-  Install();
-  const std::string database = std::string(4, '\0') + "Standard Jet DB" + std::string(4077, 'j');
-  const fs::path db = kAppsFolder / "Db1.mde", marker = kAppsFolder / "ArcBackup" / "Compacting_Db1.mde";
+  const fs::path db = kAppsFolder / "Db1.mde", arc = kAppsFolder / "ArcBackup", marker = arc / "Compacting_Db1.mde";
   WriteBytes(db, database);
   WriteBytes(kAccess.wstring() + L".mode", "overwrite");
   const Form support = OpenSupport(StartLauncher());
   support.Click("Check1");
-  support.Click("CmdCompact");
-  ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.", "WARNING");
-  ExpectMessage("Db1.mde File Size Before Compaction is 4.096 KB");
-  LogOf(kAccess);  // Access is at work
-  ::TerminateProcess(corvane_.Get(), 1);
-  ASSERT_TRUE(HasEnded(kShortWait));
-  ASSERT_TRUE(WaitFor([&] { return ReadBytes(db).starts_with("ruined"); }, kStartWait))
-      << "the database was not spoilt";
+  const auto compact = [&] {
+    support.Click("CmdCompact");
+    ExpectMessage("Please close Db1.mde\n\rAnd have all other Users Exit this application before proceeding.",
+                  "WARNING");
+    ExpectMessage("Db1.mde File Size Before Compaction is 4.096 KB");
+  };
+  compact();
+  ExpectMessage(
+      "Compaction of Db1.mde failed: the database was no longer an Access database afterwards. The database "
+      "was restored from the copy taken before compaction.",
+      "WARNING");
+  EXPECT_TRUE(ReadBytes(db) == database) << "not restored";
+  EXPECT_TRUE(ReadBytes(arc / "FailedCompact_Db1.mde").starts_with("ruined by a crash"));
+
+  WriteBytes(kAccess.wstring() + L".mode", "delete");
+  EXPECT_EQ(RunWithoutWindows(L" /compact 1"), 1u);
+  EXPECT_TRUE(ReadBytes(arc / "Corvane.log")
+                  .ends_with("\tfailed: the database was missing afterwards; restored from " + kApps +
+                             "\\ArcBackup\\PreCompact_Db1.mde\r\n"));
+  EXPECT_TRUE(ReadBytes(db) == database) << "not restored";
+
+  WriteBytes(kAccess.wstring() + L".mode", "overwrite 8");
+  fs::remove(kAccess.wstring() + L".log");
+  compact();
+  LogOf(kAccess);                              // Access is at work
   const std::string text = ReadBytes(marker);  // "<computer>\t<user>\t<YYYY-MM-DD HH:MM>"
   const std::size_t tab = text.find('\t'), second = text.find('\t', tab + 1);
-  ASSERT_NE(second, std::string::npos) << "the marker went with the program: " << text;
+  ASSERT_NE(second, std::string::npos) << text;
+  const std::string by = text.substr(tab + 1, second - tab - 1) + " on " + text.substr(0, tab);
+  for (int ended = 0; ended < 2; ++ended) {
+    if (ended == 1) {
+      ::TerminateProcess(corvane_.Get(), 1);
+      ASSERT_TRUE(HasEnded(kShortWait));
+    }
+    EXPECT_EQ(RunWithoutWindows(L" /backup 1"), 1u);
+    EXPECT_TRUE(ReadBytes(arc / "Corvane.log").ends_with("\tskipped: being compacted by " + by + "\r\n")) << ended;
+  }
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(db).starts_with("ruined"); }, Timeout{12000})) << "not spoilt";
   fs::remove(kAccess.wstring() + L".log");
   StartLauncher().Click("CmdOpen1");
-  ExpectMessage("A compaction of Db1.mde begun by " + text.substr(tab + 1, second - tab - 1) + " on " +
-                    text.substr(0, tab) + " at " + text.substr(text.size() - 5) +
+  ExpectMessage("A compaction of Db1.mde begun by " + by + " at " + text.substr(text.size() - 5) +
                     " did not finish, and the database was no longer an Access database afterwards. The database was "
                     "restored from the copy taken before compaction.",
                 "WARNING");
@@ -374,23 +377,27 @@ TEST_F(CorvaneTest, ACompactionWhoseCorvaneWasEndedIsCheckedAndUndoneByTheNextCl
   EXPECT_FALSE(fs::exists(marker));
 }
 
-// Another Corvane compacts the database: it holds the marker open so that others may only read it.
-TEST_F(CorvaneTest, TheLauncherOpensNoDatabaseWhoseMarkerAnotherProcessHoldsAndDeletesAStaleOne) {
+// Names saved by Notepad as "Unicode", a hidden folders' file and a hidden backup folder serve as any other.
+TEST_F(CorvaneTest, SettingsInUtf16AHiddenPathsFileAndAHiddenBackupFolderServeAsAnyOther) {
   Install();
+  std::string names = ReadBytes(kAppNames), utf16 = "\xFF\xFE";
+  for (const char c : names.replace(names.rfind("Title"), 5, "Caf\xE9")) {
+    utf16 += {c, '\0'};  // every byte of it is a Latin-1 letter
+  }
+  WriteBytes(kAppNames, utf16);
+  ::SetFileAttributesW(kPaths.c_str(), FILE_ATTRIBUTE_HIDDEN);
   WriteBytes(kAppsFolder / "Db1.mde", "database");
-  const fs::path marker = kAppsFolder / "ArcBackup" / "Compacting_Db1.mde";
-  WriteBytes(marker, "PC2\tbob\t2026-12-05 01:30");
-  win32::ScopedHandle held(
-      ::CreateFileW(marker.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  ASSERT_TRUE(held.IsValid());
+  fs::create_directories(kAppsFolder / "ArcBackup");
+  ::SetFileAttributesW((kAppsFolder / "ArcBackup").c_str(), FILE_ATTRIBUTE_HIDDEN);
   const Form launcher = StartLauncher();
-  launcher.Click("CmdOpen1");
-  ExpectMessage("Db1.mde is being compacted by bob on PC2 since 01:30. Please try again in a few minutes.");
-  EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
-  held.Close();  // as a crash leaves it
+  EXPECT_EQ(launcher.Text("tTitle"), "Caf\u00e9");
   launcher.Click("CmdOpen1");
   EXPECT_EQ(LogOf(kAccess), kAccessQuoted + " \"" + kApps + "\\Db1.mde\"\r\n");
-  EXPECT_FALSE(fs::exists(marker));
+  const Form support = OpenSupport(launcher);
+  support.Click("Check1");
+  support.Click("CmdBackup");
+  ExpectMessage("New Copy Is " + TodaysBackupOf("Db1.mde"));
+  EXPECT_EQ(ReadBytes(TodaysBackupOf("Db1.mde")), "database");
 }
 
 // Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.

@@ -1,7 +1,8 @@
 // Stands in for Access: appends each command line it is started with, as UTF-8, to "<own path>.log", and compacts
-// slowly: a command line ending in " /compact" works for 2.5 s on the database named by its first argument, so that a
-// test can see whether the program under test keeps answering while it waits. What it then does is the word in
-// "<own path>.mode": "delete", "empty" or "overwrite" (its first bytes) the database; anything else halves it.
+// slowly: a command line ending in " /compact" works on the database named by its first argument, holding it open as
+// Access does, for 2.5 s or the seconds after the word in "<own path>.mode", so that a test can see whether the
+// program under test keeps answering while it waits. What it then does is that word: "delete", "empty" or
+// "overwrite" (its first bytes) the database; anything else halves it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -22,8 +23,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   const std::filesystem::path database = __argv[1];
   std::string mode;
-  std::ifstream(std::filesystem::path(self + L".mode")) >> mode;
-  ::Sleep(2500);
+  double seconds = 2.5;
+  std::ifstream(std::filesystem::path(self + L".mode")) >> mode >> seconds;
+  const HANDLE held =
+      ::CreateFileW(database.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+  ::Sleep(static_cast<DWORD>(seconds * 1000));
+  ::CloseHandle(held);
   if (mode == "delete") {
     std::filesystem::remove(database);
   } else if (mode == "overwrite") {

@@ -180,6 +180,19 @@ TEST_F(FileTest, CreateFolderMakesOneLevelFileSizeCountsBeyondFourGigabytesAndMa
   EXPECT_EQ(AttributesOf(path) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE), FILE_ATTRIBUTE_ARCHIVE);
 }
 
+// A settings file someone hid or marked system stays so once replaced, and only a lookup of all files finds it.
+TEST_F(FileTest, AReplacedHiddenOrSystemFileKeepsThoseAttributes) {
+  for (const DWORD kept : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+    const std::string path = folder_ / ("Names" + std::to_string(kept) + ".txt"), scratch = path + ".new";
+    WriteBytes(path, "old", kept);
+    WriteBytes(scratch, "new");
+    platform_.ReplaceFile(scratch, path);
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_NE(AttributesOf(path) & kept, 0u) << kept;
+    EXPECT_TRUE(platform_.Exists(path, Lookup::AllFiles) && !platform_.Exists(path, Lookup::NormalFiles)) << kept;
+  }
+}
+
 // One folder however it is written, a drive letter mapped to it among them; the listing tells a read-only copy.
 TEST_F(FileTest, AFolderHasOneIdentityWhateverItsSpellingAndAListingTellsReadOnlyFiles) {
   MakeFolder(folder_ / "R");
