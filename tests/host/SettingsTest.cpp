@@ -187,8 +187,7 @@ TEST_F(SettingsTest, ASaveKeepsAHiddenOrSystemFileSo) {
   platform.AddFile(std::string(kPathsFile), "paths").system = true;
   EXPECT_TRUE(Save(platform, state.LauncherSettings, TextsFromSlots()));
   EXPECT_TRUE(platform.FileAt(std::string(kAppNamesFile)).hidden && platform.FileAt(std::string(kPathsFile)).system);
-  EXPECT_FALSE(platform.HasFile(std::string(kAppNamesFile) + ".old") ||
-               platform.HasFile(std::string(kPathsFile) + ".old"));
+  EXPECT_EQ(platform.FilePaths().size(), 4u);  // the three, the local copies' file, and nothing of the save
 }
 
 }  // namespace
