@@ -13,6 +13,7 @@ namespace {
 
 // A marker's text is one short line; anything longer is not one.
 constexpr std::size_t kMarkerReadLimit = 1024;
+constexpr std::string_view kRestoreField = "\trestore";
 
 std::string Field(std::string_view& text) {
   const std::size_t tab = text.find('\t');
@@ -58,17 +59,23 @@ std::string CompactingMarkerPath(const Selection& app) {
   return BackupFolderOf(app.AppPath) + "\\Compacting_" + app.AppName;
 }
 
-std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now) {
+std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now,
+                                 bool restoring) {
   char when[32];
   std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", now.year, now.month, now.day, now.hour, now.minute);
-  return computer + "\t" + user + "\t" + when;
+  return computer + "\t" + user + "\t" + when + (restoring ? std::string(kRestoreField) : "");
 }
 
 Compactor ReadCompactingMarker(std::string_view text) {
+  const bool restoring = text.ends_with(kRestoreField);
+  if (restoring) {
+    text.remove_suffix(kRestoreField.size());
+  }
   if (std::ranges::count(text, '\t') != 2) {
     return {};
   }
   Compactor compactor;
+  compactor.restoring = restoring;
   compactor.computer = Shown(Field(text));
   compactor.user = Shown(Field(text));
   compactor.began = Field(text);
@@ -88,7 +95,7 @@ std::string ByWhom(const Compactor& compactor) {
 }
 
 std::string BeingCompactedMessage(const std::string& fileName, const Compactor& compactor) {
-  return fileName + " is being compacted " + ByWhom(compactor) +
+  return fileName + (compactor.restoring ? " is being restored " : " is being compacted ") + ByWhom(compactor) +
          (compactor.known ? " since " + compactor.Since() : "") + ". Please try again in a few minutes.";
 }
 
@@ -113,14 +120,15 @@ MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app) {
   return found;
 }
 
-CompactingMarker::CompactingMarker(Platform& platform, const Selection& app)
+CompactingMarker::CompactingMarker(Platform& platform, const Selection& app, bool restoring)
     : platform_(platform), path_(CompactingMarkerPath(app)) {
   if (const MarkerOnDisk found = LookAtMarker(platform, app); found.kind == MarkerOnDisk::Kind::Held) {
     throw ProgramError(BeingCompactedMessage(app.AppName, found.compactor));
   }
   EnsureBackupFolder(platform, app.AppPath);
   const std::string text = CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
-                                                platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now());
+                                                platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now(),
+                                                restoring);
   try {
     held_ = platform.CreateHeldFile(path_, text);
   } catch (const PlatformError& refusal) {

@@ -11,27 +11,31 @@
 
 namespace corvane {
 
-// Who compacts a database, as its marker says. A marker whose text cannot be read names no one: `known` is false.
+// Who compacts a database, or restores it from a backup, as its marker says. A marker whose text cannot be read names
+// no one: `known` is false.
 struct Compactor {
   std::string computer, user;
   std::string began;  // "YYYY-MM-DD HH:MM"
   bool known = false;
+  bool restoring = false;
 
   std::string Since() const { return began.substr(began.size() - 5); }  // "HH:MM"
 };
 
 // ArcBackup\Compacting_<file name>, beside the slot's backups.
 std::string CompactingMarkerPath(const Selection& app);
-// "<computer>\t<user>\t<YYYY-MM-DD HH:MM>"
-std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now);
-// A marker's text read back: three tab-separated fields, the last a time as the marker writes it, the first two not
-// blank; anything else names no one. Control characters become blanks, and each name is cut at 64 characters.
+// "<computer>\t<user>\t<YYYY-MM-DD HH:MM>", with a fourth field "restore" for a restore.
+std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now,
+                                 bool restoring = false);
+// A marker's text read back: three tab-separated fields (or four, the last "restore"), the third a time as the marker
+// writes it, the first two not blank; anything else names no one. Control characters become blanks, and each name is cut at 64 characters.
 Compactor ReadCompactingMarker(std::string_view text);
 // A system's description for use inside a sentence: "Access is denied." becomes "Access is denied".
 std::string WithoutFullStop(std::string description);
 // "by <user> on <computer>", or "by another user" where the marker names no one.
 std::string ByWhom(const Compactor& compactor);
-// "<file name> is being compacted by <user> on <computer> since <HH:MM>. Please try again in a few minutes."
+// "<file name> is being compacted by <user> on <computer> since <HH:MM>. Please try again in a few minutes.", or
+// "being restored" where the marker is a restore's.
 std::string BeingCompactedMessage(const std::string& fileName, const Compactor& compactor);
 
 // The slot's marker as it is on disk: absent, held by a process that compacts now, left without one, or not to be
@@ -50,7 +54,7 @@ MarkerOnDisk LookAtMarker(Platform& platform, const Selection& app);
 // finish. Throws ProgramError with BeingCompactedMessage when another process holds the marker.
 class CompactingMarker {
  public:
-  CompactingMarker(Platform& platform, const Selection& app);
+  CompactingMarker(Platform& platform, const Selection& app, bool restoring = false);
   ~CompactingMarker();
   CompactingMarker(const CompactingMarker&) = delete;
   CompactingMarker& operator=(const CompactingMarker&) = delete;

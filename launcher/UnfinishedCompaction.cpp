@@ -54,8 +54,10 @@ MarkerFinding FinishUnfinishedCompaction(Platform& platform, const Selection& ap
     finding.kind = MarkerFinding::Kind::BeingCompacted;
     return finding;
   }
-  if (!platform.Exists(finding.safetyCopy, Lookup::NormalFiles)) {
-    DeleteMarker(platform, app);  // nothing was copied, so Access never started
+  // A restore puts a whole file in place in one step, so one left unfinished left nothing half done. Without a safety
+  // copy nothing was copied, so Access never started.
+  if (marker.compactor.restoring || !platform.Exists(finding.safetyCopy, Lookup::NormalFiles)) {
+    DeleteMarker(platform, app);
     return finding;
   }
   const std::string before = DidNotFinish(app.AppName, marker.compactor);

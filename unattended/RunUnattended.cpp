@@ -15,10 +15,11 @@
 #include "settings/SettingsFields.h"
 #include "support/Backup.h"
 #include "support/Compact.h"
+#include "support/KeepCopies.h"
+#include "support/Restore.h"
 #include "support/SafeCompaction.h"
-#include "unattended/KeepCopies.h"
+#include "support/SameFolder.h"
 #include "unattended/LogLine.h"
-#include "unattended/SameFolder.h"
 #include "unattended/UnattendedRequest.h"
 
 namespace corvane {
@@ -52,7 +53,11 @@ class UnattendedRun {
         continue;
       }
       NoteSettingsProblems();
-      if (request_.action == Maintenance::Backup) {
+      if (request_.action == Maintenance::Restore) {
+        if (!Restore()) {
+          return 2;
+        }
+      } else if (request_.action == Maintenance::Backup) {
         Backup(slot);
       } else if (stillCompacting_) {
         // No further compaction may start beside the Access still at work.
@@ -66,7 +71,17 @@ class UnattendedRun {
   }
 
  private:
-  std::string_view Action() const { return request_.action == Maintenance::Backup ? "backup" : "compact"; }
+  std::string_view Action() const {
+    switch (request_.action) {
+      case Maintenance::Backup:
+        return "backup";
+      case Maintenance::Compact:
+        return "compact";
+      case Maintenance::Restore:
+        break;
+    }
+    return "restore";
+  }
 
   // "all" means every slot whose database exists; a named slot's missing database is that slot's failure.
   std::vector<int> Slots() {
@@ -229,6 +244,31 @@ class UnattendedRun {
     } catch (const std::exception& failure) {
       Fail("compact", database, failure);
     }
+  }
+
+  // False for a copy that is none of the slot's backups: a command line the run does not accept, which changes nothing.
+  bool Restore() {
+    const std::string& database = app_.FullPath;
+    const std::string copy = BackupFolderOf(app_.AppPath) + "\\" + request_.copy;
+    try {
+      if (!IsRestorableCopy(platform_, app_, request_.copy) || !platform_.Exists(copy, Lookup::NormalFiles)) {
+        Console(std::string(kUsage) + "\r\n");
+        return false;
+      }
+      if (!MayTouch("restore")) {
+        return true;
+      }
+      const RestoreResult result = RestoreFromCopy(platform_, app_, copy);
+      if (!result.inUse.empty()) {
+        failed_ = true;
+        Log("restore", database, "skipped: in use " + result.inUse);
+      } else {
+        Log("restore", database, "ok", {copy, std::to_string(result.bytesCopied)});
+      }
+    } catch (const std::exception& failure) {
+      Fail("restore", database, failure);
+    }
+    return true;
   }
 
   void Report(const std::string& database, const CompactionResult& result, std::uint64_t before) {

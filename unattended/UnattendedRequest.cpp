@@ -23,12 +23,12 @@ bool IsOption(std::string_view argument) {
   return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
 }
 
-// The option's name without its '/' or '-', in lower case, or empty for anything that is not one of the four.
+// The option's name without its '/' or '-', in lower case, or empty for anything that is not one of the five.
 std::string_view OptionName(std::string_view argument) {
   if (!IsOption(argument)) {
     return {};
   }
-  for (std::string_view name : {"backup", "compact", "keep", "wait"}) {
+  for (std::string_view name : {"backup", "compact", "restore", "keep", "wait"}) {
     if (SameWord(argument.substr(1), name)) {
       return name;
     }
@@ -87,6 +87,19 @@ bool ReadSlots(std::string_view text, UnattendedRequest& request) {
   return true;
 }
 
+// "/restore SLOT COPY": one slot, and a bare file name, which can reach no other folder than the slot's backups.
+std::optional<UnattendedRequest> ParseRestore(std::span<const std::string> arguments) {
+  if (arguments.size() != 3) {
+    return std::nullopt;
+  }
+  const std::optional<int> slot = Number(arguments[1], kSlotCount);
+  const std::string& copy = arguments[2];
+  if (!slot || copy.empty() || copy == "." || copy == ".." || copy.find_first_of("\\/:") != std::string::npos) {
+    return std::nullopt;
+  }
+  return UnattendedRequest{Maintenance::Restore, false, {*slot - 1}, 0, kDefaultWaitMinutes, copy};
+}
+
 }  // namespace
 
 std::optional<UnattendedRequest> ParseUnattended(std::span<const std::string> arguments) {
@@ -94,11 +107,14 @@ std::optional<UnattendedRequest> ParseUnattended(std::span<const std::string> ar
     return std::nullopt;
   }
   const std::string_view action = OptionName(arguments[0]);
+  if (action == "restore") {
+    return ParseRestore(arguments);
+  }
   if (action != "backup" && action != "compact") {
     return std::nullopt;
   }
   UnattendedRequest request{
-      action == "backup" ? Maintenance::Backup : Maintenance::Compact, false, {}, 0, kDefaultWaitMinutes};
+      action == "backup" ? Maintenance::Backup : Maintenance::Compact, false, {}, 0, kDefaultWaitMinutes, {}};
 
   std::size_t next = 1;
   std::string slots;

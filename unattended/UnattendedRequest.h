@@ -11,9 +11,9 @@ namespace corvane {
 
 inline constexpr std::string_view kUsage =
     "Usage: Corvane.exe /backup SLOTS [/keep N] | Corvane.exe /compact SLOTS [/wait MINUTES]"
-    " (SLOTS: all, or numbers 1 to 11)";
+    " | Corvane.exe /restore SLOT COPY (SLOTS: all, or numbers 1 to 11; COPY: a file name in the slot's ArcBackup)";
 
-enum class Maintenance { Backup, Compact };
+enum class Maintenance { Backup, Compact, Restore };
 
 struct UnattendedRequest {
   Maintenance action;
@@ -21,10 +21,12 @@ struct UnattendedRequest {
   std::vector<int> slots;  // 0-based, ascending, no repeats; empty when allSlots
   int keep;                // copies to keep after a backup; 0 keeps them all
   int waitMinutes;         // how long a compaction may take before the run stops
+  std::string copy;        // the file name in the slot's backup folder that a restore puts back
 };
 
-// Either "/backup SLOTS [/keep N]" or "/compact SLOTS [/wait MINUTES]", options in any case and starting with '/'
-// or '-'; nullopt for anything else. The arguments exclude the program's name.
+// "/backup SLOTS [/keep N]", "/compact SLOTS [/wait MINUTES]" or "/restore SLOT COPY" (one slot, and a bare file
+// name), options in any case and starting with '/' or '-'; nullopt for anything else. The arguments exclude the
+// program's name.
 std::optional<UnattendedRequest> ParseUnattended(std::span<const std::string> arguments);
 
 }  // namespace corvane

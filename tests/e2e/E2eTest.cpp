@@ -349,7 +349,7 @@ TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneAlsoWhenCorvaneWasEnd
                              "\\ArcBackup\\PreCompact_Db1.mde\r\n"));
   EXPECT_TRUE(ReadBytes(db) == database) << "not restored";
 
-  WriteBytes(kAccess.wstring() + L".mode", "overwrite 8");
+  WriteBytes(kAccess.wstring() + L".mode", "overwrite 10");
   fs::remove(kAccess.wstring() + L".log");
   compact();
   LogOf(kAccess);                              // Access is at work
@@ -365,7 +365,7 @@ TEST_F(CorvaneTest, ACompactionThatRuinsTheDatabaseIsUndoneAlsoWhenCorvaneWasEnd
     EXPECT_EQ(RunWithoutWindows(L" /backup 1"), 1u);
     EXPECT_TRUE(ReadBytes(arc / "Corvane.log").ends_with("\tskipped: being compacted by " + by + "\r\n")) << ended;
   }
-  ASSERT_TRUE(WaitFor([&] { return ReadBytes(db).starts_with("ruined"); }, Timeout{12000})) << "not spoilt";
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(db).starts_with("ruined"); }, Timeout{15000})) << "not spoilt";
   fs::remove(kAccess.wstring() + L".log");
   StartLauncher().Click("CmdOpen1");
   ExpectMessage("A compaction of Db1.mde begun by " + by + " at " + text.substr(text.size() - 5) +

@@ -312,6 +312,8 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
       {kJet, true, "PC2\x01X\t" + std::string(70, 'b') + "\t2026-12-05 01:30", "",
        "A compaction of App1.mde begun by " + std::string(64, 'b') + " on PC2 X at 01:30" + passed},
       {kJet, true, bob, kDb, busy},
+      {kJet, true, bob + "\trestore", "", ""},  // a restore left unfinished left nothing half done
+      {kJet, true, bob + "\trestore", kMarker, "App1.mde is being restored" + busy.substr(27)},
       {kJet, true, bob, kMarker, busy},
   };
   for (const auto& [after, safetyCopy, marker, held, says] : rows) {
@@ -383,6 +385,41 @@ TEST_F(MaintenanceTest, BackupFoldersAndMarkersAsWindowsLeavesThem) {
             "whether App1.mde is being compacted. Nothing was done.");
   EXPECT_EQ(platform.messages.back().title, "WARNING");
   EXPECT_EQ(Logged("/backup"), "skipped: cannot look into C:\\Apps\\ArcBackup: Access is denied.\r\n");
+}
+
+// /restore puts a copy back: the database as it was is kept first, and put back where the copy or its check fails. A
+// copy that is none of the slot's own is a command line the run does not accept.
+TEST_F(MaintenanceTest, ARestorePutsACopyBackAndKeepsTheDatabaseAsItWas) {
+  const std::string copy = kArc + "Arc12326App1.mde", before = kArc + "BeforeRestore_App1.mde", at = "\trestore\t";
+  const auto restore = [&](const char* name) {
+    return RunUnattended(platform, std::vector<std::string>{"/restore", "1", name});
+  };
+  platform.AddFile(copy, "copy of 3 December").readOnly = true;
+  platform.AddFile(kArc + "Notes.txt");
+  for (const char* refused : {"Notes.txt", "BeforeRestore_App1.mde", "Arc12426App1.mde"}) {
+    EXPECT_EQ(restore(refused), 2) << refused;
+  }
+  EXPECT_TRUE(platform.console.back().starts_with("Usage: ") && platform.Content(kDb) == kJet);
+  platform.heldOpen = {kDb};
+  EXPECT_EQ(restore("arc12326app1.mde"), 1);
+  EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tskipped: in use in another program\r\n"));
+  platform.heldOpen.clear();
+  const std::string failed = at + kDb + "\tfailed: Restoring App1.mde failed: " + kDb + ": The file cannot be read.";
+  platform.FailOn("ReadBytes", kDb, "The file cannot be read.");
+  EXPECT_EQ(restore("Arc12326App1.mde"), 1);
+  EXPECT_TRUE(platform.console.back().ends_with(failed + " The database was put back as it was, and is also kept at " +
+                                                before + ".\r\n"));
+  EXPECT_EQ(platform.Content(kDb), kJet);
+  platform.FailOn("ReadBytes", kDb, "The file cannot be read.");
+  platform.FailOn("CopyFile", kDb + ".partial", "The device is not ready.", 1);
+  EXPECT_EQ(restore("Arc12326App1.mde"), 1);
+  EXPECT_TRUE(platform.console.back().ends_with(failed + " The database could not be put back as it was: " + kDb +
+                                                ": The device is not ready. It is kept at " + before + ".\r\n"));
+  platform.AddFile(kDb, kJet);
+  EXPECT_EQ(restore("Arc12326App1.mde"), 0);
+  EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tok\t" + copy + "\t18\r\n"));
+  EXPECT_TRUE(platform.Content(kDb) == "copy of 3 December" && platform.Content(before) == kJet);
+  EXPECT_TRUE(!platform.FileAt(kDb).readOnly && !platform.HasFile(kMarker));
 }
 
 }  // namespace

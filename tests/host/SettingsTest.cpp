@@ -1,6 +1,7 @@
 // The settings files: their line format, LoadSettings, SaveSettings, SelectApp and character cuts.
 #include "HostTest.h"
 #include "settings/Characters.h"
+#include "settings/TextEncoding.h"
 
 namespace corvane::testing {
 namespace {
@@ -19,6 +20,7 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
       {"\"a\",\"b\",\r\n\"c\",\r\n  \"d\"", 4, {"a", "b", "c", "d"}},
       {"\"a\"junk,\"b\",\"c\"\r\n", 2, {"a", "b"}},
       {"\"a\",,\"c\"", 3, {"a", "", "c"}},
+      {"a,  ,c", 3, {"a", "", "c"}},
       {"\"a\"\r\n\r\n\"c\"", 3, {"a", "", "c"}},  // a blank line is an empty field
       {"\"a\",\"unclosed", 3, {"a", "unclosed"}},
       {"\"Smith,\",\"b\"", 2, {"Smith,", "b"}},  // a comma that ends a quoted field is the field's
@@ -39,6 +41,20 @@ TEST(Characters, CutsCountCharactersNotBytes) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WithoutLastCharacters(c.text, 4), c.cut) << c.text;
+  }
+}
+
+// Each Unicode form decoded to the code point, a unit that pairs with nothing as U+FFFD; ANSI left to the platform.
+TEST(TextEncoding, DecodesEachUnicodeFormAndLeavesAnsiAlone) {
+  using namespace std::string_literals;
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"\xFE\xFF\x01\x00"s, "\xC4\x80"},      {"\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
+      {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"}, {"\xEF\xBB\xBFplain"s, "plain"},
+      {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},      {"plain"s, std::nullopt},
+      {"\xED\xA0\x80"s, std::nullopt},        {"\xF4\x90\x80\x80"s, std::nullopt},
+  };
+  for (const auto& [bytes, text] : cases) {
+    EXPECT_EQ(UnicodeText(bytes), text) << bytes;
   }
 }
 

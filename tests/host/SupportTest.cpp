@@ -219,6 +219,7 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
       {access, {kOffice86 + "Office15\\MSACCESS.EXE", c2r, odd}, {{"MSACCESS.EXE", {odd}}}, c2r},
       {access, {odd}, {{"MSACCESS.EXE", {"D:\\Gone\\MSACCESS.EXE", odd}}}, odd},
       {access, {odd}, {{"MSACCESS.EXE", {" \"%SystemDrive%\\Tools\\Access\\MSACCESS.EXE\" "}}}, odd},
+      {access, {odd}, {{"MSACCESS.EXE", {odd + "  "}}}, odd},
       {access, {"MSACCESS.EXE", "\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"MSACCESS.EXE", "\\MSACCESS.EXE"}}}, ""},
       {reader, {acrobat}, {{"Acrobat.exe", {acrobat}}}, acrobat},
       {reader, {kAdobe + "Acrobat Reader 2017\\Reader\\AcroRd32.exe", reader2020}, {}, reader2020},

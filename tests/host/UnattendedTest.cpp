@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "HostTest.h"
-#include "unattended/KeepCopies.h"
+#include "support/KeepCopies.h"
 #include "unattended/RunUnattended.h"
 #include "unattended/UnattendedRequest.h"
 
@@ -16,23 +16,47 @@ namespace {
 using Arguments = std::vector<std::string>;
 
 TEST(UnattendedRequest, AcceptsBothFormsInTheirSpellingsAndRefusesAnythingElse) {
-  const auto fields = [](const auto& r) { return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes); };
+  const auto fields = [](const auto& r) {
+    return std::tie(r.action, r.allSlots, r.slots, r.keep, r.waitMinutes, r.copy);
+  };
   const std::pair<Arguments, UnattendedRequest> accepted[] = {
-      {{"-BACKUP", "ALL", "-Keep", "14"}, {Maintenance::Backup, true, {}, 14, 60}},
-      {{"/backup", "2,1", "/keep", "999"}, {Maintenance::Backup, false, {0, 1}, 999, 60}},
-      {{"/backup", "3,", "1", "11", "3"}, {Maintenance::Backup, false, {0, 2, 10}, 0, 60}},
-      {{"/Compact", "7", "/WAIT", "1"}, {Maintenance::Compact, false, {6}, 0, 1}},
-      {{"-compact", "all", "-wait", "1440"}, {Maintenance::Compact, true, {}, 0, 1440}},
+      {{"-BACKUP", "ALL", "-Keep", "14"}, {Maintenance::Backup, true, {}, 14, 60, ""}},
+      {{"/backup", "2,1", "/keep", "999"}, {Maintenance::Backup, false, {0, 1}, 999, 60, ""}},
+      {{"/backup", "3,", "1", "11", "3"}, {Maintenance::Backup, false, {0, 2, 10}, 0, 60, ""}},
+      {{"/Compact", "7", "/WAIT", "1"}, {Maintenance::Compact, false, {6}, 0, 1, ""}},
+      {{"-compact", "all", "-wait", "1440"}, {Maintenance::Compact, true, {}, 0, 1440, ""}},
+      {{"/RESTORE", "11", "Arc1 2.mde"}, {Maintenance::Restore, false, {10}, 0, 60, "Arc1 2.mde"}},
   };
   for (const auto& [arguments, expected] : accepted) {
     const auto request = ParseUnattended(arguments);
     ASSERT_TRUE(request) << arguments[1];
     EXPECT_EQ(fields(*request), fields(expected)) << arguments[1];
   }
-  for (const char* line :
-       {"", "all", "/backup 1 /keep 2 /keep 2", "/backup 1,12", "/backup 1,,2", "/backup all 1", "/backup 1 /keep 1000",
-        "/compact 1 /wait 1441", "/compact 1 /keep 3", "/backup 1 /wait 3", "/backup 1 /now", "/backup",
-        "/compact /wait 5", "/backup 0", "/backup 1 /keep 0", "/compact 1 /wait 0", "/backup 1 /keep", "/backup 1,"}) {
+  for (const char* line : {"",
+                           "all",
+                           "/backup 1 /keep 2 /keep 2",
+                           "/backup 1,12",
+                           "/backup 1,,2",
+                           "/backup all 1",
+                           "/backup 1 /keep 1000",
+                           "/compact 1 /wait 1441",
+                           "/compact 1 /keep 3",
+                           "/backup 1 /wait 3",
+                           "/backup 1 /now",
+                           "/backup",
+                           "/compact /wait 5",
+                           "/backup 0",
+                           "/backup 1 /keep 0",
+                           "/compact 1 /wait 0",
+                           "/backup 1 /keep",
+                           "/backup 1,",
+                           "/restore 3",
+                           "/restore 1,2 x",
+                           "/restore all x",
+                           "/restore 3 ..\\x.mde",
+                           "/restore 3 C:x",
+                           "/restore 3 a/b",
+                           "/restore 3 .."}) {
     std::istringstream words(line);
     const Arguments arguments{std::istream_iterator<std::string>(words), {}};
     EXPECT_FALSE(ParseUnattended(arguments)) << line;
@@ -150,9 +174,14 @@ TEST_F(UnattendedTest, BackupKeepsTheCopiesMadeLastLeavesWhatMayBeAnotherSlotsAn
   // Named slots, one of which fails: the exit code is 1 and the others go on.
   platform.AddFile(copy3, "this morning's").readOnly = true;
   platform.AddFolder("C:\\Data\\4");  // a folder without its database
-  ASSERT_EQ(Run({"/backup", "3,", "4", "1"}), 1);
+  platform.AddFolder("C:\\Data\\5");
+  platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db5"), 3, ""));  // a slot without a file name
+  ASSERT_EQ(Run({"/backup", "3,", "4", "1", "5"}), 1);
   EXPECT_EQ(platform.Content(copy3), "three");  // replaced without asking
   EXPECT_EQ(Log(4), "2026-12-05 02:00:00\tbackup\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n");
+  EXPECT_EQ(Log(5),
+            "2026-12-05 02:00:00\tbackup\tC:\\Data\\5\tfailed: Application 5 has no database file name. Set it "
+            "in Support, Edit App Paths.\r\n");
 }
 
 // A command line that is not accepted does nothing but say how. With no folder there is no log: the console alone

@@ -1,5 +1,5 @@
 // Folder identity first, normalised full paths second, and "the same" when neither can tell.
-#include "unattended/SameFolder.h"
+#include "support/SameFolder.h"
 
 #include <optional>
 

@@ -1,5 +1,5 @@
 // Keeping the N newest backups of a slot, and never touching a file that is not one of them.
-#include "unattended/KeepCopies.h"
+#include "support/KeepCopies.h"
 
 #include <algorithm>
 #include <optional>
