@@ -48,6 +48,9 @@ enum class Lookup { NormalFiles, Directories, AllFiles, AllFolders };
 
 enum class Wait { No, UntilEnded };
 
+// The kind of an event in the Windows Application log.
+enum class EventKind { Error, Warning };
+
 // The local date and time.
 struct Date {
   int year = 0;
@@ -170,6 +173,12 @@ class Platform {
                                                     Wait wait, int limitMinutes = 0) = 0;
   // Writes a line to the console the program was started from; nothing where there is none.
   virtual void WriteConsole(const std::string& line) = 0;
+  // Writes one event, with `text` as it is, to the Windows Application log from the source "Corvane": an error as
+  // event 1, a warning as event 2.
+  virtual void ReportEvent(EventKind kind, const std::string& text) = 0;
+  // Registers the source "Corvane" of the Application log, this program's own file holding its messages; refused
+  // without administrator rights.
+  virtual void RegisterEventSource() = 0;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 // The unattended run: the launcher's own backup and compaction steps, each outcome written to the slot's log.
 #include "unattended/RunUnattended.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "launcher/CompactionCheck.h"
@@ -26,9 +27,52 @@ namespace corvane {
 
 namespace {
 
+// The console is the run's voice while someone watches; a console that cannot be written stops nothing.
+void Say(Platform& platform, const std::string& line) {
+  try {
+    platform.WriteConsole(line);
+  } catch (const std::exception&) {
+  }
+}
+
+// A run that did not wholly succeed reaches the administrator in the Application log: an error where anything failed
+// or the command line was refused, a warning where slots were only skipped. An event that cannot be written changes
+// nothing of the run.
+void ReportToEventLog(Platform& platform, int exitCode, const std::string& said) {
+  if (exitCode == 0) {
+    return;
+  }
+  const bool failed = exitCode == 2 || said.find("\tfailed: ") != std::string::npos;
+  try {
+    platform.ReportEvent(failed ? EventKind::Error : EventKind::Warning, said);
+  } catch (const std::exception&) {
+  }
+}
+
+bool IsRegister(std::span<const std::string> arguments) {
+  return arguments.size() == 1 && arguments[0].size() == 9 && (arguments[0][0] == '/' || arguments[0][0] == '-') &&
+         std::ranges::equal(arguments[0].substr(1), std::string_view("register"),
+                            [](char a, char b) { return (a | 0x20) == b; });
+}
+
+// "/register", run as an administrator, makes the source of the events known to Windows.
+int Register(Platform& platform) {
+  try {
+    platform.RegisterEventSource();
+    Say(platform, "The event source Corvane is registered.\r\n");
+    return 0;
+  } catch (const std::exception& refusal) {
+    Say(platform, std::string(refusal.what()) + "\r\n");
+    return 1;
+  }
+}
+
 class UnattendedRun {
  public:
   UnattendedRun(Platform& platform, const UnattendedRequest& request) : platform_(platform), request_(request) {}
+
+  // What the run wrote to the console, for the event of a run that did not wholly succeed.
+  const std::string& Said() const { return said_; }
 
   int Run() {
     settingsProblems_ = ReadSettings(platform_, state_.LauncherSettings);
@@ -329,10 +373,8 @@ class UnattendedRun {
   }
 
   void Console(const std::string& line) {
-    try {
-      platform_.WriteConsole(line);
-    } catch (const std::exception&) {
-    }
+    said_ += line;
+    Say(platform_, line);
   }
 
   // The selected slot's log, in its backup folder; a folder that is no full path is no place to write.
@@ -354,20 +396,26 @@ class UnattendedRun {
   std::optional<std::string> access_;
   std::optional<std::string> stillCompacting_;  // the database Access was still compacting when the wait ran out
   bool failed_ = false;
+  std::string said_;  // every line the console was given
 };
 
 }  // namespace
 
 int RunUnattended(Platform& platform, std::span<const std::string> arguments) {
+  if (IsRegister(arguments)) {
+    return Register(platform);
+  }
   const std::optional<UnattendedRequest> request = ParseUnattended(arguments);
   if (!request) {
-    try {
-      platform.WriteConsole(std::string(kUsage) + "\r\n");
-    } catch (const std::exception&) {
-    }
+    const std::string usage = std::string(kUsage) + "\r\n";
+    Say(platform, usage);
+    ReportToEventLog(platform, 2, usage);
     return 2;
   }
-  return UnattendedRun(platform, *request).Run();
+  UnattendedRun run(platform, *request);
+  const int exitCode = run.Run();
+  ReportToEventLog(platform, exitCode, run.Said());
+  return exitCode;
 }
 
 }  // namespace corvane

@@ -8,8 +8,10 @@
 
 namespace corvane {
 
-// Runs "/backup SLOTS [/keep N]" or "/compact SLOTS [/wait MINUTES]". Returns the exit code: 0 when every slot
-// succeeded, 1 when any failed or was skipped (or a settings file could not be read), 2 for any other command line.
+// Runs "/backup SLOTS [/keep N]", "/compact SLOTS [/wait MINUTES]", "/restore SLOT COPY" or "/register". Returns the
+// exit code: 0 when every slot succeeded, 1 when any failed or was skipped (or a settings file could not be read, or
+// the event source could not be registered), 2 for any other command line. A run that ends with 1 or 2 leaves an
+// event in the Application log.
 int RunUnattended(Platform& platform, std::span<const std::string> arguments);
 
 }  // namespace corvane

@@ -11,7 +11,8 @@ namespace corvane {
 
 inline constexpr std::string_view kUsage =
     "Usage: Corvane.exe /backup SLOTS [/keep N] | Corvane.exe /compact SLOTS [/wait MINUTES]"
-    " | Corvane.exe /restore SLOT COPY (SLOTS: all, or numbers 1 to 11; COPY: a file name in the slot's ArcBackup)";
+    " | Corvane.exe /restore SLOT COPY | Corvane.exe /register"
+    " (SLOTS: all, or numbers 1 to 11; COPY: a file name in the slot's ArcBackup)";
 
 enum class Maintenance { Backup, Compact, Restore };
 

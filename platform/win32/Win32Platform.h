@@ -49,6 +49,8 @@ class Win32Platform : public virtual Platform {
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override;
+  void ReportEvent(EventKind kind, const std::string& text) override;
+  void RegisterEventSource() override;
 
  private:
   bool showsCopyProgress_;

@@ -10,3 +10,5 @@
 #undef DeleteFile
 #undef ReplaceFile
 #undef WriteConsole
+#undef ReportEvent
+#undef RegisterEventSource

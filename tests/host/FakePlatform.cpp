@@ -354,6 +354,11 @@ std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& progr
   return exitCode;
 }
 
+void FakePlatform::ReportEvent(EventKind kind, const std::string& text) {
+  Check("ReportEvent");
+  events.emplace_back(kind, text);
+}
+
 corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
   messages.push_back({text, title, buttons});
   if (answers_.empty()) {

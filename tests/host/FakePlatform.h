@@ -87,6 +87,7 @@ class FakePlatform : public virtual Platform {
   std::vector<Start> starts;
   std::vector<std::string> probes;  // every Exists pattern, in order
   std::vector<std::string> console;
+  std::vector<std::pair<EventKind, std::string>> events;  // in the Application log
   // The machine's state.
   Date now{2026, 12, 5, 2, 0, 0};
   std::set<std::string> heldOpen;     // files another process holds open, as given
@@ -139,6 +140,8 @@ class FakePlatform : public virtual Platform {
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
+  void ReportEvent(EventKind kind, const std::string& text) override;
+  void RegisterEventSource() override { Check("RegisterEventSource"); }
 
  protected:
   // Throws the failure injected for the operation, if any.

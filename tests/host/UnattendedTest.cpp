@@ -236,6 +236,28 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
 }
 
+// A run that did not wholly succeed leaves one event: an error where anything failed or the command line was refused,
+// a warning where slots were only skipped. A run that succeeded leaves none, and an event refused changes nothing.
+TEST_F(UnattendedTest, ARunThatDidNotWhollySucceedLeavesAnEventForTheAdministrator) {
+  ASSERT_EQ(Run({"/backup", "1"}), 0);
+  platform.heldOpen = {"C:\\Data\\3\\db3"};
+  ASSERT_EQ(Run({"/compact", "3"}), 1);
+  ASSERT_EQ(Run({"/backup", "2"}), 1);
+  ASSERT_EQ(Run({"/backup"}), 2);
+  platform.FailOn("ReportEvent", "");
+  ASSERT_EQ(Run({"/backup", "2"}), 1);
+  const std::string at = "2026-12-05 02:00:00\t";
+  EXPECT_EQ(platform.events,
+            (std::vector<std::pair<EventKind, std::string>>{
+                {EventKind::Warning, at + "compact\tC:\\Data\\3\\db3\tskipped: in use in another program\r\n"},
+                {EventKind::Error, at + "backup\tC:\\Data\\2\\db2\tfailed: Cannot find db2 database.\r\n"},
+                {EventKind::Error, std::string(kUsage) + "\r\n"}}));
+  platform.FailOn("RegisterEventSource", "", "Access is denied.");
+  EXPECT_EQ(Run({"-REGISTER"}), 1);
+  EXPECT_EQ(platform.console.back(), "Access is denied.\r\n");
+  EXPECT_EQ(Run({"/register"}), 0);
+}
+
 // Slot 11, "5db1", may share slot 1's folder: Arc12265db1 could then be a copy of either, and stays. A read-only
 // copy, or a new copy that may be worth less than those before it, pushes nothing out.
 TEST_F(UnattendedTest, KeepDeletesOnlyCopiesThatAreProvablyTheSlotsOwnAndNeverForAQuestionableNewOne) {

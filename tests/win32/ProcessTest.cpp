@@ -231,6 +231,24 @@ struct TestKey {
   REGSAM view;
 };
 
+// /register names this program's file for the source's messages, with the three kinds it may write; an event then
+// goes to the log. The prefix's registry is the test's own.
+TEST(RegistrationTest, TheEventSourceIsRegisteredWithItsMessagesAndAnEventIsWritten) {
+  Win32Platform platform;
+  const wchar_t key[] = L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Corvane";
+  platform.RegisterEventSource();
+  wchar_t file[MAX_PATH] = {};
+  DWORD types = 0, fileSize = sizeof file, typesSize = sizeof types;
+  EXPECT_EQ(::RegGetValueW(HKEY_LOCAL_MACHINE, key, L"EventMessageFile", RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                           file, &fileSize),
+            ERROR_SUCCESS);
+  EXPECT_EQ(::RegGetValueW(HKEY_LOCAL_MACHINE, key, L"TypesSupported", RRF_RT_REG_DWORD, nullptr, &types, &typesSize),
+            ERROR_SUCCESS);
+  EXPECT_TRUE(platform.SameFileName(Narrow(file), ThisProgram()) && types == 7) << Narrow(file) << " " << types;
+  EXPECT_NO_THROW(platform.ReportEvent(EventKind::Warning, "2026-12-05 02:00:00\tbackup\tC:\\Apps\\App1.mde\tskipped"));
+  ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, key);
+}
+
 TEST(RegistrationTest, AppPathsComeAsStoredUserFirstAndFromTheThirtyTwoBitViewAndAMadeUpTypeOpensWithItsProgram) {
   Win32Platform platform;
   const std::wstring stamp = std::to_wstring(::GetTickCount64());
@@ -283,6 +301,16 @@ TEST(VersionInfo, TheNumbersAndTextsOfTheProjectsVersion) {
     EXPECT_STREQ(static_cast<const wchar_t*>(query(texts + std::wstring(name))), expected) << name;
   }
   EXPECT_NE(query(texts + std::wstring(L"LegalCopyright")), nullptr);
+  // Event Viewer shows an event of either kind with its text as it is, from the exe's message table.
+  const HMODULE exe = ::LoadLibraryExW(kCorvaneExe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  for (DWORD event : {1, 2}) {
+    const DWORD_PTR text[] = {reinterpret_cast<DWORD_PTR>(L"skipped: in use")};
+    wchar_t shown[64] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, exe, event, 0, shown, 64,
+                     reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(text)));
+    EXPECT_STREQ(shown, L"skipped: in use\r\n") << event;
+  }
+  ::FreeLibrary(exe);
 }
 
 }  // namespace
