@@ -126,9 +126,9 @@ CompactingMarker::CompactingMarker(Platform& platform, const Selection& app, boo
     throw ProgramError(BeingCompactedMessage(app.AppName, found.compactor));
   }
   EnsureBackupFolder(platform, app.AppPath);
-  const std::string text = CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
-                                                platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now(),
-                                                restoring);
+  const std::string text =
+      CompactingMarkerText(platform.EnvironmentVariable("COMPUTERNAME").value_or(""),
+                           platform.EnvironmentVariable("USERNAME").value_or(""), platform.Now(), restoring);
   try {
     held_ = platform.CreateHeldFile(path_, text);
   } catch (const PlatformError& refusal) {

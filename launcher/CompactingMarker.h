@@ -28,7 +28,8 @@ std::string CompactingMarkerPath(const Selection& app);
 std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now,
                                  bool restoring = false);
 // A marker's text read back: three tab-separated fields (or four, the last "restore"), the third a time as the marker
-// writes it, the first two not blank; anything else names no one. Control characters become blanks, and each name is cut at 64 characters.
+// writes it, the first two not blank; anything else names no one. Control characters become blanks, and each name is
+// cut at 64 characters.
 Compactor ReadCompactingMarker(std::string_view text);
 // A system's description for use inside a sentence: "Access is denied." becomes "Access is denied".
 std::string WithoutFullStop(std::string description);

@@ -1,17 +1,19 @@
 // A window created from a layout table, as the logic sees it: controls by name, sizes in twips.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-namespace corvane {
+#include "platform/Layout.h"
 
-struct FormLayout;
+namespace corvane {
 
 enum class Event {
   Click,     // button pressed (mouse, keyboard or BM_CLICK)
   DblClick,  // double-click on a text box or frame
   Close,     // the frame's close box; control name is "Form"
+  Shown,     // the window was shown and has painted once; control name is "Form"
 };
 
 // Receives a window's events. It deals with every failure of its own, so that none reaches the window procedure.
@@ -32,6 +34,8 @@ class Window {
   virtual void SetChecked(std::string_view control, bool checked) = 0;
   virtual void SetControlVisible(std::string_view control, bool visible) = 0;
   virtual bool IsControlVisible(std::string_view control) const = 0;
+  // Draws the control's text in `colour`, or in the system's colour where there is none.
+  virtual void SetTextColour(std::string_view control, std::optional<Rgb> colour) = 0;
 
   // Outer width (frame included) and left edge of the window, in twips.
   virtual int OuterWidth() const = 0;

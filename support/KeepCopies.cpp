@@ -81,14 +81,48 @@ std::vector<Date> BackupDates(std::string_view fileName, std::string_view appNam
   return dates;
 }
 
+namespace {
+
+// A name that could be a backup of another slot sharing the folder belongs to neither.
+bool AnotherSlots(std::string_view name, std::string_view appName, std::span<const std::string> neighbours,
+                  const SameName& sameName) {
+  return std::ranges::any_of(neighbours, [&](const std::string& neighbour) {
+    return !sameName(neighbour, appName) && !BackupDates(name, neighbour, sameName).empty();
+  });
+}
+
+// Every day the name can be read as is after tomorrow: a copy made on a PC whose clock was ahead.
+bool DatedInTheFuture(const std::vector<Date>& dates, const Date& today) {
+  return std::ranges::all_of(dates, [&](const Date& date) { return DayNumber(date) > DayNumber(today) + 1; });
+}
+
+}  // namespace
+
+long DaysBetween(const Date& from, const Date& to) {
+  return DayNumber(to) - DayNumber(from);
+}
+
+std::optional<Date> NewestBackupDay(std::span<const BackupCopy> folder, std::string_view appName,
+                                    std::span<const std::string> neighbours, const Date& today,
+                                    const SameName& sameName) {
+  std::optional<Age> newest;
+  for (const BackupCopy& copy : folder) {
+    const std::vector<Date> dates = BackupDates(copy.name, appName, sameName);
+    if (!dates.empty() && !AnotherSlots(copy.name, appName, neighbours, sameName) && !DatedInTheFuture(dates, today)) {
+      newest = std::max(newest.value_or(Age{}), AgeOf(copy, dates));
+    }
+  }
+  if (!newest) {
+    return std::nullopt;
+  }
+  return Date{.year = std::get<0>(*newest), .month = std::get<1>(*newest), .day = std::get<2>(*newest)};
+}
+
 KeepPlan CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule, const SameName& sameName) {
   KeepPlan plan;
   const auto anotherSlots = [&](const std::string& name) {
-    return std::ranges::any_of(rule.neighbours, [&](const std::string& neighbour) {
-      return !sameName(neighbour, rule.appName) && !BackupDates(name, neighbour, sameName).empty();
-    });
+    return AnotherSlots(name, rule.appName, rule.neighbours, sameName);
   };
-  const long tomorrow = DayNumber(rule.today) + 1;
   std::vector<std::pair<Age, const BackupCopy*>> others;
   for (const BackupCopy& copy : folder) {
     const std::vector<Date> dates = BackupDates(copy.name, rule.appName, sameName);
@@ -97,7 +131,7 @@ KeepPlan CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule
     }
     if (copy.readOnly) {
       plan.setAside.emplace_back(copy.name, "read-only");
-    } else if (std::ranges::all_of(dates, [&](const Date& date) { return DayNumber(date) > tomorrow; })) {
+    } else if (DatedInTheFuture(dates, rule.today)) {
       plan.setAside.emplace_back(copy.name, "dated in the future");
     } else {
       others.emplace_back(AgeOf(copy, dates), &copy);

@@ -23,6 +23,14 @@ using SameName = std::function<bool(std::string_view, std::string_view)>;
 // a day of that month, the year less 2000 (2000 to 2099), then the file name. Empty when the name is no backup of it.
 std::vector<Date> BackupDates(std::string_view fileName, std::string_view appName, const SameName& sameName);
 
+// Days from `from` to `to`: negative where `to` is earlier.
+long DaysBetween(const Date& from, const Date& to);
+// The day the newest of the slot's own backups in `folder` was made, dated as CopiesToDelete dates them; a copy dated
+// in the future does not count. Nothing where the slot has none.
+std::optional<Date> NewestBackupDay(std::span<const BackupCopy> folder, std::string_view appName,
+                                    std::span<const std::string> neighbours, const Date& today,
+                                    const SameName& sameName);
+
 struct KeepRule {
   std::string_view appName;
   // The file names of the other databases whose backups share the folder: a name that could be a backup of one of

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "settings/SelectApp.h"
+
 namespace corvane {
 
 namespace {
@@ -25,6 +27,17 @@ bool SameFolder(Platform& platform, const std::string& a, const std::string& b) 
   }
   const std::optional<std::string> fullA = Normalised(platform, a), fullB = Normalised(platform, b);
   return !fullA || !fullB || platform.SameFileName(*fullA, *fullB);
+}
+
+std::vector<std::string> NamesBackedUpInto(Platform& platform, const LauncherSettingsRecord& settings,
+                                           const std::string& folder) {
+  std::vector<std::string> names;
+  for (const AppSlot& app : settings.Apps) {
+    if (IsFullFolder(app.AppPath) && SameFolder(platform, app.AppPath, folder)) {
+      names.push_back(app.AppName);
+    }
+  }
+  return names;
 }
 
 }  // namespace corvane

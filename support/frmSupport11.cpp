@@ -9,6 +9,7 @@
 #include "settings/Characters.h"
 #include "settings/SettingsFiles.h"
 #include "support/Backup.h"
+#include "support/BackupAge.h"
 #include "support/Compact.h"
 #include "support/Manuals.h"
 #include "support/frmSupport11Layout.h"
@@ -17,6 +18,8 @@ namespace corvane {
 namespace {
 
 using Handler = Form::Handler<frmSupport11>;
+
+constexpr Rgb kOverdueColour{255, 0, 0};
 
 constexpr std::array kHandlers{
     Handler{.control = "CmdClose", .event = Event::Click, .run = &frmSupport11::CmdClose_Click},
@@ -29,6 +32,7 @@ constexpr std::array kHandlers{
     Handler{.control = "CmdWebSupport", .event = Event::Click, .run = &frmSupport11::CmdWebSupport_Click},
     // The frame's close box closes the window as its Close button does.
     Handler{.control = "Form", .event = Event::Close, .run = &frmSupport11::CmdClose_Click},
+    Handler{.control = "Form", .event = Event::Shown, .run = &frmSupport11::Form_Shown},
 };
 
 }  // namespace
@@ -63,6 +67,19 @@ void frmSupport11::Form_Load() {
   }
   if (failure) {
     ShowInfo(platform_, *failure);
+  }
+}
+
+void frmSupport11::Form_Shown() {
+  ShowLastBackups();
+}
+
+// Red where a slot whose database is there has gone more than a week, or for ever, without a backup.
+void frmSupport11::ShowLastBackups() {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const LastBackup last = LastBackupOf(platform_, state_.LauncherSettings, slot);
+    window_->SetText(Member("LastBackup", slot), last.text);
+    window_->SetTextColour(Member("LastBackup", slot), last.overdue ? std::optional(kOverdueColour) : std::nullopt);
   }
 }
 
@@ -106,6 +123,7 @@ void frmSupport11::ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, 
 
 void frmSupport11::CmdBackup_Click() {
   ForEachTicked(&Shortcuts11::BackupApp);
+  ShowLastBackups();
 }
 // Without Access no slot can be compacted: said once, before any question.
 void frmSupport11::CmdCompact_Click() {

@@ -16,6 +16,8 @@ class frmSupport11 : public FormOf<frmSupport11> {
   static std::span<const Handler<frmSupport11>> Handlers();
 
   void Form_Load() override;
+  // Once it has painted, each box gets the age of its slot's newest backup: a slow share is read after the paint.
+  void Form_Shown();
   void CmdClose_Click();
   void CmdEditPaths_Click();
   void Frame1_DblClick();
@@ -28,6 +30,7 @@ class frmSupport11 : public FormOf<frmSupport11> {
 
  private:
   void ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int));
+  void ShowLastBackups();
 
   Shortcuts11::State& state_;
 };

@@ -9,6 +9,8 @@ namespace corvane {
 
 using enum ControlKind;
 
+inline constexpr Rgb kSupportBackground{192, 192, 255};
+
 // Check1 to Check10 sit on the window over the frame; Check11 is the frame's own child.
 // clang-format off
 inline constexpr std::array kFrmSupport11Controls{
@@ -38,14 +40,28 @@ inline constexpr std::array kFrmSupport11Controls{
     ControlSpec{.name = "Check10", .kind = CheckBox, .text = "Check10", .rect = {1920, 3840, 1335, 255}, .tab = 13},
     ControlSpec{.name = "Check11", .kind = CheckBox, .text = "Check11", .rect = {120, 3960, 1335, 255}, .tab = 14,
                 .frame = "Frame1"},
+    // Beside each box, the age of the slot's newest backup; the window is wider by this column.
+    ControlSpec{.name = "LabelLastBackup", .kind = Label, .text = "Last backup", .rect = {3600, 360, 1335, 255},
+                .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup1", .kind = Label, .rect = {3600, 600, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup2", .kind = Label, .rect = {3600, 960, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup3", .kind = Label, .rect = {3600, 1320, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup4", .kind = Label, .rect = {3600, 1680, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup5", .kind = Label, .rect = {3600, 2040, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup6", .kind = Label, .rect = {3600, 2400, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup7", .kind = Label, .rect = {3600, 2760, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup8", .kind = Label, .rect = {3600, 3120, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup9", .kind = Label, .rect = {3600, 3480, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup10", .kind = Label, .rect = {3600, 3840, 1335, 255}, .colour = kSupportBackground},
+    ControlSpec{.name = "LastBackup11", .kind = Label, .rect = {3600, 4200, 1335, 255}, .colour = kSupportBackground},
 };
 // clang-format on
 
 inline constexpr FormLayout kFrmSupport11Layout{
     .name = "frmSupport11",
     .caption = "Support11",
-    .client = {9435, 630, 3630, 5760},
-    .background = Rgb{192, 192, 255},
+    .client = {9435, 630, 5040, 5760},
+    .background = kSupportBackground,
     .controls = kFrmSupport11Controls,
 };
 

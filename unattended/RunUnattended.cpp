@@ -225,7 +225,7 @@ class UnattendedRun {
     }
     const std::string folder = BackupFolderOf(app_.AppPath);
     const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
-    const std::vector<std::string> neighbours = NamesBackedUpInto(app_.AppPath);
+    const std::vector<std::string> neighbours = NamesBackedUpInto(platform_, state_.LauncherSettings, app_.AppPath);
     const KeepRule rule{app_.AppName, neighbours, target.name, request_.keep, platform_.Now()};
     const KeepPlan plan = CopiesToDelete(platform_.ListFiles(folder), rule, sameName);
     for (const auto& [name, why] : plan.setAside) {
@@ -250,17 +250,6 @@ class UnattendedRun {
         Fail("delete", path, failure);
       }
     }
-  }
-
-  // The file names of every slot whose folder is `folder`, so whose backups share its backup folder.
-  std::vector<std::string> NamesBackedUpInto(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const AppSlot& app : state_.LauncherSettings.Apps) {
-      if (IsFullFolder(app.AppPath) && SameFolder(platform_, app.AppPath, folder)) {
-        names.push_back(app.AppName);
-      }
-    }
-    return names;
   }
 
   void Compact() {

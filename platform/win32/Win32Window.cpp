@@ -20,6 +20,8 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 constexpr DWORD kFormExStyle = 0;
 constexpr UINT_PTR kTextBoxSubclass = 1;
 constexpr std::string_view kFormName = "Form";
+// Posted by Show, behind the first paint.
+constexpr UINT kShownMessage = WM_APP + 1;
 
 COLORREF ColourOf(Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
@@ -144,6 +146,8 @@ LRESULT CALLBACK Win32Window::TextBoxProc(HWND window, UINT message, WPARAM wPar
 // Every branch that tells the sink returns the sink's call at once: the object may be gone after it.
 LRESULT Win32Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kShownMessage:
+      return Notify(kFormName, Event::Shown);
     case WM_COMMAND: {
       // A disabled form, as during a compaction's wait, takes no click, not even one sent to a button by a program.
       const Control* control =
@@ -208,11 +212,21 @@ LRESULT Win32Window::Notify(std::string_view control, Event event) noexcept {
 
 LRESULT Win32Window::ControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   const Control* found = ControlOfWindow(control);
-  if (found == nullptr || !found->background.IsValid()) {
+  if (found == nullptr || (!found->background.IsValid() && !found->text)) {
     return ::DefWindowProcW(window_, message, wParam, lParam);
   }
-  ::SetBkColor(dc, ColourOf(*found->row->colour));
-  return reinterpret_cast<LRESULT>(found->background.Get());
+  // The system's brush and colours first, where the control has no background of its own; the text colour after.
+  LRESULT brush = 0;
+  if (found->background.IsValid()) {
+    ::SetBkColor(dc, ColourOf(*found->row->colour));
+    brush = reinterpret_cast<LRESULT>(found->background.Get());
+  } else {
+    brush = ::DefWindowProcW(window_, message, wParam, lParam);
+  }
+  if (found->text) {
+    ::SetTextColor(dc, *found->text);
+  }
+  return brush;
 }
 
 // A form remembers which control had the focus, and gives it back when it is activated again; the first time,
@@ -301,6 +315,12 @@ void Win32Window::SetChecked(std::string_view control, bool checked) {
   ::SendMessageW(ControlNamed(control).window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void Win32Window::SetTextColour(std::string_view control, std::optional<Rgb> colour) {
+  Control& found = controls_[static_cast<std::size_t>(&ControlNamed(control) - controls_.data())];
+  found.text = colour ? std::optional(ColourOf(*colour)) : std::nullopt;
+  ::InvalidateRect(found.window, nullptr, TRUE);
+}
+
 void Win32Window::SetControlVisible(std::string_view control, bool visible) {
   ::ShowWindow(ControlNamed(control).window, visible ? SW_SHOW : SW_HIDE);
 }
@@ -329,6 +349,9 @@ void Win32Window::Show() {
   ::ShowWindow(window_, SW_SHOW);
   ::SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ::SetForegroundWindow(window_);
+  // Painted now, so that whatever the Shown handler reads (a slow share) comes after the window is seen.
+  ::UpdateWindow(window_);
+  ::PostMessageW(window_, kShownMessage, 0, 0);
 }
 
 void Win32Window::Hide() {

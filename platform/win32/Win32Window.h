@@ -28,6 +28,7 @@ class Win32Window final : public Window {
   void SetChecked(std::string_view control, bool checked) override;
   void SetControlVisible(std::string_view control, bool visible) override;
   bool IsControlVisible(std::string_view control) const override;
+  void SetTextColour(std::string_view control, std::optional<Rgb> colour) override;
 
   int OuterWidth() const override;
   int Left() const override;
@@ -47,6 +48,7 @@ class Win32Window final : public Window {
     const ControlSpec* row = nullptr;  // its row of the layout table
     HWND window = nullptr;
     ScopedBrush background;
+    std::optional<COLORREF> text;  // none: the system's colour
   };
 
   static LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -398,6 +398,8 @@ TEST_F(CorvaneTest, SettingsInUtf16AHiddenPathsFileAndAHiddenBackupFolderServeAs
   support.Click("CmdBackup");
   ExpectMessage("New Copy Is " + TodaysBackupOf("Db1.mde"));
   EXPECT_EQ(ReadBytes(TodaysBackupOf("Db1.mde")), "database");
+  EXPECT_TRUE(
+      WaitFor([&] { return support.Text("LastBackup1") == "today" && support.Text("LastBackup2") == "never"; }));
 }
 
 // Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.

@@ -23,7 +23,7 @@ std::string LastPart(const std::string& path) {
 FakeWindow::FakeWindow(FakeDesktop& platform, const FormLayout& layout, EventSink& sink)
     : platform_(platform), layout_(layout), sink_(sink), left_(layout.client.left - FakeDesktop::kFrameWidth / 2) {
   for (const ControlSpec& control : layout.controls) {
-    controls_[std::string(control.name)] = Control{std::string(control.text), false, !control.hidden};
+    controls_[std::string(control.name)] = Control{std::string(control.text), false, !control.hidden, std::nullopt};
   }
   platform_.forms_.push_back(this);
 }
@@ -54,9 +54,11 @@ void FakeWindow::SetLeft(int twips) {
   left_ = twips;
 }
 
+// Painted at once, so the window hears it was shown at once.
 void FakeWindow::Show() {
   platform_.Check("Show", std::string(layout_.name));
   visible_ = true;
+  sink_.OnEvent("Form", Event::Shown);
 }
 
 std::string FakePlatform::Key(std::string_view path) {

@@ -29,6 +29,8 @@ class FakeWindow : public Window {
   void SetChecked(std::string_view control, bool checked) override { At(control).checked = checked; }
   void SetControlVisible(std::string_view control, bool visible) override { At(control).visible = visible; }
   bool IsControlVisible(std::string_view control) const override { return At(control).visible; }
+  void SetTextColour(std::string_view control, std::optional<Rgb> colour) override { At(control).colour = colour; }
+  std::optional<Rgb> TextColour(std::string_view control) const { return At(control).colour; }
   int OuterWidth() const override;
   int Left() const override { return left_; }
   void SetLeft(int twips) override;
@@ -42,6 +44,7 @@ class FakeWindow : public Window {
     std::string text;
     bool checked = false;
     bool visible = true;
+    std::optional<Rgb> colour;
   };
   Control& At(std::string_view control) const;
 

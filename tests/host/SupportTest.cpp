@@ -98,6 +98,40 @@ TEST_F(SupportTest, BackupGoesThroughTheTickedBoxesInOrderPastAFailingSlot) {
                                                       "New Copy Is C:\\Apps\\ArcBackup\\Arc12526App9.mde"}));
 }
 
+// Beside each box, the age of its slot's newest backup as /keep counts and dates it: red where a database that is
+// there has gone more than a week, or for ever, without one. Refreshed after a backup.
+TEST_F(SupportTest, EachBoxShowsHowOldItsSlotsNewestBackupIs) {
+  const std::tuple<const char*, int, const char*, bool> rows[] = {
+      {"Arc12526App1.mde", 5, "today", false},
+      {"Arc12426App2.mde", 4, "yesterday", false},
+      {"Arc112826App3.mde", 28, "7 days ago", false},
+      {"Arc112726App4.mde", 27, "8 days ago", true},
+      {"", 0, "never", true},
+      {"Arc121026App6.mde", 1, "never", false},  // ahead; no database
+      {"Arc12526App7.mde", 5, "cannot look", false},
+      {"", 0, "", false}};
+  for (int slot = 0; slot < 8; ++slot) {
+    const auto& [copy, day, text, red] = rows[slot];
+    state.LauncherSettings.Apps[slot] = {"App" + std::to_string(slot + 1) + ".mde", slot < 7 ? "C:\\Apps" : "", ""};
+    if (*copy != '\0') {
+      platform.AddFile("C:\\Apps\\ArcBackup\\" + std::string(copy)).created = {2026, day > 5 ? 11 : 12, day};
+    }
+    if (slot != 5) {
+      platform.AddFile("C:\\Apps\\App" + std::to_string(slot + 1) + ".mde");
+    }
+  }
+  platform.FailOn("ListFiles", "", "Access is denied.", 6);
+  FakeWindow& support = OpenSupport();
+  for (int slot = 0; slot < 8; ++slot) {
+    const auto& [copy, day, text, red] = rows[slot];
+    EXPECT_EQ(support.Text("LastBackup" + std::to_string(slot + 1)), text) << slot;
+    EXPECT_EQ(support.TextColour("LastBackup" + std::to_string(slot + 1)).has_value(), red) << slot;
+  }
+  support.SetChecked("Check5", true);
+  support.Fire("CmdBackup", Event::Click);
+  EXPECT_TRUE(support.Text("LastBackup5") == "today" && !support.TextColour("LastBackup5"));
+}
+
 TEST(Manuals, TheBaseNameAndTheDecisionTable) {
   for (auto [name, base] : {std::pair{"Manual1.pdf", "Manual1"}, {"Guide.PDF", "Guide.PDF"}, {"Help.doc", "Help"}}) {
     EXPECT_EQ(ManualBaseName(name), base);
