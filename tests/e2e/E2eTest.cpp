@@ -402,6 +402,35 @@ TEST_F(CorvaneTest, SettingsInUtf16AHiddenPathsFileAndAHiddenBackupFolderServeAs
       WaitFor([&] { return support.Text("LastBackup1") == "today" && support.Text("LastBackup2") == "never"; }));
 }
 
+// /restore keeps away from a database someone has open, and puts a backup back once it is free, keeping the database
+// as it was; meanwhile a launcher keeps away from a database whose marker a restore holds.
+TEST_F(CorvaneTest, ARestoreWaitsForAFreeDatabaseAndKeepsTheOneItReplaces) {
+  Install();
+  const fs::path db = kAppsFolder / "Db1.mde", arc = kAppsFolder / "ArcBackup";
+  WriteBytes(db, "today's database");
+  WriteBytes(arc / "Arc4310Db1.mde", "the copy of 3 April 2010");
+  {
+    const win32::ScopedHandle open(::CreateFileW(db.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr));
+    EXPECT_EQ(RunWithoutWindows(L" /restore 1 Arc4310Db1.mde"), 1u);
+  }
+  EXPECT_TRUE(ReadBytes(arc / "Corvane.log")
+                  .ends_with("\trestore\t" + kApps + "\\Db1.mde\tskipped: in use in another program\r\n"));
+  EXPECT_EQ(ReadBytes(db), "today's database");
+  EXPECT_EQ(RunWithoutWindows(L" /restore 1 ..\\Db1.mde"), 2u);
+  EXPECT_EQ(RunWithoutWindows(L" /restore 1 Arc4310Db1.mde"), 0u);
+  EXPECT_EQ(ReadBytes(db), "the copy of 3 April 2010");
+  EXPECT_EQ(ReadBytes(arc / "BeforeRestore_Db1.mde"), "today's database");
+
+  WriteBytes(arc / "Compacting_Db1.mde", "PC2\tbob\t2026-12-05 01:30\trestore");
+  const win32::ScopedHandle held(::CreateFileW((arc / "Compacting_Db1.mde").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                               nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held.IsValid());
+  StartLauncher().Click("CmdOpen1");
+  ExpectMessage("Db1.mde is being restored by bob on PC2 since 01:30. Please try again in a few minutes.");
+  EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+}
+
 // Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.
 TEST_F(CorvaneTest, AScheduledBackupShowsNothingKeepsTheNewestCopiesAndASlotWithoutAFolderReachesNothing) {
   Install();
