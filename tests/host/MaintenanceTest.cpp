@@ -336,6 +336,7 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
   EXPECT_TRUE(platform.messages.size() == 4 && platform.starts.empty() && !platform.HasFile(kBackup));
   EXPECT_TRUE(platform.messages[0].title == "Corvane" && platform.messages[3].title == "Corvane");
   EXPECT_EQ(Logged("/backup"), "skipped: being compacted by bob on PC2\r\n");
+  EXPECT_EQ(Logged("/compact"), "failed: " + busy + "\r\n");
   platform.heldOpen.clear();
   // The other routines finish it too, and a scheduled run logs what it found; a restore goes on to the backup.
   platform.AddFile(kDb, "");
@@ -403,7 +404,14 @@ TEST_F(MaintenanceTest, ARestorePutsACopyBackAndKeepsTheDatabaseAsItWas) {
   platform.heldOpen = {kDb};
   EXPECT_EQ(restore("arc12326app1.mde"), 1);
   EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tskipped: in use in another program\r\n"));
+  platform.AddFile(kMarker, "PC2\tbob\t2026-12-05 01:30");  // another Corvane compacts it
+  platform.heldOpen = {kMarker};
+  EXPECT_EQ(restore("Arc12326App1.mde"), 1);
+  EXPECT_TRUE(platform.console.back().ends_with(at + kDb +
+                                                "\tfailed: App1.mde is being compacted by bob on PC2 since "
+                                                "01:30. Please try again in a few minutes.\r\n"));
   platform.heldOpen.clear();
+  platform.DeleteFile(kMarker);
   const std::string failed = at + kDb + "\tfailed: Restoring App1.mde failed: " + kDb + ": The file cannot be read.";
   platform.FailOn("ReadBytes", kDb, "The file cannot be read.");
   EXPECT_EQ(restore("Arc12326App1.mde"), 1);

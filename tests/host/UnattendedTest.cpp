@@ -199,6 +199,8 @@ TEST_F(UnattendedTest, ABadCommandLineSettingsProblemsAndSlotsWithoutADatabaseAr
   EXPECT_EQ(platform.console,
             (std::vector<std::string>{problem, "2026-12-05 02:00:00\tbackup\tdb2\tfailed: slot 2 has no folder\r\n"}));
   EXPECT_EQ(platform.FilePaths().size(), files);
+  ASSERT_EQ(Run({"/restore", "2", "Arc12526db2"}), 1);
+  EXPECT_EQ(platform.console.back(), "2026-12-05 02:00:00\trestore\tdb2\tfailed: slot 2 has no folder\r\n");
   ASSERT_EQ(Run({"/backup", "1"}), 1);  // slot 1 has its folder: the backup is made, and its log has the problem
   EXPECT_TRUE(Log(1).starts_with(problem) && platform.HasFile("C:\\Data\\1\\ArcBackup\\Arc12526db1"));
   platform.console.clear();
