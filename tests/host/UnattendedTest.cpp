@@ -83,9 +83,9 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesBy
     EXPECT_EQ(read, days) << name;
   }
   // No year of three digits, "09" or 29 February 2025; no month 0, 32 July or 31 September; only digits between "Arc"
-  // and the name.
+  // and the name, and no other prefix.
   for (const char* name : {"Arc127261X", "Arc22925X", "Arc1509X", "Arc0226X", "Arc12x26X", "Arc1226YX", "Arc73226X",
-                           "Arc103226X", "Arc93126X"}) {
+                           "Arc103226X", "Arc93126X", "Arx12526X"}) {
     EXPECT_TRUE(BackupDates(name, "X", SameIgnoringCase).empty()) << name;
   }
   // Copies of "1X", ranked by the date in the name where it can mean only that day, otherwise by their time of
@@ -94,31 +94,23 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesBy
   const auto made = [](int month, int day) { return Date{2026, month, day, 2, 0, 0}; };
   const Date december{2026, 12, 7}, june{2026, 6, 15};
   using Row = std::tuple<std::vector<BackupCopy>, int, Date, std::vector<std::string>, std::string>;
+  // clang-format off
   const Row ranked[] = {
       // 10 November by its name, though made last; 5 and 6 December only by their making.
-      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}},
-       3,
-       december,
-       {"Arc1110261X"},
-       ""},
-      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}},
-       2,
-       december,
-       {"Arc1110261X"},
-       ""},
+      {{{"Arc1110261X", made(12, 7)}, {"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 3, december,
+       {"Arc1110261X"}, ""},
+      {{{"Arc1110261X", made(1, 1)}, {"Arc1130261X", made(1, 1)}, {"Arc127261X", made(1, 1)}}, 2, december,
+       {"Arc1110261X"}, ""},
       {{{"Arc125261X", made(12, 5)}, {"Arc126261X", made(12, 6)}}, 1, december, {"Arc126261X", "Arc125261X"}, ""},
-      {{{"Arc126261X", made(12, 6), true}, {"Arc124261X", made(12, 4)}},
-       1,
-       december,
-       {"Arc124261X"},
+      {{{"Arc126261X", made(12, 6), true}, {"Arc124261X", made(12, 4)}}, 1, december, {"Arc124261X"},
        "Arc126261X read-only "},
       // 10 December is after tomorrow in June; "Arc11726" is 17 January or 7 November, so not wholly ahead.
-      {{{"Arc1210261X", made(1, 1)}, {"Arc117261X", made(1, 1)}, {"Arc616261X", made(1, 1)}},
-       2,
-       june,
-       {"Arc117261X"},
-       "Arc1210261X dated in the future "},
+      {{{"Arc1210261X", made(1, 1)}, {"Arc117261X", made(1, 1)}, {"Arc616261X", made(1, 1)}}, 2, june,
+       {"Arc117261X"}, "Arc1210261X dated in the future "},
+      // 3 February is after tomorrow on 31 January.
+      {{{"Arc23261X", made(1, 1)}}, 1, Date{2026, 1, 31}, {}, "Arc23261X dated in the future "},
   };
+  // clang-format on
   for (const auto& [folder, keep, today, doomed, setAside] : ranked) {
     const KeepPlan plan = CopiesToDelete(folder, {"1X", {}, "Arc127261X", keep, today}, SameIgnoringCase);
     EXPECT_EQ(plan.doomed, doomed) << keep;
