@@ -1,9 +1,9 @@
-// What a window may ask of the owner of all three: show or unload another window, the launcher's width.
+// What a window may ask of the owner of them all: show or unload another window, the launcher's width.
 #pragma once
 
 namespace corvane {
 
-enum class FormName { Launcher, Support, Editor };
+enum class FormName { Launcher, Support, Editor, Restore };
 
 class FormOwner {
  public:
@@ -11,6 +11,8 @@ class FormOwner {
 
   // Loads the window where it is not loaded yet, then shows it and brings it to the front.
   virtual void Show(FormName form) = 0;
+  // Loads the restore window afresh for the slot, and shows it.
+  virtual void ShowRestore(int slot) = 0;
   // Does nothing when the window is not loaded.
   virtual void Unload(FormName form) = 0;
   // Unloads the window the user closed; the program ends once no window is left on the screen.

@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-enum class ControlKind { TextBox, Button, Label, CheckBox, Frame };
+enum class ControlKind { TextBox, Button, Label, CheckBox, Frame, ListBox };
 
 struct Rgb {
   std::uint8_t red = 0, green = 0, blue = 0;
@@ -28,9 +28,11 @@ struct ControlSpec {
   std::optional<int> tab{};     // tab index; none for a control that is never tabbed to
   std::optional<Rgb> colour{};  // background
   std::string_view tooltip{};
-  bool centred = false;      // text boxes only
-  bool hidden = false;       // hidden until the program shows it
-  std::string_view frame{};  // the frame the control sits in, if any
+  bool centred = false;          // text boxes only
+  bool hidden = false;           // hidden until the program shows it
+  std::string_view frame{};      // the frame the control sits in, if any
+  bool pressedByEnter = false;   // buttons only: the default button
+  bool pressedByEscape = false;  // buttons only: the button Escape stands for
 };
 
 struct FormLayout {

@@ -64,6 +64,8 @@ struct FolderEntry {
   std::string name;
   Date created;
   bool readOnly = false;
+  Date lastWritten{};  // local time
+  std::uint64_t size = 0;
 };
 
 // How Windows opens a type of document (".pdf") or address ("http").
@@ -165,6 +167,8 @@ class Platform {
   virtual Date Now() = 0;
   // The user's decimal separator, for numbers shown in messages.
   virtual std::string DecimalSeparator() = 0;
+  // A day in the user's short date format ("05/12/2026", "12/5/2026").
+  virtual std::string ShortDate(const Date& day) = 0;
 
   // Starts `program` (a full path, never searched) with the whole `commandLine` in a normal, focused window. With
   // Wait::UntilEnded, returns the program's exit code once it has ended; nothing with Wait::No, or when the program is

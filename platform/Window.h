@@ -4,14 +4,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Layout.h"
 
 namespace corvane {
 
 enum class Event {
-  Click,     // button pressed (mouse, keyboard or BM_CLICK)
-  DblClick,  // double-click on a text box or frame
+  Click,     // button pressed (mouse, keyboard or BM_CLICK); a list box's selection changed
+  DblClick,  // double-click on a text box, a frame or a list box's line
   Close,     // the frame's close box; control name is "Form"
   Shown,     // the window was shown and has painted once; control name is "Form"
 };
@@ -36,6 +37,11 @@ class Window {
   virtual bool IsControlVisible(std::string_view control) const = 0;
   // Draws the control's text in `colour`, or in the system's colour where there is none.
   virtual void SetTextColour(std::string_view control, std::optional<Rgb> colour) = 0;
+  virtual void SetEnabled(std::string_view control, bool enabled) = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  // A list box's lines, none selected; and the line selected, from 0, if any.
+  virtual void SetLines(std::string_view control, const std::vector<std::string>& lines) = 0;
+  virtual std::optional<int> SelectedLine(std::string_view control) const = 0;
 
   // Outer width (frame included) and left edge of the window, in twips.
   virtual int OuterWidth() const = 0;

@@ -25,7 +25,8 @@ Program::Program(Desktop& platform)
     : platform_(platform),
       launcher_(platform, *this, state_),
       support_(platform, *this, state_),
-      editor_(platform, *this, state_) {}
+      editor_(platform, *this, state_),
+      restore_(platform, *this, state_) {}
 
 void Program::Start() {
   // Without its launcher the program has nothing to show: it says why and ends.
@@ -42,6 +43,8 @@ Form& Program::FormNamed(FormName name) {
       return support_;
     case FormName::Editor:
       return editor_;
+    case FormName::Restore:
+      return restore_;
   }
   return launcher_;
 }
@@ -52,6 +55,12 @@ void Program::Show(FormName name) {
     form.Load();
   }
   form.window().Show();
+}
+
+void Program::ShowRestore(int slot) {
+  Unload(FormName::Restore);
+  restore_.SetSlot(slot);
+  Show(FormName::Restore);
 }
 
 void Program::Unload(FormName name) {
@@ -77,6 +86,7 @@ void Program::Close(FormName name) {
 }
 
 void Program::Exit() {
+  Unload(FormName::Restore);
   Unload(FormName::Editor);
   Unload(FormName::Launcher);
   Unload(FormName::Support);
@@ -88,7 +98,7 @@ int Program::LauncherWidth() const {
 }
 
 bool Program::AnyWindowOnScreen() {
-  for (FormName name : {FormName::Launcher, FormName::Support, FormName::Editor}) {
+  for (FormName name : {FormName::Launcher, FormName::Support, FormName::Editor, FormName::Restore}) {
     Form& form = FormNamed(name);
     if (form.IsLoaded() && form.window().IsVisible()) {
       return true;

@@ -1,4 +1,5 @@
-// The owner of the program's windows: the launcher from start-up, the support window and the editor while loaded.
+// The owner of the program's windows: the launcher from start-up, the support window, the editor and the restore
+// window while loaded.
 #pragma once
 
 #include "launcher/frmCorvane.h"
@@ -6,6 +7,7 @@
 #include "platform/FormOwner.h"
 #include "settings/ModuleState.h"
 #include "settings/frmPaths11.h"
+#include "support/frmRestore.h"
 #include "support/frmSupport11.h"
 
 namespace corvane {
@@ -22,6 +24,7 @@ class Program final : public FormOwner {
   void Start();
 
   void Show(FormName form) override;
+  void ShowRestore(int slot) override;
   void Unload(FormName form) override;
   void Close(FormName form) override;
   void Exit() override;
@@ -39,6 +42,7 @@ class Program final : public FormOwner {
   frmCorvane launcher_;
   frmSupport11 support_;
   frmPaths11 editor_;
+  frmRestore restore_;
   int launcherWidth_ = 0;
 };
 

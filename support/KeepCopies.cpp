@@ -118,6 +118,23 @@ std::optional<Date> NewestBackupDay(std::span<const BackupCopy> folder, std::str
   return Date{.year = std::get<0>(*newest), .month = std::get<1>(*newest), .day = std::get<2>(*newest)};
 }
 
+std::vector<DatedCopy> OwnBackupsNewestFirst(std::span<const BackupCopy> folder, std::string_view appName,
+                                             std::span<const std::string> neighbours, const SameName& sameName) {
+  std::vector<std::pair<Age, const BackupCopy*>> own;
+  for (const BackupCopy& copy : folder) {
+    const std::vector<Date> dates = BackupDates(copy.name, appName, sameName);
+    if (!dates.empty() && !AnotherSlots(copy.name, appName, neighbours, sameName)) {
+      own.emplace_back(AgeOf(copy, dates), &copy);
+    }
+  }
+  std::ranges::stable_sort(own, [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<DatedCopy> dated;
+  for (const auto& [age, copy] : own) {
+    dated.push_back({copy, Date{.year = std::get<0>(age), .month = std::get<1>(age), .day = std::get<2>(age)}});
+  }
+  return dated;
+}
+
 KeepPlan CopiesToDelete(std::span<const BackupCopy> folder, const KeepRule& rule, const SameName& sameName) {
   KeepPlan plan;
   const auto anotherSlots = [&](const std::string& name) {

@@ -31,6 +31,15 @@ std::optional<Date> NewestBackupDay(std::span<const BackupCopy> folder, std::str
                                     std::span<const std::string> neighbours, const Date& today,
                                     const SameName& sameName);
 
+// A backup of the slot, with the day it counts as made on.
+struct DatedCopy {
+  const BackupCopy* copy;
+  Date day;
+};
+// The slot's own backups in `folder`, newest first, dated as CopiesToDelete dates them.
+std::vector<DatedCopy> OwnBackupsNewestFirst(std::span<const BackupCopy> folder, std::string_view appName,
+                                             std::span<const std::string> neighbours, const SameName& sameName);
+
 struct KeepRule {
   std::string_view appName;
   // The file names of the other databases whose backups share the folder: a name that could be a backup of one of

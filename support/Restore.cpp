@@ -6,7 +6,9 @@
 #include "launcher/InUse.h"
 #include "platform/Failure.h"
 #include "platform/ReplaceViaScratch.h"
+#include "support/Compact.h"
 #include "support/KeepCopies.h"
+#include "support/SameFolder.h"
 
 namespace corvane {
 
@@ -30,6 +32,30 @@ std::string BeforeRestorePath(const Selection& app) {
 bool IsRestorableCopy(Platform& platform, const Selection& app, const std::string& copyName) {
   const auto sameName = [&](std::string_view a, std::string_view b) { return platform.SameFileName(a, b); };
   return !BackupDates(copyName, app.AppName, sameName).empty() || sameName(copyName, "PreCompact_" + app.AppName);
+}
+
+std::vector<RestoreChoice> RestoreChoices(Platform& platform, const LauncherSettingsRecord& settings, int slot) {
+  const AppSlot& app = settings.Apps[static_cast<std::size_t>(slot)];
+  const std::string folder = BackupFolderOf(app.AppPath);
+  const std::vector<BackupCopy> copies = platform.ListFiles(folder);
+  const auto sameName = [&](std::string_view a, std::string_view b) { return platform.SameFileName(a, b); };
+  const std::string separator = platform.DecimalSeparator();
+  std::vector<RestoreChoice> choices;
+  const auto offer = [&](const BackupCopy& copy, const Date& day, const std::string& what) {
+    const std::string date = platform.ShortDate(day);
+    choices.push_back(
+        {date + "   " + KiloBytesText(copy.size, separator) + " KB   " + what, folder + "\\" + copy.name, date});
+  };
+  for (const DatedCopy& dated :
+       OwnBackupsNewestFirst(copies, app.AppName, NamesBackedUpInto(platform, settings, app.AppPath), sameName)) {
+    offer(*dated.copy, dated.day, dated.copy->name);
+  }
+  for (const BackupCopy& copy : copies) {
+    if (sameName(copy.name, "PreCompact_" + app.AppName)) {
+      offer(copy, copy.lastWritten, "before the last compaction");
+    }
+  }
+  return choices;
 }
 
 RestoreResult RestoreFromCopy(Platform& platform, const Selection& app, const std::string& copyPath) {

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "settings/LauncherSettings.h"
 #include "settings/SelectApp.h"
 
 namespace corvane {
@@ -15,6 +17,16 @@ std::string BeforeRestorePath(const Selection& app);
 // Whether `copyName`, a file name in the slot's backup folder, is one a restore may take: one of the slot's own dated
 // backups, as /keep counts them, or the copy taken before its last compaction.
 bool IsRestorableCopy(Platform& platform, const Selection& app, const std::string& copyName);
+
+// A copy the restore window offers, as its line shows it.
+struct RestoreChoice {
+  std::string line;  // "<date>   <size> KB   <file name>", or "... before the last compaction" for the safety copy
+  std::string path;
+  std::string date;  // in the user's short date format
+};
+// The slot's own dated backups, newest first, then the copy taken before its last compaction, dated by when it was
+// last written. Throws where the backup folder cannot be listed.
+std::vector<RestoreChoice> RestoreChoices(Platform& platform, const LauncherSettingsRecord& settings, int slot);
 
 struct RestoreResult {
   std::string inUse;  // where someone has the database open; nothing was done then

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Failure.h"
 #include "settings/Characters.h"
@@ -28,6 +29,7 @@ constexpr std::array kHandlers{
     Handler{.control = "CmdDeletePathFiles", .event = Event::Click, .run = &frmSupport11::CmdDeletePathFiles_Click},
     Handler{.control = "CmdBackup", .event = Event::Click, .run = &frmSupport11::CmdBackup_Click},
     Handler{.control = "CmdCompact", .event = Event::Click, .run = &frmSupport11::CmdCompact_Click},
+    Handler{.control = "CmdRestore", .event = Event::Click, .run = &frmSupport11::CmdRestore_Click},
     Handler{.control = "CmdOpenManual", .event = Event::Click, .indexed = &frmSupport11::CmdOpenManual_Click},
     Handler{.control = "CmdWebSupport", .event = Event::Click, .run = &frmSupport11::CmdWebSupport_Click},
     // The frame's close box closes the window as its Close button does.
@@ -132,6 +134,21 @@ void frmSupport11::CmdCompact_Click() {
     return;
   }
   ForEachTicked(&Shortcuts11::CompactApp);
+}
+
+// A restore puts one database back at a time.
+void frmSupport11::CmdRestore_Click() {
+  std::vector<int> ticked;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (window_->IsChecked(Member("Check", slot))) {
+      ticked.push_back(slot);
+    }
+  }
+  if (ticked.size() != 1) {
+    ShowInfo(platform_, "Tick the one application to restore.");
+    return;
+  }
+  owner_.ShowRestore(ticked.front());
 }
 
 void frmSupport11::CmdOpenManual_Click(int index) {

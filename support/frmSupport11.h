@@ -24,6 +24,7 @@ class frmSupport11 : public FormOf<frmSupport11> {
   void CmdDeletePathFiles_Click();
   void CmdBackup_Click();
   void CmdCompact_Click();
+  void CmdRestore_Click();
   // CmdOpenManual1 and CmdOpenManual2 open manuals 1 and 2.
   void CmdOpenManual_Click(int index);
   void CmdWebSupport_Click();

@@ -27,6 +27,8 @@ inline constexpr std::array kFrmSupport11Controls{
     ControlSpec{.name = "CmdClose", .kind = Button, .text = "Close", .rect = {1920, 5160, 1335, 495}, .tab = 17},
     ControlSpec{.name = "CmdDeletePathFiles", .kind = Button, .text = "Delete Path Files",
                 .rect = {240, 5160, 1215, 480}, .tab = 18, .hidden = true},
+    ControlSpec{.name = "CmdRestore", .kind = Button, .text = "Restore...", .rect = {240, 5760, 1215, 480},
+                .tab = 20},
     ControlSpec{.name = "Frame1", .kind = Frame, .text = "Select Apps", .rect = {1800, 240, 1695, 4575}, .tab = 19},
     ControlSpec{.name = "Check1", .kind = CheckBox, .text = "Check1", .rect = {1920, 600, 1215, 255}, .tab = 4},
     ControlSpec{.name = "Check2", .kind = CheckBox, .text = "Check2", .rect = {1920, 960, 1335, 255}, .tab = 5},
@@ -60,7 +62,7 @@ inline constexpr std::array kFrmSupport11Controls{
 inline constexpr FormLayout kFrmSupport11Layout{
     .name = "frmSupport11",
     .caption = "Support11",
-    .client = {9435, 630, 5040, 5760},
+    .client = {9435, 630, 5040, 6480},
     .background = kSupportBackground,
     .controls = kFrmSupport11Controls,
 };

@@ -121,7 +121,8 @@ std::vector<FolderEntry> Win32Platform::ListFiles(const std::string& folder) {
   do {
     if (Accepts(entry.dwFileAttributes, Lookup::NormalFiles)) {
       entries.push_back({Narrow(entry.cFileName), local(entry.ftCreationTime),
-                         (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0});
+                         (entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0, local(entry.ftLastWriteTime),
+                         (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow});
     }
   } while (::FindNextFileW(find.Get(), &entry));
   const DWORD error = ::GetLastError();

@@ -27,20 +27,24 @@ ControlClass ClassOf(const ControlSpec& control) {
       return {WC_EDITW, static_cast<DWORD>(WS_BORDER | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT))};
     case ControlKind::Button:
       // Captions wrap: the tall buttons are designed for two lines ("Compact Selected Apps").
-      return {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE};
+      return {WC_BUTTONW,
+              static_cast<DWORD>((control.pressedByEnter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE)};
     case ControlKind::Label:
       return {WC_STATICW, SS_LEFT};
     case ControlKind::CheckBox:
       return {WC_BUTTONW, BS_AUTOCHECKBOX};
     case ControlKind::Frame:
       return {WC_BUTTONW, BS_GROUPBOX};
+    case ControlKind::ListBox:
+      return {WC_LISTBOXW, static_cast<DWORD>(WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT)};
   }
   throw std::logic_error("Unknown control kind");
 }
 
 // Labels and frames never take the focus, whatever tab index the table gives them.
 bool CanTakeFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox;
+  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox ||
+         kind == ControlKind::ListBox;
 }
 
 const ControlSpec& FrameNamed(std::span<const ControlSpec> controls, std::string_view name) {

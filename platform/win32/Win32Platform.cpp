@@ -45,6 +45,18 @@ std::string Win32Platform::DecimalSeparator() {
   return Narrow(separator);
 }
 
+std::string Win32Platform::ShortDate(const Date& day) {
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(day.year);
+  time.wMonth = static_cast<WORD>(day.month);
+  time.wDay = static_cast<WORD>(day.day);
+  wchar_t text[80] = {};
+  if (::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, 80, nullptr) == 0) {
+    ThrowLastError("Short date");
+  }
+  return Narrow(text);
+}
+
 // The launcher's start is the common case and has no arguments: the shell's splitter, whose library is large, is
 // loaded only when something follows the program's name.
 std::vector<std::string> CommandLineArguments() {

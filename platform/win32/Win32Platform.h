@@ -45,6 +45,7 @@ class Win32Platform : public virtual Platform {
   std::string ProgramFolder() override;
   Date Now() override;
   std::string DecimalSeparator() override;
+  std::string ShortDate(const Date& day) override;
 
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;

@@ -156,6 +156,19 @@ LRESULT Win32Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
           (control->row->kind == ControlKind::Button || control->row->kind == ControlKind::CheckBox)) {
         return Notify(control->row->name, Event::Click);
       }
+      if (control != nullptr && control->row->kind == ControlKind::ListBox &&
+          (HIWORD(wParam) == LBN_SELCHANGE || HIWORD(wParam) == LBN_DBLCLK)) {
+        return Notify(control->row->name, HIWORD(wParam) == LBN_DBLCLK ? Event::DblClick : Event::Click);
+      }
+      // Enter and Escape, as the dialog manager sends them: the buttons that stand for them, where they may be pressed.
+      if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) && ::IsWindowEnabled(window_)) {
+        for (const Control& button : controls_) {
+          const bool stands = LOWORD(wParam) == IDOK ? button.row->pressedByEnter : button.row->pressedByEscape;
+          if (stands && ::IsWindowEnabled(button.window)) {
+            return Notify(button.row->name, Event::Click);
+          }
+        }
+      }
       break;
     }
     case WM_LBUTTONDBLCLK: {
@@ -319,6 +332,27 @@ void Win32Window::SetTextColour(std::string_view control, std::optional<Rgb> col
   Control& found = controls_[static_cast<std::size_t>(&ControlNamed(control) - controls_.data())];
   found.text = colour ? std::optional(ColourOf(*colour)) : std::nullopt;
   ::InvalidateRect(found.window, nullptr, TRUE);
+}
+
+void Win32Window::SetEnabled(std::string_view control, bool enabled) {
+  ::EnableWindow(ControlNamed(control).window, enabled ? TRUE : FALSE);
+}
+
+void Win32Window::SetCaption(const std::string& caption) {
+  ::SetWindowTextW(window_, Widen(caption).c_str());
+}
+
+void Win32Window::SetLines(std::string_view control, const std::vector<std::string>& lines) {
+  const HWND list = ControlNamed(control).window;
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& line : lines) {
+    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
+  }
+}
+
+std::optional<int> Win32Window::SelectedLine(std::string_view control) const {
+  const LRESULT selected = ::SendMessageW(ControlNamed(control).window, LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? std::nullopt : std::optional(static_cast<int>(selected));
 }
 
 void Win32Window::SetControlVisible(std::string_view control, bool visible) {

@@ -29,6 +29,10 @@ class Win32Window final : public Window {
   void SetControlVisible(std::string_view control, bool visible) override;
   bool IsControlVisible(std::string_view control) const override;
   void SetTextColour(std::string_view control, std::optional<Rgb> colour) override;
+  void SetEnabled(std::string_view control, bool enabled) override;
+  void SetCaption(const std::string& caption) override;
+  void SetLines(std::string_view control, const std::vector<std::string>& lines) override;
+  std::optional<int> SelectedLine(std::string_view control) const override;
 
   int OuterWidth() const override;
   int Left() const override;

@@ -11,7 +11,9 @@
 
 #include "Driver.h"
 #include "launcher/frmCorvaneLayout.h"
+#include "platform/win32/WideText.h"
 #include "settings/frmPaths11Layout.h"
+#include "support/frmRestoreLayout.h"
 #include "support/frmSupport11Layout.h"
 
 namespace corvane::e2e {
@@ -429,6 +431,49 @@ TEST_F(CorvaneTest, ARestoreWaitsForAFreeDatabaseAndKeepsTheOneItReplaces) {
   StartLauncher().Click("CmdOpen1");
   ExpectMessage("Db1.mde is being restored by bob on PC2 since 01:30. Please try again in a few minutes.");
   EXPECT_FALSE(fs::exists(kAccess.wstring() + L".log")) << "Access was started";
+}
+
+// The restore window lists three dated copies and the safety copy, newest first; restoring the second puts its bytes
+// in place and keeps the database as it was.
+TEST_F(CorvaneTest, TheRestoreWindowListsTheCopiesNewestFirstAndPutsTheChosenOneBack) {
+  Install();
+  const fs::path arc = kAppsFolder / "ArcBackup";
+  WriteBytes(kAppsFolder / "Db1.mde", "today's database");
+  for (const char* name : {"Arc4310Db1.mde", "Arc123112Db1.mde", "Arc43011Db1.mde", "PreCompact_Db1.mde"}) {
+    WriteBytes(arc / name, name);
+  }
+  const Form support = OpenSupport(StartLauncher());
+  support.Click("Check1");
+  support.Click("CmdRestore");
+  const Form restore = WaitForForm("Restore Db1.mde", kFrmRestoreControls);
+  const HWND list = restore.Control("ListCopies");
+  std::vector<std::string> lines(static_cast<std::size_t>(::SendMessageW(list, LB_GETCOUNT, 0, 0)));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::wstring line(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+    lines[i] = win32::Narrow(line);
+  }
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_TRUE(lines[0].ends_with(" KB   Arc123112Db1.mde") && lines[1].ends_with(" KB   Arc43011Db1.mde") &&
+              lines[2].ends_with(" KB   Arc4310Db1.mde") && lines[3].ends_with(" KB   before the last compaction"))
+      << lines[0] << "|" << lines[1] << "|" << lines[2] << "|" << lines[3];
+  ::SendMessageW(list, LB_SETCURSEL, 1, 0);
+  Screenshot(L"restore.png", RectOf(restore.handle()));
+  ::PostMessageW(restore.handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
+  SYSTEMTIME day{};
+  day.wYear = 2011;
+  day.wMonth = 4;
+  day.wDay = 30;
+  wchar_t date[80] = {};
+  ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, date, 80, nullptr);
+  ExpectMessage("Replace Db1.mde with its copy of " + win32::Narrow(date) +
+                    "? The database as it is now will be kept as ArcBackup\\BeforeRestore_Db1.mde.",
+                "WARNING", IDYES);
+  ExpectMessage("Db1.mde was restored from its copy of " + win32::Narrow(date) +
+                ". The database as it was is kept at " + kApps + "\\ArcBackup\\BeforeRestore_Db1.mde.");
+  EXPECT_EQ(ReadBytes(kAppsFolder / "Db1.mde"), "Arc43011Db1.mde");
+  EXPECT_EQ(ReadBytes(arc / "BeforeRestore_Db1.mde"), "today's database");
 }
 
 // Slot 1's folder is missing from the Paths file: were "\Db1.mde" taken from the current drive, it would reach C:.

@@ -23,7 +23,8 @@ std::string LastPart(const std::string& path) {
 FakeWindow::FakeWindow(FakeDesktop& platform, const FormLayout& layout, EventSink& sink)
     : platform_(platform), layout_(layout), sink_(sink), left_(layout.client.left - FakeDesktop::kFrameWidth / 2) {
   for (const ControlSpec& control : layout.controls) {
-    controls_[std::string(control.name)] = Control{std::string(control.text), false, !control.hidden, std::nullopt};
+    controls_[std::string(control.name)] =
+        Control{std::string(control.text), false, !control.hidden, std::nullopt, true, {}, std::nullopt};
   }
   platform_.forms_.push_back(this);
 }
@@ -52,6 +53,16 @@ int FakeWindow::OuterWidth() const {
 void FakeWindow::SetLeft(int twips) {
   platform_.Check("SetLeft");
   left_ = twips;
+}
+
+void FakeWindow::SetLines(std::string_view control, const std::vector<std::string>& lines) {
+  At(control).lines = lines;
+  At(control).selected.reset();
+}
+
+void FakeWindow::SelectLine(std::string_view control, int line) {
+  At(control).selected = line;
+  Fire(control, Event::Click);
 }
 
 // Painted at once, so the window hears it was shown at once.
@@ -242,7 +253,7 @@ std::vector<FolderEntry> FakePlatform::ListFiles(const std::string& folder) {
   std::vector<FolderEntry> entries;
   for (const auto& [key, file] : files_) {
     if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
-      entries.push_back({LastPart(file.name), file.created, file.readOnly});
+      entries.push_back({LastPart(file.name), file.created, file.readOnly, file.created, file.content.size()});
     }
   }
   return entries;
@@ -359,6 +370,10 @@ std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& progr
 void FakePlatform::ReportEvent(EventKind kind, const std::string& text) {
   Check("ReportEvent");
   events.emplace_back(kind, text);
+}
+
+std::string FakePlatform::ShortDate(const Date& day) {
+  return std::to_string(day.day) + "." + std::to_string(day.month) + "." + std::to_string(day.year);
 }
 
 corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {

@@ -31,6 +31,15 @@ class FakeWindow : public Window {
   bool IsControlVisible(std::string_view control) const override { return At(control).visible; }
   void SetTextColour(std::string_view control, std::optional<Rgb> colour) override { At(control).colour = colour; }
   std::optional<Rgb> TextColour(std::string_view control) const { return At(control).colour; }
+  void SetEnabled(std::string_view control, bool enabled) override { At(control).enabled = enabled; }
+  bool IsEnabled(std::string_view control) const { return At(control).enabled; }
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
+  const std::string& Caption() const { return caption_; }
+  void SetLines(std::string_view control, const std::vector<std::string>& lines) override;
+  const std::vector<std::string>& Lines(std::string_view control) const { return At(control).lines; }
+  // As a click on a line does: selects it and tells the window.
+  void SelectLine(std::string_view control, int line);
+  std::optional<int> SelectedLine(std::string_view control) const override { return At(control).selected; }
   int OuterWidth() const override;
   int Left() const override { return left_; }
   void SetLeft(int twips) override;
@@ -45,6 +54,9 @@ class FakeWindow : public Window {
     bool checked = false;
     bool visible = true;
     std::optional<Rgb> colour;
+    bool enabled = true;
+    std::vector<std::string> lines;
+    std::optional<int> selected;
   };
   Control& At(std::string_view control) const;
 
@@ -54,6 +66,7 @@ class FakeWindow : public Window {
   mutable std::map<std::string, Control, std::less<>> controls_;
   int left_;
   bool visible_ = false;
+  std::string caption_;
 };
 
 // The machine without its user interface, as an unattended run has it.
@@ -140,6 +153,8 @@ class FakePlatform : public virtual Platform {
   std::string ProgramFolder() override;
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return "."; }
+  // Day, month and year, with no leading zeros: "5.12.2026".
+  std::string ShortDate(const Date& day) override;
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }

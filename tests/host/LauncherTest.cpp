@@ -5,6 +5,7 @@
 #include "HostTest.h"
 #include "launcher/frmCorvaneLayout.h"
 #include "settings/frmPaths11Layout.h"
+#include "support/frmRestoreLayout.h"
 #include "support/frmSupport11Layout.h"
 
 namespace corvane::testing {
@@ -133,11 +134,12 @@ TEST(Layouts, HandlersNameTheirControlsTabStopsAreUniqueAndTheEditorsGoTopToBott
   ExpectHandlersNameControls<frmCorvane>(kFrmCorvaneLayout);
   ExpectHandlersNameControls<frmSupport11>(kFrmSupport11Layout);
   ExpectHandlersNameControls<frmPaths11>(kFrmPaths11Layout);
+  ExpectHandlersNameControls<frmRestore>(kFrmRestoreLayout);
   for (const SettingsField& field : SettingsFields()) {
     EXPECT_TRUE(std::ranges::any_of(kFrmPaths11Controls, [&](const auto& c) { return c.name == field.box; }))
         << field.box;
   }
-  for (const FormLayout* layout : {&kFrmCorvaneLayout, &kFrmSupport11Layout, &kFrmPaths11Layout}) {
+  for (const FormLayout* layout : {&kFrmCorvaneLayout, &kFrmSupport11Layout, &kFrmPaths11Layout, &kFrmRestoreLayout}) {
     std::set<int> tabs;
     std::set<std::string_view> names;
     for (const ControlSpec& control : layout->controls) {

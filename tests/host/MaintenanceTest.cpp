@@ -430,5 +430,48 @@ TEST_F(MaintenanceTest, ARestorePutsACopyBackAndKeepsTheDatabaseAsItWas) {
   EXPECT_TRUE(!platform.FileAt(kDb).readOnly && !platform.HasFile(kMarker));
 }
 
+// The restore window lists the slot's own copies newest first, then the safety copy; Restore acts on the line chosen
+// after a Yes, keeps the database as it was, and closes. A database in use is left alone.
+TEST_F(MaintenanceTest, TheRestoreWindowListsTheSlotsCopiesNewestFirstAndPutsTheChosenOneBack) {
+  platform.AddFile(kArc + "Arc12326App1.mde", std::string(2048, 'a')).created = {2026, 12, 3};
+  platform.AddFile(kArc + "Arc12426App1.mde", std::string(3000, 'b')).created = {2026, 12, 4};
+  platform.AddFile(kArc + "Arc4310App1.mde", "c").created = {2010, 4, 3};
+  platform.AddFile(kArc + "Arc4310App11.mde");
+  platform.AddFile(kCopy, kJet).created = {2026, 11, 30};
+  FakeWindow& support = (Start(), OpenSupport());
+  support.Fire("CmdRestore", Event::Click);
+  EXPECT_EQ(MessageTexts().back(), "Tick the one application to restore.");
+  support.SetChecked("Check1", true);
+  support.Fire("CmdRestore", Event::Click);
+  FakeWindow& restore = Shown("frmRestore");
+  EXPECT_EQ(restore.Caption(), "Restore App1.mde");
+  EXPECT_EQ(restore.Lines("ListCopies"),
+            (std::vector<std::string>{"4.12.2026   3 KB   Arc12426App1.mde", "3.12.2026   2.048 KB   Arc12326App1.mde",
+                                      "3.4.2010   0.001 KB   Arc4310App1.mde",
+                                      "30.11.2026   4.096 KB   before the last compaction"}));
+  EXPECT_FALSE(restore.IsEnabled("CmdRestore"));
+  restore.SelectLine("ListCopies", 1);
+  EXPECT_TRUE(restore.IsEnabled("CmdRestore"));
+  platform.heldOpen = {kDb};
+  for (Answer answer : {Answer::No, Answer::Yes}) {
+    platform.Answer(answer);
+    restore.Fire("CmdRestore", Event::Click);
+  }
+  EXPECT_EQ(MessageTexts().back(), "App1.mde is still open in another program. Nothing was restored.");
+  EXPECT_TRUE(platform.Content(kDb) == kJet && !platform.HasFile(kArc + "BeforeRestore_App1.mde"));
+  platform.heldOpen.clear();
+  platform.Answer(Answer::Yes);
+  restore.Fire("ListCopies", Event::DblClick);
+  EXPECT_EQ(MessageTexts().end()[-2],
+            "Replace App1.mde with its copy of 3.12.2026? The database as it is now will be "
+            "kept as ArcBackup\\BeforeRestore_App1.mde.");
+  EXPECT_EQ(MessageTexts().back(),
+            "App1.mde was restored from its copy of 3.12.2026. The database as it was is kept "
+            "at C:\\Apps\\ArcBackup\\BeforeRestore_App1.mde.");
+  EXPECT_TRUE(platform.Content(kDb) == std::string(2048, 'a') &&
+              platform.Content(kArc + "BeforeRestore_App1.mde") == kJet);
+  EXPECT_EQ(platform.Form("frmRestore"), nullptr);
+}
+
 }  // namespace
 }  // namespace corvane::testing
