@@ -1,5 +1,6 @@
 // The copy benchmark, in a scratch folder on the disk under test: the backup, the unattended backup and a first local
-// copy each against CopyFileW of the same file, and the open of a slot whose local copy is current.
+// copy each against CopyFileW of the same file, the open of a slot whose local copy is current, and the support
+// window's reading of eleven backup folders.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "settings/SettingsFiles.h"
 #include "support/Backup.h"
+#include "support/BackupAge.h"
 
 namespace corvane::bench {
 namespace {
@@ -141,6 +143,29 @@ int CopyBench(const std::wstring& corvane, const std::wstring& folder, int round
   }
   met &= ReportRatio("open of a slot whose local copy is current, ms added to the click", milliseconds,
                      std::vector<double>(milliseconds.size(), 1.0), "<= 5");
+
+  // The support window's Last backup column: eleven slots in folders of their own, 30 backups each, listed as the
+  // window lists them once it has painted.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::wstring apps = folder + L"\\Apps" + std::to_wstring(slot + 1);
+    std::filesystem::create_directories(apps + L"\\ArcBackup");
+    settings.Apps[static_cast<std::size_t>(slot)] = {"App.mde", win32::Narrow(apps), ""};
+    std::ofstream(std::filesystem::path(apps + L"\\App.mde")) << "database";
+    for (int day = 1; day <= 30; ++day) {
+      std::ofstream(std::filesystem::path(apps + L"\\ArcBackup\\Arc11" + std::to_wstring(day) + L"26App.mde"))
+          << "copy";
+    }
+  }
+  std::vector<double> listing;
+  for (int round = 0; round <= 50; ++round) {
+    const auto started = std::chrono::steady_clock::now();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      LastBackupOf(desktop, settings, slot);
+    }
+    listing.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+  }
+  met &= ReportRatio("Last backup column, ms to read 11 folders of 30 backups", listing,
+                     std::vector<double>(listing.size(), 1.0), "<= 50");
   return met ? 0 : 1;
 }
 

@@ -36,7 +36,7 @@ LastBackup LastBackupOf(Platform& platform, const LauncherSettingsRecord& settin
     const std::vector<BackupCopy> copies = platform.ListFiles(BackupFolderOf(app.AppPath));
     if (!copies.empty()) {
       newest =
-          NewestBackupDay(copies, app.AppName, NamesBackedUpInto(platform, settings, app.AppPath), today, sameName);
+          NewestBackupDay(copies, app.AppName, NamesBackedUpInto(platform, settings, app, copies), today, sameName);
     }
   } catch (const PlatformError&) {
     return {"cannot look", false};

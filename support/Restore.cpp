@@ -47,7 +47,7 @@ std::vector<RestoreChoice> RestoreChoices(Platform& platform, const LauncherSett
         {date + "   " + KiloBytesText(copy.size, separator) + " KB   " + what, folder + "\\" + copy.name, date});
   };
   for (const DatedCopy& dated :
-       OwnBackupsNewestFirst(copies, app.AppName, NamesBackedUpInto(platform, settings, app.AppPath), sameName)) {
+       OwnBackupsNewestFirst(copies, app.AppName, NamesBackedUpInto(platform, settings, app, copies), sameName)) {
     offer(*dated.copy, dated.day, dated.copy->name);
   }
   for (const BackupCopy& copy : copies) {

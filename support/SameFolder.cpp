@@ -1,9 +1,11 @@
 // Folder identity first, normalised full paths second, and "the same" when neither can tell.
 #include "support/SameFolder.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "settings/SelectApp.h"
+#include "support/KeepCopies.h"
 
 namespace corvane {
 
@@ -30,11 +32,15 @@ bool SameFolder(Platform& platform, const std::string& a, const std::string& b) 
 }
 
 std::vector<std::string> NamesBackedUpInto(Platform& platform, const LauncherSettingsRecord& settings,
-                                           const std::string& folder) {
+                                           const AppSlot& app, std::span<const FolderEntry> copies) {
+  const auto sameName = [&](std::string_view a, std::string_view b) { return platform.SameFileName(a, b); };
   std::vector<std::string> names;
-  for (const AppSlot& app : settings.Apps) {
-    if (IsFullFolder(app.AppPath) && SameFolder(platform, app.AppPath, folder)) {
-      names.push_back(app.AppName);
+  for (const AppSlot& other : settings.Apps) {
+    const bool mayOwnOne = std::ranges::any_of(
+        copies, [&](const FolderEntry& copy) { return !BackupDates(copy.name, other.AppName, sameName).empty(); });
+    if (mayOwnOne && !sameName(other.AppName, app.AppName) && IsFullFolder(other.AppPath) &&
+        SameFolder(platform, other.AppPath, app.AppPath)) {
+      names.push_back(other.AppName);
     }
   }
   return names;

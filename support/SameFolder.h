@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include <span>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -15,8 +16,10 @@ namespace corvane {
 // could be a backup of either is then kept.
 bool SameFolder(Platform& platform, const std::string& a, const std::string& b);
 
-// The file names of every slot whose folder is `folder`, so whose backups share its backup folder.
+// The file names of the other slots whose backups share the backup folder of `app` and could bear a name among
+// `copies`: only they can make a name belong to two slots. Folders are compared for those slots alone, as comparing
+// them asks the file system.
 std::vector<std::string> NamesBackedUpInto(Platform& platform, const LauncherSettingsRecord& settings,
-                                           const std::string& folder);
+                                           const AppSlot& app, std::span<const FolderEntry> copies);
 
 }  // namespace corvane

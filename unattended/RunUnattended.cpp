@@ -225,9 +225,11 @@ class UnattendedRun {
     }
     const std::string folder = BackupFolderOf(app_.AppPath);
     const auto sameName = [&](std::string_view a, std::string_view b) { return platform_.SameFileName(a, b); };
-    const std::vector<std::string> neighbours = NamesBackedUpInto(platform_, state_.LauncherSettings, app_.AppPath);
+    const std::vector<BackupCopy> copies = platform_.ListFiles(folder);
+    const std::vector<std::string> neighbours =
+        NamesBackedUpInto(platform_, state_.LauncherSettings, {app_.AppName, app_.AppPath, ""}, copies);
     const KeepRule rule{app_.AppName, neighbours, target.name, request_.keep, platform_.Now()};
-    const KeepPlan plan = CopiesToDelete(platform_.ListFiles(folder), rule, sameName);
+    const KeepPlan plan = CopiesToDelete(copies, rule, sameName);
     for (const auto& [name, why] : plan.setAside) {
       Log("keep", folder + "\\" + name, "kept: " + why);
     }
