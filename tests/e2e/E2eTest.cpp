@@ -442,8 +442,46 @@ TEST_F(CorvaneTest, TheRestoreWindowListsTheCopiesNewestFirstAndPutsTheChosenOne
   for (const char* name : {"Arc4310Db1.mde", "Arc123112Db1.mde", "Arc43011Db1.mde", "PreCompact_Db1.mde"}) {
     WriteBytes(arc / name, name);
   }
+  // Slot 2 was last backed up 8 days ago, slot 3 never: both overdue, so red.
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER ticks{.LowPart = now.dwLowDateTime, .HighPart = now.dwHighDateTime};
+  ticks.QuadPart -= 8ULL * 24 * 3600 * 10'000'000;
+  const FILETIME then{ticks.LowPart, ticks.HighPart};
+  FILETIME local{};
+  SYSTEMTIME day{};
+  ::FileTimeToLocalFileTime(&then, &local);
+  ::FileTimeToSystemTime(&local, &day);
+  const fs::path old = arc / ("Arc" + std::to_string(day.wMonth) + std::to_string(day.wDay) +
+                              std::to_string(day.wYear - 2000) + "Db2.mde");
+  WriteBytes(old, "old");
+  ::SetFileTime(
+      win32::ScopedHandle(::CreateFileW(old.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+          .Get(),
+      &then, nullptr, nullptr);
+  WriteBytes(kAppsFolder / "Db2.mde", "second");
+  WriteBytes(kAppsFolder / "Db3.mde", "third");
   const Form support = OpenSupport(StartLauncher());
+  const auto red = [&](const char* label) {
+    const RECT area = RectOf(support.Control(label));
+    const HDC screen = ::GetDC(nullptr);
+    bool found = false;
+    for (LONG x = area.left; x < area.right && !found; ++x) {
+      for (LONG y = area.top; y < area.bottom && !found; ++y) {
+        found = ::GetPixel(screen, x, y) == RGB(255, 0, 0);
+      }
+    }
+    ::ReleaseDC(nullptr, screen);
+    return found;
+  };
+  ASSERT_TRUE(WaitFor([&] { return support.Text("LastBackup3") == "never"; }));
+  EXPECT_TRUE(support.Text("LastBackup2") == "8 days ago" && red("LastBackup2") && red("LastBackup3") &&
+              !red("LastBackup4"));
   support.Click("Check1");
+  support.Click("CmdRestore");
+  // Escape, as the dialog manager sends it, closes the window; it opens again as it was.
+  ::PostMessageW(WaitForForm("Restore Db1.mde", kFrmRestoreControls).handle(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitFor([&] { return FindWindowOf(id_, "Restore Db1.mde") == nullptr; }));
   support.Click("CmdRestore");
   const Form restore = WaitForForm("Restore Db1.mde", kFrmRestoreControls);
   const HWND list = restore.Control("ListCopies");
@@ -461,12 +499,12 @@ TEST_F(CorvaneTest, TheRestoreWindowListsTheCopiesNewestFirstAndPutsTheChosenOne
   Screenshot(L"restore.png", RectOf(restore.handle()));
   ::PostMessageW(restore.handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(list));
-  SYSTEMTIME day{};
-  day.wYear = 2011;
-  day.wMonth = 4;
-  day.wDay = 30;
+  SYSTEMTIME chosen{};
+  chosen.wYear = 2011;
+  chosen.wMonth = 4;
+  chosen.wDay = 30;
   wchar_t date[80] = {};
-  ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, date, 80, nullptr);
+  ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &chosen, nullptr, date, 80, nullptr);
   ExpectMessage("Replace Db1.mde with its copy of " + win32::Narrow(date) +
                     "? The database as it is now will be kept as ArcBackup\\BeforeRestore_Db1.mde.",
                 "WARNING", IDYES);

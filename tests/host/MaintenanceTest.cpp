@@ -424,6 +424,11 @@ TEST_F(MaintenanceTest, ARestorePutsACopyBackAndKeepsTheDatabaseAsItWas) {
   EXPECT_TRUE(platform.console.back().ends_with(failed + " The database could not be put back as it was: " + kDb +
                                                 ": The device is not ready. It is kept at " + before + ".\r\n"));
   platform.AddFile(kDb, kJet);
+  platform.FailOn("CopyFile", before + ".partial", "There is not enough space on the disk.");
+  EXPECT_EQ(restore("Arc12326App1.mde"), 1);
+  EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tfailed: " + before +
+                                                ": There is not enough space on "
+                                                "the disk. Nothing was restored: App1.mde is as it was.\r\n"));
   EXPECT_EQ(restore("Arc12326App1.mde"), 0);
   EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tok\t" + copy + "\t18\r\n"));
   EXPECT_TRUE(platform.Content(kDb) == "copy of 3 December" && platform.Content(before) == kJet);
