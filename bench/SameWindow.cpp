@@ -8,7 +8,7 @@ int main() {
     void OnEvent(std::string_view, corvane::Event) noexcept override {}
   } sink;
   const auto platform = corvane::win32::MakeDesktop();
-  const auto window = platform->CreateForm(corvane::kFrmCorvaneLayout, sink);
+  const auto window = platform->CreateForm(corvane::kFrmCorvaneLayout, sink, nullptr);
   window->Show();
   return corvane::win32::RunMessageLoop();
 }

@@ -28,8 +28,9 @@ class UserInterface {
   virtual Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) = 0;
   // Width of the whole screen, in twips.
   virtual int ScreenWidth() = 0;
-  // Creates the window hidden, with every control of `layout`; events go to `sink`.
-  virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) = 0;
+  // Creates the window hidden, with every control of `layout`; events go to `sink`. A window with an owner stays in
+  // front of it, and goes with it when it is minimised.
+  virtual std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) = 0;
   // Ends the process at once; no further handler runs.
   virtual void EndProgram() = 0;
   // Whether this start runs the launcher, as no other launcher is running. When another is, this start waits until its

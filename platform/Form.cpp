@@ -18,7 +18,7 @@ Form::Form(Desktop& platform, FormOwner& owner, const FormLayout& layout)
     : platform_(platform), owner_(owner), layout_(layout) {}
 
 void Form::Load() {
-  window_ = platform_.CreateForm(layout_, *this);
+  window_ = platform_.CreateForm(layout_, *this, OwnerWindow());
   RunGuarded(platform_, [&] { Form_Load(); });
 }
 

@@ -37,6 +37,8 @@ class Form : public EventSink {
 
  protected:
   virtual void Form_Load() = 0;
+  // The window this one is owned by, where it has one.
+  virtual Window* OwnerWindow() { return nullptr; }
 
   // The left edge that ends this window 40 twips short of the screen's right edge; single precision, as the
   // positions of the windows are.

@@ -19,6 +19,8 @@ class FormOwner {
   virtual void Close(FormName form) = 0;
   // Unloads every window and ends the process.
   virtual void Exit() = 0;
+  // The window, where it is loaded; nothing otherwise.
+  virtual Window* LoadedWindow(FormName form) = 0;
   // The launcher's outer width in twips, as it was when it was last on the screen.
   virtual int LauncherWidth() const = 0;
 };

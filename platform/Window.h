@@ -48,7 +48,7 @@ class Window {
   virtual int Left() const = 0;
   virtual void SetLeft(int twips) = 0;
 
-  // Shows modeless, with no owner, and brings the window to the front.
+  // Shows modeless and brings the window to the front.
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;

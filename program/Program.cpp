@@ -64,6 +64,10 @@ void Program::ShowRestore(int slot) {
 }
 
 void Program::Unload(FormName name) {
+  // Windows takes an owned window with its owner: the restore window goes first, as its own object's.
+  if (name == FormName::Support) {
+    Unload(FormName::Restore);
+  }
   Form& form = FormNamed(name);
   const bool launcher = name == FormName::Launcher && form.IsLoaded();
   if (launcher) {
@@ -91,6 +95,11 @@ void Program::Exit() {
   Unload(FormName::Launcher);
   Unload(FormName::Support);
   platform_.EndProgram();
+}
+
+Window* Program::LoadedWindow(FormName name) {
+  Form& form = FormNamed(name);
+  return form.IsLoaded() ? &form.window() : nullptr;
 }
 
 int Program::LauncherWidth() const {

@@ -29,6 +29,7 @@ class Program final : public FormOwner {
   void Close(FormName form) override;
   void Exit() override;
   int LauncherWidth() const override;
+  Window* LoadedWindow(FormName form) override;
 
   // The module's state that the windows' routines share, for the run of the program.
   Shortcuts11::State& state() { return state_; }

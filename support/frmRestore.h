@@ -20,6 +20,7 @@ class frmRestore : public FormOf<frmRestore> {
   void SetSlot(int slot) { slot_ = slot; }
 
   void Form_Load() override;
+  Window* OwnerWindow() override { return owner_.LoadedWindow(FormName::Support); }
   void ListCopies_Click();
   void CmdRestore_Click();
   void CmdCancel_Click();

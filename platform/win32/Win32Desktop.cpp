@@ -47,8 +47,10 @@ int Win32Desktop::ScreenWidth() {
   return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi());
 }
 
-std::unique_ptr<Window> Win32Desktop::CreateForm(const FormLayout& layout, EventSink& sink) {
-  return std::make_unique<Win32Window>(instance_, layout, sink);
+std::unique_ptr<Window> Win32Desktop::CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) {
+  // Every window here is a Win32Window: the only kind this desktop makes.
+  const HWND ownerWindow = owner != nullptr ? static_cast<Win32Window*>(owner)->handle() : nullptr;
+  return std::make_unique<Win32Window>(instance_, layout, sink, ownerWindow);
 }
 
 void Win32Desktop::EndProgram() {

@@ -67,7 +67,7 @@ class Win32Desktop : public Win32Platform, public Desktop {
 
   Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
-  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
+  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) override;
   [[noreturn]] void EndProgram() override;
   LauncherClaim ClaimLauncher() override;
   void BringLauncherForward() override;

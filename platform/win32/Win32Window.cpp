@@ -44,7 +44,7 @@ RECT OuterRect(const FormLayout& layout, int dpi) {
 
 }  // namespace
 
-Win32Window::Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink& sink)
+Win32Window::Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink& sink, HWND owner)
     : layout_(layout), sink_(sink), dpi_(ScreenDpi()), font_(CreateControlFont(dpi_)) {
   if (layout_.background) {
     background_ = ScopedBrush(::CreateSolidBrush(ColourOf(*layout_.background)));
@@ -52,7 +52,7 @@ Win32Window::Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink
   const RECT outer = OuterRect(layout_, dpi_);
   // WM_NCCREATE stores `this` in the window and sets window_.
   if (::CreateWindowExW(kFormExStyle, kFormClassName, Widen(layout_.caption).c_str(), kFormStyle, outer.left, outer.top,
-                        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
+                        outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance,
                         this) == nullptr) {
     ThrowLastError(layout_.name);
   }

@@ -16,7 +16,7 @@ class Win32Window final : public Window {
  public:
   // Creates the form hidden, with all its controls. `layout`'s table must outlive the window (layout tables
   // are constants). Throws PlatformError when the system refuses.
-  Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink& sink);
+  Win32Window(HINSTANCE instance, const FormLayout& layout, EventSink& sink, HWND owner = nullptr);
   // Unloads: destroys the window and its controls.
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;

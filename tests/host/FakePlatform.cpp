@@ -391,9 +391,11 @@ int FakeDesktop::ScreenWidth() {
   return screenWidth;
 }
 
-std::unique_ptr<Window> FakeDesktop::CreateForm(const FormLayout& layout, EventSink& sink) {
+std::unique_ptr<Window> FakeDesktop::CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) {
   Check("CreateForm", std::string(layout.name));
-  return std::make_unique<FakeWindow>(*this, layout, sink);
+  auto window = std::make_unique<FakeWindow>(*this, layout, sink);
+  window->owner = owner;
+  return window;
 }
 
 }  // namespace corvane::testing

@@ -47,6 +47,7 @@ class FakeWindow : public Window {
   void Hide() override { visible_ = false; }
   bool IsVisible() const override { return visible_; }
   const FormLayout& layout() const { return layout_; }
+  const Window* owner = nullptr;  // the window it was made owned by
 
  private:
   struct Control {
@@ -205,7 +206,7 @@ class FakeDesktop : public FakePlatform, public Desktop {
 
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
   int ScreenWidth() override;
-  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink) override;
+  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) override;
   void EndProgram() override { ended = true; }
   LauncherClaim ClaimLauncher() override { return claim; }
   void BringLauncherForward() override { broughtForward = true; }

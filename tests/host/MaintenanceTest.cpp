@@ -449,7 +449,7 @@ TEST_F(MaintenanceTest, TheRestoreWindowListsTheSlotsCopiesNewestFirstAndPutsThe
   support.SetChecked("Check1", true);
   support.Fire("CmdRestore", Event::Click);
   FakeWindow& restore = Shown("frmRestore");
-  EXPECT_EQ(restore.Caption(), "Restore App1.mde");
+  EXPECT_TRUE(restore.Caption() == "Restore App1.mde" && restore.owner == &support);
   EXPECT_EQ(restore.Lines("ListCopies"),
             (std::vector<std::string>{"4.12.2026   3 KB   Arc12426App1.mde", "3.12.2026   2.048 KB   Arc12326App1.mde",
                                       "3.4.2010   0.001 KB   Arc4310App1.mde",
@@ -476,6 +476,9 @@ TEST_F(MaintenanceTest, TheRestoreWindowListsTheSlotsCopiesNewestFirstAndPutsThe
   EXPECT_TRUE(platform.Content(kDb) == std::string(2048, 'a') &&
               platform.Content(kArc + "BeforeRestore_App1.mde") == kJet);
   EXPECT_EQ(platform.Form("frmRestore"), nullptr);
+  support.Fire("CmdRestore", Event::Click);
+  support.Fire("CmdClose", Event::Click);  // the window it owns goes with it
+  EXPECT_TRUE(platform.Form("frmRestore") == nullptr && platform.Form("frmSupport11") == nullptr);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST(CompactionTest, AVolumeAsWindowsNamesItAndAHeldMarkerThatIsStaleOnceNoProce
 // A form made from `layout` and shown; it records what it hears, and a click on CmdGo unloads the form during the
 // event, as Exit does.
 struct ShownForm : EventSink {
-  ShownForm(Win32Desktop& platform, const FormLayout& layout) : form(platform.CreateForm(layout, *this)) {
+  ShownForm(Win32Desktop& platform, const FormLayout& layout) : form(platform.CreateForm(layout, *this, nullptr)) {
     form->Show();
   }
   void OnEvent(std::string_view control, Event event) noexcept override {
