@@ -277,7 +277,7 @@ std::optional<std::string> FakePlatform::FolderIdentity(const std::string& folde
   if (const auto drive = substitutes.find(key.substr(0, 2)); drive != substitutes.end()) {
     key.replace(0, 2, drive->second);
   }
-  return folders_.contains(key) ? std::optional(key) : std::nullopt;
+  return foldersIdentified && folders_.contains(key) ? std::optional(key) : std::nullopt;
 }
 
 bool FakePlatform::HeldOpen(const std::string& path) {

@@ -119,6 +119,7 @@ class FakePlatform : public virtual Platform {
   std::map<std::string, std::string> environment{{"ProgramFiles", "C:\\Program Files"}};
   std::vector<std::string> associationQueries;     // every type asked for, in order
   std::set<std::string> hiddenFolders;             // by key
+  bool foldersIdentified = true;                   // false: Windows cannot say which folder a path is
   std::map<std::string, std::string> substitutes;  // a drive ("t:") mapped to a folder ("c:\\t"), by key
 
   bool Exists(const std::string& pattern, Lookup filter) override;

@@ -225,6 +225,9 @@ TEST_F(UnattendedTest, CompactionSkipsADatabaseInUseAndStopsWhenAccessOverruns) 
   ASSERT_EQ(Run({"/backup", "1"}), 0);
   EXPECT_NE(Log(1).find("\tcheck\tC:\\Data\\1\\db1\tok: unfinished compaction by another user passed its check\r\n"),
             std::string::npos);
+  platform.AddFolder("C:\\Data\\4");
+  ASSERT_EQ(Run({"/compact", "4"}), 1);
+  EXPECT_TRUE(Log(4).ends_with("\tcompact\tC:\\Data\\4\\db4\tfailed: Cannot find db4 database.\r\n"));
   platform.DeleteFile(kAccess);
   ASSERT_EQ(Run({"-Compact", "1"}), 1);
   EXPECT_TRUE(Log(1).ends_with("\tcompact\tC:\\Data\\1\\db1\tfailed: Can not find MSAccess.exe\r\n"));
@@ -259,8 +262,13 @@ TEST_F(UnattendedTest, KeepDeletesOnlyCopiesThatAreProvablyTheSlotsOwnAndNeverFo
   const std::string paths = platform.Content("C:\\CorvanePaths.txt"), folder = "C:\\Data\\1\\ArcBackup\\";
   platform.AddFile("C:\\CorvaneAppNames.txt", names.replace(names.find("db11"), 4, "5db1"));
   platform.substitutes["t:"] = "c:\\data";
-  for (auto [spelling, shared] :
-       {std::pair{"C:/Data/1", true}, {"C:\\Data\\.\\1\\", true}, {"T:\\1", true}, {"C:\\Data\\3", false}}) {
+  // The last where Windows cannot say which folder a path is: the full paths decide.
+  for (auto [spelling, shared, identified] : {std::tuple{"C:/Data/1", true, true},
+                                              {"C:\\Data\\.\\1\\", true, true},
+                                              {"T:\\1", true, true},
+                                              {"C:\\Data\\3", false, true},
+                                              {"c:\\data\\1\\", true, false}}) {
+    platform.foldersIdentified = identified;
     std::string slots = paths;
     platform.AddFile("C:\\CorvanePaths.txt", slots.replace(slots.find("C:\\Data\\11"), 10, spelling));
     platform.AddFile(folder + "Arc12265db1", "old").created = {2026, 1, 1};
