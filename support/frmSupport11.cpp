@@ -115,11 +115,19 @@ void frmSupport11::CmdDeletePathFiles_Click() {
 }
 
 // Each ticked box in turn, top to bottom; a slot's failure is shown and the next slot goes on.
-void frmSupport11::ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int)) {
+std::vector<int> frmSupport11::TickedSlots() const {
+  std::vector<int> ticked;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (window_->IsChecked(Member("Check", slot))) {
-      GoOnAfterFailure(platform_, [&] { routine(platform_, state_, slot); });
+      ticked.push_back(slot);
     }
+  }
+  return ticked;
+}
+
+void frmSupport11::ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int)) {
+  for (const int slot : TickedSlots()) {
+    GoOnAfterFailure(platform_, [&] { routine(platform_, state_, slot); });
   }
 }
 
@@ -138,12 +146,7 @@ void frmSupport11::CmdCompact_Click() {
 
 // A restore puts one database back at a time.
 void frmSupport11::CmdRestore_Click() {
-  std::vector<int> ticked;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (window_->IsChecked(Member("Check", slot))) {
-      ticked.push_back(slot);
-    }
-  }
+  const std::vector<int> ticked = TickedSlots();
   if (ticked.size() != 1) {
     ShowInfo(platform_, "Tick the one application to restore.");
     return;

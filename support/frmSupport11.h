@@ -3,6 +3,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/Form.h"
 #include "settings/ModuleState.h"
@@ -30,6 +31,7 @@ class frmSupport11 : public FormOf<frmSupport11> {
   void CmdWebSupport_Click();
 
  private:
+  std::vector<int> TickedSlots() const;
   void ForEachTicked(void (*routine)(Desktop&, Shortcuts11::State&, int));
   void ShowLastBackups();
 

@@ -1,7 +1,6 @@
 // The unattended run: the launcher's own backup and compaction steps, each outcome written to the slot's log.
 #include "unattended/RunUnattended.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "launcher/CompactionCheck.h"
@@ -47,12 +46,6 @@ void ReportToEventLog(Platform& platform, int exitCode, const std::string& said)
     platform.ReportEvent(failed ? EventKind::Error : EventKind::Warning, said);
   } catch (const std::exception&) {
   }
-}
-
-bool IsRegister(std::span<const std::string> arguments) {
-  return arguments.size() == 1 && arguments[0].size() == 9 && (arguments[0][0] == '/' || arguments[0][0] == '-') &&
-         std::ranges::equal(arguments[0].substr(1), std::string_view("register"),
-                            [](char a, char b) { return (a | 0x20) == b; });
 }
 
 // "/register", run as an administrator, makes the source of the events known to Windows.
@@ -122,6 +115,7 @@ class UnattendedRun {
       case Maintenance::Compact:
         return "compact";
       case Maintenance::Restore:
+      case Maintenance::Register:
         break;
     }
     return "restore";
@@ -393,10 +387,10 @@ class UnattendedRun {
 }  // namespace
 
 int RunUnattended(Platform& platform, std::span<const std::string> arguments) {
-  if (IsRegister(arguments)) {
+  const std::optional<UnattendedRequest> request = ParseUnattended(arguments);
+  if (request && request->action == Maintenance::Register) {
     return Register(platform);
   }
-  const std::optional<UnattendedRequest> request = ParseUnattended(arguments);
   if (!request) {
     const std::string usage = std::string(kUsage) + "\r\n";
     Say(platform, usage);

@@ -23,12 +23,12 @@ bool IsOption(std::string_view argument) {
   return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
 }
 
-// The option's name without its '/' or '-', in lower case, or empty for anything that is not one of the five.
+// The option's name without its '/' or '-', in lower case, or empty for anything that is not one of the six.
 std::string_view OptionName(std::string_view argument) {
   if (!IsOption(argument)) {
     return {};
   }
-  for (std::string_view name : {"backup", "compact", "restore", "keep", "wait"}) {
+  for (std::string_view name : {"backup", "compact", "restore", "register", "keep", "wait"}) {
     if (SameWord(argument.substr(1), name)) {
       return name;
     }
@@ -109,6 +109,10 @@ std::optional<UnattendedRequest> ParseUnattended(std::span<const std::string> ar
   const std::string_view action = OptionName(arguments[0]);
   if (action == "restore") {
     return ParseRestore(arguments);
+  }
+  if (action == "register") {
+    return arguments.size() == 1 ? std::optional(UnattendedRequest{Maintenance::Register, false, {}, 0, 0, {}})
+                                 : std::nullopt;
   }
   if (action != "backup" && action != "compact") {
     return std::nullopt;

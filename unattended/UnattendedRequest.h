@@ -14,7 +14,7 @@ inline constexpr std::string_view kUsage =
     " | Corvane.exe /restore SLOT COPY | Corvane.exe /register"
     " (SLOTS: all, or numbers 1 to 11; COPY: a file name in the slot's ArcBackup)";
 
-enum class Maintenance { Backup, Compact, Restore };
+enum class Maintenance { Backup, Compact, Restore, Register };
 
 struct UnattendedRequest {
   Maintenance action;
@@ -25,9 +25,9 @@ struct UnattendedRequest {
   std::string copy;        // the file name in the slot's backup folder that a restore puts back
 };
 
-// "/backup SLOTS [/keep N]", "/compact SLOTS [/wait MINUTES]" or "/restore SLOT COPY" (one slot, and a bare file
-// name), options in any case and starting with '/' or '-'; nullopt for anything else. The arguments exclude the
-// program's name.
+// "/backup SLOTS [/keep N]", "/compact SLOTS [/wait MINUTES]", "/restore SLOT COPY" (one slot, and a bare file
+// name) or "/register" alone, options in any case and starting with '/' or '-'; nullopt for anything else. The
+// arguments exclude the program's name.
 std::optional<UnattendedRequest> ParseUnattended(std::span<const std::string> arguments);
 
 }  // namespace corvane
