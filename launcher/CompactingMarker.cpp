@@ -2,8 +2,8 @@
 #include "launcher/CompactingMarker.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "platform/DateText.h"
 #include "platform/Failure.h"
 #include "settings/TextEncoding.h"
 
@@ -61,9 +61,9 @@ std::string CompactingMarkerPath(const Selection& app) {
 
 std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now,
                                  bool restoring) {
-  char when[32];
-  std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", now.year, now.month, now.day, now.hour, now.minute);
-  return computer + "\t" + user + "\t" + when + (restoring ? std::string(kRestoreField) : "");
+  // To the minute: the marker tells people when, not a machine.
+  return computer + "\t" + user + "\t" + DateTimeText(now).substr(0, 16) +
+         (restoring ? std::string(kRestoreField) : "");
 }
 
 Compactor ReadCompactingMarker(std::string_view text) {

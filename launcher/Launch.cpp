@@ -2,6 +2,7 @@
 #include "launcher/Launch.h"
 
 #include "launcher/LocalCopy.h"
+#include "launcher/TrustedLocation.h"
 #include "launcher/UnfinishedCompaction.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
@@ -26,6 +27,7 @@ void OpenApp(Desktop& platform, State& state, int slot) {
   }
   if (RunsLocalCopy(state.LauncherSettings, slot)) {
     if (const auto local = CurrentLocalCopy(platform, app, LocalCopyPath(platform, state.LauncherSettings, slot))) {
+      TrustLocalCopies(platform, state.AccessPath, LocalCopiesFolder(platform, state.LauncherSettings));
       OpenWithAccess(platform, state, *local);
     }
     return;

@@ -16,7 +16,7 @@ bool RunsLocalCopy(const LauncherSettingsRecord& settings, int slot) {
   return settings.Apps[static_cast<std::size_t>(slot)].LocalCopy == kYes;
 }
 
-std::string LocalCopyPath(Platform& platform, const LauncherSettingsRecord& settings, int slot) {
+std::string LocalCopiesFolder(Platform& platform, const LauncherSettingsRecord& settings) {
   std::string folder = ExpandEnvironment(platform, settings.LocalCopiesFolder);
   while (folder.size() > 2 && folder.ends_with('\\')) {
     folder.pop_back();
@@ -25,7 +25,12 @@ std::string LocalCopyPath(Platform& platform, const LauncherSettingsRecord& sett
     throw ProgramError("The local copies folder \"" + folder +
                        "\" is not a full path such as C:\\Corvane. Correct it in Support, Edit App Paths.");
   }
-  return folder + "\\App" + std::to_string(slot + 1) + "\\" + settings.Apps[static_cast<std::size_t>(slot)].AppName;
+  return folder;
+}
+
+std::string LocalCopyPath(Platform& platform, const LauncherSettingsRecord& settings, int slot) {
+  return LocalCopiesFolder(platform, settings) + "\\App" + std::to_string(slot + 1) + "\\" +
+         settings.Apps[static_cast<std::size_t>(slot)].AppName;
 }
 
 // The root, "C:" or "\\server\share", is never made; each level below it is looked for and made in turn. A file in

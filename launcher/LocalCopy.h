@@ -13,6 +13,9 @@ namespace corvane {
 
 // Whether slot 0 to 10 runs a local copy: only an exact "Yes" says so.
 bool RunsLocalCopy(const LauncherSettingsRecord& settings, int slot);
+// The local copies folder, its environment references expanded now and without a trailing backslash. A folder that is
+// not a full path fails.
+std::string LocalCopiesFolder(Platform& platform, const LauncherSettingsRecord& settings);
 // <local copies folder>\App<slot + 1>\<file name>, the folder's environment references expanded now; one slot's copy
 // never meets another's of the same name. A folder that is not a full path fails.
 std::string LocalCopyPath(Platform& platform, const LauncherSettingsRecord& settings, int slot);

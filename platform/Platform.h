@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace corvane {
@@ -87,6 +89,9 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
+// A value of the current user's registry: text (REG_SZ) or a number (REG_DWORD).
+using RegistryValue = std::variant<std::string, std::uint32_t>;
+
 // A file this process keeps open while the object lives: others may read it, nobody may write or delete it.
 class HeldFile {
  public:
@@ -159,6 +164,12 @@ class Platform {
   virtual std::vector<std::string> AppPathRegistrations(const std::string& programName) = 0;
   // The program and command that open `type` (".pdf", "http") for the user; nullopt where there is none.
   virtual std::optional<Association> AssociationOf(const std::string& type) = 0;
+  // The value `name` of the key HKEY_CURRENT_USER\`key`; nullopt where either is missing, the value is of another type
+  // or cannot be read.
+  virtual std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) = 0;
+  // Writes `values` to the key HKEY_CURRENT_USER\`key`, made where it is missing; its other values are left alone.
+  virtual void SetUserRegistryValues(const std::string& key,
+                                     const std::vector<std::pair<std::string, RegistryValue>>& values) = 0;
   // An environment variable of the program's own environment; nullopt where it is not defined.
   virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
 

@@ -1,7 +1,7 @@
 // Formatting a log line so that one outcome is always exactly one line of tab-separated fields.
 #include "unattended/LogLine.h"
 
-#include <cstdio>
+#include "platform/DateText.h"
 
 namespace corvane {
 namespace {
@@ -20,10 +20,7 @@ void AddField(std::string& line, std::string_view field) {
 
 std::string LogLine(const Date& time, std::string_view action, std::string_view path, std::string_view outcome,
                     std::span<const std::string> extra) {
-  char when[32];
-  std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day, time.hour,
-                time.minute, time.second);
-  std::string line = when;
+  std::string line = DateTimeText(time);
   for (std::string_view field : {action, path, outcome}) {
     AddField(line, field);
   }

@@ -40,6 +40,9 @@ class Win32Platform : public virtual Platform {
 
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<Association> AssociationOf(const std::string& type) override;
+  std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override;
+  void SetUserRegistryValues(const std::string& key,
+                             const std::vector<std::pair<std::string, RegistryValue>>& values) override;
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;
 
   std::string ProgramFolder() override;

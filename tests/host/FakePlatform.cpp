@@ -341,6 +341,22 @@ std::optional<corvane::Association> FakePlatform::AssociationOf(const std::strin
   return found == associations.end() ? std::nullopt : std::optional(found->second);
 }
 
+std::optional<RegistryValue> FakePlatform::UserRegistryValue(const std::string& key, const std::string& name) {
+  const auto found = userRegistry.find(Key(key));
+  if (found == userRegistry.end() || !found->second.contains(name)) {
+    return std::nullopt;
+  }
+  return found->second.at(name);
+}
+
+void FakePlatform::SetUserRegistryValues(const std::string& key,
+                                         const std::vector<std::pair<std::string, RegistryValue>>& values) {
+  Check("SetUserRegistryValues", key);
+  for (const auto& [name, value] : values) {
+    userRegistry[Key(key)][name] = value;
+  }
+}
+
 std::optional<std::string> FakePlatform::EnvironmentVariable(const std::string& name) {
   const auto found = environment.find(name);
   return found == environment.end() ? std::nullopt : std::optional(found->second);

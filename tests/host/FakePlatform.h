@@ -121,6 +121,8 @@ class FakePlatform : public virtual Platform {
   std::set<std::string> hiddenFolders;             // by key
   bool foldersIdentified = true;                   // false: Windows cannot say which folder a path is
   std::map<std::string, std::string> substitutes;  // a drive ("t:") mapped to a folder ("c:\\t"), by key
+  // The current user's registry: values by name, by key in lower case (as Windows compares keys).
+  std::map<std::string, std::map<std::string, RegistryValue>> userRegistry;
 
   bool Exists(const std::string& pattern, Lookup filter) override;
   void CreateFolder(const std::string& path) override;
@@ -151,6 +153,9 @@ class FakePlatform : public virtual Platform {
   void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<corvane::Association> AssociationOf(const std::string& type) override;
+  std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override;
+  void SetUserRegistryValues(const std::string& key,
+                             const std::vector<std::pair<std::string, RegistryValue>>& values) override;
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;
   std::string ProgramFolder() override;
   Date Now() override { return now; }

@@ -4,6 +4,7 @@
 
 #include "HostTest.h"
 #include "launcher/LocalCopy.h"
+#include "launcher/TrustedLocation.h"
 #include "unattended/RunUnattended.h"
 
 namespace corvane::testing {
@@ -100,8 +101,8 @@ TEST(CreateFolders, MakesEveryMissingLevelBelowAShare) {
 // An office whose slot 1 runs a local copy of its master on the server; a fixture of its own for each row.
 struct Office : HostTest {
   using HostTest::MessageTexts, HostTest::platform, HostTest::Start;
-  Office() {
-    platform.AddFile(kAccess);
+  explicit Office(const std::string& access = kAccess) {
+    platform.AddFile(access);
     platform.AddFile("C:\\CorvaneAppNames.txt", SlotLine("App", {"", "", ""}).replace(1, 4, "App1.mdb"));
     platform.AddFile("C:\\CorvanePaths.txt", FormatSettingsLine(std::vector<std::string>(13, "\\\\server\\apps")));
     platform.AddFile(kLocalFile, FormatSettingsLine(Ticked({0}, "%LOCALAPPDATA%\\Local")));
@@ -195,6 +196,96 @@ TEST(LocalCopy, AScheduledBackupCopiesTheMasterWhateverTheLocalCopiesFileHolds) 
   EXPECT_EQ(RunUnattended(office.platform, std::vector<std::string>{"/backup", "1"}), 0);
   EXPECT_EQ(office.platform.Content("\\\\server\\apps\\ArcBackup\\Arc12526App1.mdb"), "master");
   EXPECT_EQ(office.platform.console.size(), 1u);
+}
+
+TEST(TrustedLocation, TheOfficeVersionIsTheFolderAccessLiesIn) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"C:\\Program Files\\Microsoft Office\\root\\Office16\\MSACCESS.EXE", "16.0"},
+      {"C:\\Program Files (x86)\\Microsoft Office\\Office16\\MSACCESS.EXE", "16.0"},
+      {"C:\\Program Files\\Microsoft Office 15\\root\\office15\\MSACCESS.EXE", "15.0"},
+      {"C:\\Program Files\\Microsoft Office\\Office14\\MSAccess.exe", "14.0"},
+      {"C:\\Program Files\\Microsoft Office\\Office12\\MSAccess.exe", "12.0"},
+      {"D:\\Apps\\Office16\\MSACCESS.EXE", "16.0"},  // wherever App Paths says it is
+      {"C:\\Program Files\\Microsoft Office\\Office11\\MSAccess.exe", std::nullopt},
+      {"C:\\Program Files\\Microsoft Office\\Office10\\MSAccess.exe", std::nullopt},
+      {"C:\\Program Files\\Microsoft Office\\Office\\MSAccess.exe", std::nullopt},
+      {"C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe", std::nullopt},
+      {"D:\\Office16x\\MSACCESS.EXE", std::nullopt},
+      {"MSACCESS.EXE", std::nullopt},
+  };
+  for (const auto& [access, version] : cases) {
+    EXPECT_EQ(OfficeVersionOf(access), version) << access;
+  }
+}
+
+TEST(TrustedLocation, WrittenOnlyWhereMissingOrElsewhereAndNeverAgainstPolicyOrForTheNetwork) {
+  const std::string access = "C:\\Program Files\\Microsoft Office\\root\\Office16\\MSACCESS.EXE";
+  const std::string key = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\corvane";
+  const std::string policy = "software\\policies\\microsoft\\office\\16.0\\access\\security\\trusted locations";
+  using Values = std::map<std::string, RegistryValue>;
+  const Values written{{"Path", std::string("C:\\Copies\\")},
+                       {"AllowSubfolders", std::uint32_t{1}},
+                       {"Description", std::string("Corvane local copies")},
+                       {"Date", std::string("2026-12-05 02:00:00")}};
+  const Values current{{"Path", std::string("C:\\Copies\\")}, {"Date", std::string("yesterday")}};
+  Values elsewhere = current;
+  elsewhere["Path"] = std::string("D:\\Old\\");
+  elsewhere["Extra"] = std::string("kept");
+  Values rewritten = written;
+  rewritten["Extra"] = std::string("kept");
+  struct Case {
+    const char* name;
+    std::string access, folder;
+    std::optional<Values> before;         // the location, where it exists
+    std::optional<std::uint32_t> policy;  // AllLocationsDisabled, where set
+    bool refused;                         // the registry is locked down
+    std::optional<Values> after;
+  } cases[] = {
+      {"missing", access, "C:\\Copies", std::nullopt, std::nullopt, false, written},
+      {"current", access, "C:\\Copies", current, std::nullopt, false, current},
+      {"elsewhere", access, "C:\\Copies", elsewhere, std::nullopt, false, rewritten},
+      {"policy forbids", access, "C:\\Copies", std::nullopt, 1, false, std::nullopt},
+      {"policy allows", access, "C:\\Copies", std::nullopt, 0, false, written},
+      {"network", access, "\\\\server\\copies", std::nullopt, std::nullopt, false, std::nullopt},
+      {"Access 2003", kAccess, "C:\\Copies", std::nullopt, std::nullopt, false, std::nullopt},
+      {"refused", access, "C:\\Copies", std::nullopt, std::nullopt, true, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePlatform machine;
+    const std::string other = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\location0";
+    machine.userRegistry[other] = {{"Path", std::string("C:\\Mine\\")}};
+    if (c.before) {
+      machine.userRegistry[key] = *c.before;
+    }
+    if (c.policy) {
+      machine.userRegistry[policy]["AllLocationsDisabled"] = *c.policy;
+    }
+    if (c.refused) {
+      machine.FailOn("SetUserRegistryValues", "", "Access is denied.");
+    }
+    EXPECT_NO_THROW(TrustLocalCopies(machine, c.access, c.folder));
+    EXPECT_EQ(machine.userRegistry.contains(key) ? std::optional(machine.userRegistry[key]) : std::nullopt, c.after);
+    EXPECT_EQ(machine.userRegistry[other], (Values{{"Path", std::string("C:\\Mine\\")}}));
+  }
+}
+
+// The first click trusts the folder Access opens the copy from; a refusal does not keep the copy from opening.
+TEST(TrustedLocation, AClickOnALocalCopyTrustsItsFolder) {
+  const std::string access = "C:\\Program Files\\Microsoft Office\\root\\Office16\\MSACCESS.EXE";
+  const std::string key = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\corvane";
+  for (const bool refused : {false, true}) {
+    Office office(access);
+    office.Add(kMaster, "v2", 5);
+    if (refused) {
+      office.platform.FailOn("SetUserRegistryValues", "", "Access is denied.");
+    }
+    office.Start().Fire("CmdOpen1", Event::Click);
+    EXPECT_EQ(office.platform.starts.size(), 1u);
+    EXPECT_EQ(office.MessageTexts(), std::vector<std::string>{});
+    const auto path = office.platform.UserRegistryValue(key, "Path");
+    EXPECT_EQ(path, refused ? std::nullopt : std::optional<RegistryValue>("C:\\Users\\Ann\\Local\\"));
+  }
 }
 
 class LocalCopyEditorTest : public HostTest {};
