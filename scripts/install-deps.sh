@@ -3,12 +3,13 @@
 set -euo pipefail
 
 # fonts-wine: Wine's own fonts, which draw the frame buttons; without them Wine shows letters in their place.
+# wixl and msitools: the Windows Installer package is made, read and unpacked with them.
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth
-  imagemagick googletest clang libclang-rt-14-dev xdotool)
+  imagemagick googletest clang libclang-rt-14-dev xdotool wixl msitools)
 
 complete=true
 for tool in cmake ninja g++ x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-widl wine wineserver winepath \
-  xvfb-run xauth import xdotool clang++; do
+  xvfb-run xauth import xdotool clang++ wixl msiinfo msiextract; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     complete=false
   fi
