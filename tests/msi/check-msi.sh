@@ -104,8 +104,9 @@ for empty in RemoveFile CustomAction; do
 done
 table LaunchCondition | grep -q $'^NOT WIX_DOWNGRADE_DETECTED\tA newer version of Corvane is already installed.$' ||
   fail "no refusal of a downgrade: $(table LaunchCondition)"
-levels=$(table Feature | awk -F'\t' '{ print $1 "=" ($6 > 1 ? "chosen" : "default") }' | sort | tr '\n' ' ')
-[ "$levels" = "Corvane=default EventSource=default StartAtSignIn=chosen " ] || fail "the features are $levels"
+levels=$(table Feature | awk -F'\t' '{ print $2 "/" $1 "=" ($6 > 1 ? "chosen" : "default") }' | sort | tr '\n' ' ')
+[ "$levels" = "/Corvane=default Corvane/EventSource=default Corvane/StartAtSignIn=chosen " ] ||
+  fail "the features are $levels"
 
 mkdir "$work/extracted"
 msiextract -C "$work/extracted" "$work/Corvane-$version-x64.msi" >/dev/null
