@@ -111,6 +111,7 @@ levels=$(table Feature | awk -F'\t' '{ print $2 "/" $1 "=" ($6 > 1 ? "chosen" : 
 mkdir "$work/extracted"
 msiextract -C "$work/extracted" "$work/Corvane-$version-x64.msi" >/dev/null
 cmp -s "$work/extracted/Corvane/Corvane.exe" "$exe" || fail "the package's Corvane.exe is not $exe"
+cmp -s "$work/extracted/Corvane/INSTALL.txt" "$source/INSTALL.txt" || fail "the package's INSTALL.txt is not ours"
 
 # --- Installed with the default features ---
 msiexec /i "$msi" || fail "the install ended with $?"
