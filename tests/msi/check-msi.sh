@@ -83,13 +83,9 @@ property() { table Property | awk -F'\t' -v n="$1" '$1 == n { print $2 }'; }
 [ "$(property UpgradeCode)" = "$upgrade_code" ] || fail "UpgradeCode is $(property UpgradeCode), not $upgrade_code"
 [ "$(property ProductName)" = Corvane ] || fail "ProductName is $(property ProductName)"
 [ "$(property ALLUSERS)" = 1 ] || fail "the package is not for all users (ALLUSERS $(property ALLUSERS))"
-# The publisher is the company of the exe's version resource, or where it names none, the holder of its copyright.
-rc="$source/platform/win32/Corvane.rc"
-company=$(sed -n 's/.*VALUE "CompanyName", "\(.*\)".*/\1/p' "$rc")
-if [ -z "$company" ]; then
-  company=$(sed -n 's/.*VALUE "LegalCopyright", "Copyright (C) [0-9]* \(.*\)".*/\1/p' "$rc")
-  company=${company^}
-fi
+# The publisher is written as the exe's version resource writes its company.
+company=$(sed -n 's/.*VALUE "CompanyName", "\(.*\)".*/\1/p' "$source/platform/win32/Corvane.rc")
+[ -n "$company" ] || fail "the version resource names no company"
 [ "$(property Manufacturer)" = "$company" ] || fail "Manufacturer is $(property Manufacturer), not $company"
 
 [ "$(table Directory | awk -F'\t' '$1 == "INSTALLFOLDER" { print $2 "\\" $3 }')" = 'ProgramFiles64Folder\Corvane' ] ||
