@@ -73,6 +73,7 @@ std::optional<std::string> LoadFile(Platform& platform, LauncherSettingsRecord& 
 }  // namespace
 
 std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRecord& settings) {
+  const std::optional<std::string> unfinished = FinishInterruptedSave(platform);
   std::vector<SettingsProblem> problems;
   for (std::string_view file : SettingsFileNames()) {
     if (auto description = LoadFile(platform, settings, file)) {
@@ -82,6 +83,9 @@ std::vector<SettingsProblem> ReadSettings(Platform& platform, LauncherSettingsRe
   settings.UnreadFiles.clear();
   for (const SettingsProblem& problem : problems) {
     settings.UnreadFiles.push_back(problem.file);
+  }
+  if (unfinished) {
+    problems.insert(problems.begin(), {std::string(kSaveUnderWay), *unfinished});
   }
   return problems;
 }

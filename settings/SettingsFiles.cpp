@@ -1,6 +1,8 @@
 // Reading and writing the settings files' one-line, quoted, comma-separated format.
 #include "settings/SettingsFiles.h"
 
+#include "settings/SettingsFields.h"
+
 #include <exception>
 
 #include "platform/Failure.h"
@@ -187,10 +189,19 @@ void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> fi
       ThrowSaveFailure(platform, path, refusal);
     }
   };
+  const std::string underWay(kSaveUnderWay);
+  // One left by a save whose end could not remove it would have the next start put this save's files in place.
+  if (platform.Exists(underWay, Lookup::AllFiles)) {
+    guarded(underWay, [&] { platform.DeleteFile(underWay); });
+  }
   try {
+    std::string names;
     for (const SettingsFileText& file : files) {
       guarded(file.path, [&] { platform.WriteTextFile(ScratchOf(file.path), FormatSettingsLine(file.fields)); });
+      names += std::string(file.path) + "\r\n";
     }
+    // From here on every new file is whole: a start after a crash puts the rest of them in place.
+    guarded(underWay, [&] { platform.WriteTextFile(underWay, names); });
     // Each file's former content is kept beside it until all are in place, so that a refusal at the second or
     // third file can still give the first its old content back.
     for (const SettingsFileText& file : files) {
@@ -205,6 +216,8 @@ void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> fi
     }
   } catch (...) {
     std::exception_ptr failure = std::current_exception();
+    // First, so that no later start finishes what is now being undone.
+    RemoveScratch(platform, underWay);
     std::size_t keptFormer = 0;  // the first files, whose former content a failed put-back names
     try {
       PutBack(platform, files.first(replacedCount), existed);
@@ -220,9 +233,34 @@ void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> fi
     }
     std::rethrow_exception(failure);
   }
+  RemoveScratch(platform, underWay);
   for (const SettingsFileText& file : files) {
     RemoveScratch(platform, FormerOf(file.path));
   }
+}
+
+std::optional<std::string> FinishInterruptedSave(Platform& platform) {
+  const std::string underWay(kSaveUnderWay);
+  try {
+    if (!platform.Exists(underWay, Lookup::AllFiles)) {
+      return std::nullopt;
+    }
+    for (std::string_view file : SettingsFileNames()) {
+      const std::string path(file);
+      if (platform.Exists(ScratchOf(path), Lookup::AllFiles)) {
+        platform.ReplaceFile(ScratchOf(path), path);
+      }
+    }
+    platform.DeleteFile(underWay);
+  } catch (const PlatformError& refusal) {
+    return "A save of the settings at C:\\ did not finish, and Corvane could not finish it: " +
+           std::string(refusal.what()) +
+           " The settings are read as they are. Start Corvane once with \"Run as administrator\" to finish it.";
+  }
+  for (std::string_view file : SettingsFileNames()) {
+    RemoveScratch(platform, FormerOf(file));
+  }
+  return std::nullopt;
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ inline constexpr std::string_view kAppNamesFile = "C:\\CorvaneAppNames.txt";
 inline constexpr std::string_view kPathsFile = "C:\\CorvanePaths.txt";
 inline constexpr std::string_view kAppAliasFile = "C:\\CorvaneAppAlias.txt";
 inline constexpr std::string_view kLocalCopiesFile = "C:\\CorvaneLocalCopies.txt";
+// Present while a save puts its files in place: each file's new content is then whole beside it, under "<file>.new".
+inline constexpr std::string_view kSaveUnderWay = "C:\\CorvaneSettings.saving";
 
 // Every field in double quotes, single commas between, CR LF at the end; nothing escaped or trimmed.
 std::string FormatSettingsLine(std::span<const std::string> fields);
@@ -37,5 +40,10 @@ struct SettingsFileText {
 // leaves every file as it was, and none half written. Where Windows refuses for want of rights, the failure says
 // who may change the settings; a read-only file is named as such.
 void WriteSettingsFiles(Platform& platform, std::span<const SettingsFileText> files);
+
+// Finishes a save that a crash or a power cut ended while it put its files in place, so that the files hold one
+// version, the new one: each "<file>.new" still there replaces its file. Returns what prevented that, where anything
+// did; the files are then read as they are.
+std::optional<std::string> FinishInterruptedSave(Platform& platform);
 
 }  // namespace corvane

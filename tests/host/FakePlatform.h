@@ -100,6 +100,17 @@ class FakePlatform : public virtual Platform {
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
               int letPass = 0);
 
+  // A fault planned at the N-th call that changes the disk (creates, writes, copies, replaces, deletes or sets
+  // attributes): the call is refused, or the process crashes there. After a crash nothing the process asks for
+  // happens, and nothing it shows or writes is seen: a write cut short leaves what it had written, a replacement
+  // happens wholly or not at all, and the files it held are closed.
+  enum class DiskFault { None, Refuse, Crash };
+  DiskFault diskFault = DiskFault::None;
+  int faultAt = 0;
+  int diskCalls = 0;                  // counted from 1
+  std::vector<std::string> diskCall;  // each call changing the disk, as "CopyFile C:\..."
+  bool crashed = false;
+
   // What happened.
   std::vector<Start> starts;
   std::vector<std::string> probes;  // every Exists pattern, in order
@@ -132,7 +143,7 @@ class FakePlatform : public virtual Platform {
   void ReplaceFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
-  void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
+  void MakeWritable(const std::string& path) override;
   std::uint64_t FileSize(const std::string& path) override { return Existing(path, "FileSize").content.size(); }
   std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
@@ -150,7 +161,7 @@ class FakePlatform : public virtual Platform {
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
-  void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
+  void MarkMadeNow(const std::string& path) override;
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<corvane::Association> AssociationOf(const std::string& type) override;
   std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override;
@@ -164,13 +175,16 @@ class FakePlatform : public virtual Platform {
   std::string ShortDate(const Date& day) override;
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
-  void WriteConsole(const std::string& line) override { console.push_back(line); }
+  void WriteConsole(const std::string& line) override;
   void ReportEvent(EventKind kind, const std::string& text) override;
   void RegisterEventSource() override { Check("RegisterEventSource"); }
 
  protected:
   // Throws the failure injected for the operation, if any.
   void Check(std::string_view operation, const std::string& path = {});
+  // Counts a call that changes the disk, and throws the refusal planned for it; false where the process crashes at
+  // it, or had crashed before.
+  bool Changes(std::string_view operation, const std::string& path);
 
  private:
   struct Failure {
