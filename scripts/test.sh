@@ -52,6 +52,10 @@ level() {
 ctest_options=()
 targets=()
 level host
+# The crash-point harness's counts, from the host tests' own output.
+while IFS= read -r line; do
+  summary+=("$line")
+done < <(grep -hE '^(crash|refusal) points:' build/host/Testing/Temporary/LastTest.log 2>/dev/null)
 
 display=()
 if [ -z "${DISPLAY:-}" ]; then

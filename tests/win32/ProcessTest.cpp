@@ -4,7 +4,8 @@
 // expands %SystemDrive%) and the version resource of the built Corvane.exe. The test program doubles as the child:
 // with --child=PATH it waits half a second, then writes its own path to PATH, so the report is there at the return
 // only when the start waited for the child's end; with --launcher=FOLDER it is a start of the launcher
-// (LauncherStart); with --hold=PATH it holds PATH open as Access holds a lock file, until it is ended.
+// (LauncherStart); with --hold=PATH it holds PATH open as Access holds a lock file, until it is ended; with
+// --replace=FOLDER it replaces a file in FOLDER again and again, until it is ended.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "launcher/frmCorvaneLayout.h"
 #include "locate/ExternalPrograms.h"
 #include "platform/Layout.h"
+#include "platform/ReplaceViaScratch.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
 #include "settings/frmPaths11Layout.h"
@@ -313,6 +315,34 @@ TEST(VersionInfo, TheNumbersAndTextsOfTheProjectsVersion) {
   ::FreeLibrary(exe);
 }
 
+// With this option and a folder, the test program copies FOLDER\a and FOLDER\b in turn over FOLDER\App1.mde, as
+// every replacement of a database or backup is made, until it is ended.
+constexpr std::string_view kReplace = "--replace=";
+[[noreturn]] void ReplaceUntilEnded(const std::string& folder) {
+  Win32Platform platform;
+  for (int round = 0;; ++round) {
+    CopyViaScratch(platform, folder + (round % 2 == 0 ? "\\b" : "\\a"), folder + "\\App1.mde");
+  }
+}
+
+// What the host tests' crashes assume: a process ended between two calls, or inside one, leaves the file it replaces
+// as the old version or the new, never neither and never part of one; a copy cut short stays under its scratch name.
+TEST(CrashTest, AProcessEndedWhileItReplacesAFileLeavesTheOldVersionOrTheNewNeverNeither) {
+  TempFolder folder;
+  const std::string a(2 << 20, 'a'), b(2 << 20, 'b');  // long enough that some ends fall inside a copy
+  WriteBytes(folder / "a", a);
+  WriteBytes(folder / "b", b);
+  WriteBytes(folder / "App1.mde", a);
+  for (int run = 0; run < 12; ++run) {
+    const ScopedHandle child = StartChild(kReplace, folder.path);
+    ::Sleep(50 + 17 * run);
+    ::TerminateProcess(child.Get(), 1);
+    ::WaitForSingleObject(child.Get(), 5000);
+    const std::string database = ReadBytes(folder / "App1.mde");
+    EXPECT_TRUE(database == a || database == b) << "run " << run << ": " << database.size() << " bytes";
+  }
+}
+
 }  // namespace
 }  // namespace corvane::win32::test
 
@@ -328,6 +358,9 @@ int main(int argc, char** argv) {
       ::Sleep(500);
       std::ofstream(argv[index] + kChild.size(), std::ios::binary) << ThisProgram();
       return 0;
+    }
+    if (argument.starts_with(kReplace)) {
+      ReplaceUntilEnded(argv[index] + kReplace.size());
     }
     if (argument.starts_with(kHold)) {
       HoldAsAccessDoes(argv[index] + kHold.size());

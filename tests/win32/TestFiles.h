@@ -80,16 +80,21 @@ inline void HoldAsAccessDoes(const std::string& path) {
   ::Sleep(held.IsValid() ? 30000 : 0);
 }
 
-// The test program, started again to hold `path` as Access holds its lock file; ended by the handle.
-inline ScopedHandle StartHolding(const std::string& path) {
+// The test program started again with `option` and `path`; ended by the handle.
+inline ScopedHandle StartChild(std::string_view option, const std::string& path) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(kHold) + path);
+  std::wstring commandLine = L"\"" + Widen(ThisProgram()) + L"\" " + Widen(std::string(option) + path);
   EXPECT_TRUE(
       ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
   ::CloseHandle(started.hThread);
   return ScopedHandle(started.hProcess);
+}
+
+// The test program, started again to hold `path` as Access holds its lock file.
+inline ScopedHandle StartHolding(const std::string& path) {
+  return StartChild(kHold, path);
 }
 
 // Whether `probe` comes true within five seconds, as another process gets under way.
