@@ -128,6 +128,19 @@ FakeWindow* FakeDesktop::Form(std::string_view name) const {
 }
 
 void FakePlatform::Check(std::string_view operation, const std::string& path) {
+  constexpr std::string_view kChangesTheDisk[] = {"CreateFolder",   "WriteTextFile",  "ReplaceFile",
+                                                  "DeleteFile",     "CopyFile",       "MakeWritable",
+                                                  "CreateHeldFile", "AppendUtf8File", "MarkMadeNow"};
+  if (std::ranges::count(kChangesTheDisk, operation) == 1) {
+    diskCalls.push_back(std::string(operation) + " " + path);
+    if (std::ssize(diskCalls) == faultAt && diskFault == DiskFault::Refuse) {
+      throw PlatformError(path, "The device is not ready.");
+    }
+    // Taken before the call has its way: a write has only truncated its file, a copy has written half its bytes.
+    if (std::ssize(diskCalls) == faultAt && diskFault == DiskFault::Crash) {
+      crash_ = Image{files_, folders_, starts.size(), console.size(), Said()};
+    }
+  }
   for (auto it = failures_.begin(); it != failures_.end(); ++it) {
     if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
       if (it->letPass-- > 0) {
@@ -140,24 +153,14 @@ void FakePlatform::Check(std::string_view operation, const std::string& path) {
   }
 }
 
-bool FakePlatform::Changes(std::string_view operation, const std::string& path) {
-  if (crashed) {
-    return false;
-  }
-  ++diskCalls;
-  diskCall.push_back(std::string(operation) + " " + path);
-  if (diskCalls != faultAt) {
-    return true;
-  }
-  if (diskFault == DiskFault::Refuse) {
-    throw PlatformError(path, "The device is not ready.");
-  }
-  if (diskFault == DiskFault::Crash) {
-    crashed = true;
+void FakePlatform::EndAtTheCrash() {
+  if (crash_) {
+    files_ = crash_->files;
+    folders_ = crash_->folders;
+    starts.resize(crash_->starts);
+    console.resize(crash_->console);
     holding.clear();
-    return false;
   }
-  return true;
 }
 
 FakePlatform::File& FakePlatform::Existing(const std::string& path, std::string_view operation) {
@@ -198,9 +201,6 @@ bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
 }
 
 void FakePlatform::CreateFolder(const std::string& path) {
-  if (!Changes("CreateFolder", path)) {
-    return;
-  }
   Check("CreateFolder", path);
   const std::string key = Key(path);
   if (folders_.contains(key) || !folders_.contains(Parent(key))) {
@@ -210,10 +210,6 @@ void FakePlatform::CreateFolder(const std::string& path) {
 }
 
 void FakePlatform::WriteTextFile(const std::string& path, const std::string& text) {
-  if (crashed) {
-    return;
-  }
-  const bool whole = Changes("WriteTextFile", path);
   const std::string key = Key(path);
   if (!FitsTextFile(text)) {
     throw PlatformError(path, "No mapping for the Unicode character exists in the target multi-byte code page.");
@@ -221,9 +217,6 @@ void FakePlatform::WriteTextFile(const std::string& path, const std::string& tex
   CheckWritable(key, path);
   // Like a real write that fails midway: the file was already created or truncated.
   files_[key] = File{{}, path};
-  if (!whole) {
-    return;
-  }
   Check("WriteTextFile", path);
   files_[key] = File{text, path};
 }
@@ -234,9 +227,6 @@ bool FakePlatform::FitsTextFile(const std::string& text) {
 }
 
 void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
-  if (!Changes("ReplaceFile", to)) {
-    return;
-  }
   Check("ReplaceFile", to);
   auto source = files_.find(Key(from));
   if (source == files_.end()) {
@@ -254,9 +244,6 @@ void FakePlatform::ReplaceFile(const std::string& from, const std::string& to) {
 }
 
 void FakePlatform::DeleteFile(const std::string& path) {
-  if (!Changes("DeleteFile", path)) {
-    return;
-  }
   if (Existing(path, "DeleteFile").readOnly) {
     throw PlatformError(path, kDenied, Refusal::ReadOnly);
   }
@@ -267,19 +254,12 @@ void FakePlatform::DeleteFile(const std::string& path) {
 }
 
 void FakePlatform::CopyFile(const std::string& from, const std::string& to) {
-  if (crashed) {
-    return;
-  }
-  const bool whole = Changes("CopyFile", to);
   File copy = files_.contains(Key(from)) ? files_.at(Key(from)) : throw PlatformError(from, kNoFile);
   const std::string key = Key(to);
   CheckWritable(key, to);
   copy.name = to;
   // Like a real copy that fails midway: half the bytes are already there.
   files_[key] = File{copy.content.substr(0, copy.content.size() / 2), to};
-  if (!whole) {
-    return;
-  }
   Check("CopyFile", to);
   files_[key] = copy;  // attributes and all, as Windows copies them
 }
@@ -334,9 +314,6 @@ bool FakePlatform::HeldAgainstDeletion(const std::string& path) {
 }
 
 std::unique_ptr<HeldFile> FakePlatform::CreateHeldFile(const std::string& path, const std::string& bytes) {
-  if (!Changes("CreateHeldFile", path)) {
-    return std::make_unique<HeldFile>();
-  }
   Check("CreateHeldFile", path);
   CheckWritable(Key(path), path);
   files_[Key(path)] = File{bytes, path};
@@ -368,33 +345,11 @@ std::string FakePlatform::FromAnsi(std::string_view bytes) {
 }
 
 void FakePlatform::AppendUtf8File(const std::string& path, const std::string& text) {
-  if (crashed) {
-    return;
-  }
-  const bool whole = Changes("AppendUtf8File", path);
   Check("AppendUtf8File", path);
   CheckWritable(Key(path), path);
   File& file = files_[Key(path)];
   file.name = path;
-  file.content += whole ? text : text.substr(0, text.size() / 2);
-}
-
-void FakePlatform::MakeWritable(const std::string& path) {
-  if (Changes("MakeWritable", path)) {
-    Existing(path, "MakeWritable").readOnly = false;
-  }
-}
-
-void FakePlatform::MarkMadeNow(const std::string& path) {
-  if (Changes("MarkMadeNow", path)) {
-    Existing(path, "MarkMadeNow").created = now;
-  }
-}
-
-void FakePlatform::WriteConsole(const std::string& line) {
-  if (!crashed) {
-    console.push_back(line);
-  }
+  file.content += text;
 }
 
 std::vector<std::string> FakePlatform::AppPathRegistrations(const std::string& programName) {
@@ -437,9 +392,6 @@ std::string FakePlatform::ProgramFolder() {
 
 std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& program, const std::string& commandLine,
                                                         Wait wait, int limitMinutes) {
-  if (crashed) {
-    return std::nullopt;
-  }
   Check("StartProgram", program);
   if (program.empty() || !HasFile(program)) {
     throw PlatformError(program, kNoFile);
@@ -456,9 +408,6 @@ std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& progr
 
 void FakePlatform::ReportEvent(EventKind kind, const std::string& text) {
   Check("ReportEvent");
-  if (crashed) {
-    return;
-  }
   events.emplace_back(kind, text);
 }
 
@@ -467,9 +416,6 @@ std::string FakePlatform::ShortDate(const Date& day) {
 }
 
 corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::string& title, Buttons buttons) {
-  if (crashed) {
-    return corvane::Answer::Cancel;  // nobody sees what a crashed process would have shown
-  }
   messages.push_back({text, title, buttons});
   if (answers_.empty()) {
     return buttons == Buttons::Ok ? corvane::Answer::Ok : throw std::logic_error("unscripted question: " + text);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -100,16 +101,15 @@ class FakePlatform : public virtual Platform {
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
               int letPass = 0);
 
-  // A fault planned at the N-th call that changes the disk (creates, writes, copies, replaces, deletes or sets
-  // attributes): the call is refused, or the process crashes there. After a crash nothing the process asks for
-  // happens, and nothing it shows or writes is seen: a write cut short leaves what it had written, a replacement
-  // happens wholly or not at all, and the files it held are closed.
+  // A fault at the N-th call that changes the disk (creates, writes, copies, replaces, deletes or sets attributes):
+  // it is refused, or the process crashes there. The run goes on past a crash; EndAtTheCrash() then puts the disk back
+  // as the crash left it (a write cut short holding what it had written, a replacement not made) and forgets what the
+  // process did and said after it, and the files it held are closed.
   enum class DiskFault { None, Refuse, Crash };
   DiskFault diskFault = DiskFault::None;
   int faultAt = 0;
-  int diskCalls = 0;                  // counted from 1
-  std::vector<std::string> diskCall;  // each call changing the disk, as "CopyFile C:\..."
-  bool crashed = false;
+  std::vector<std::string> diskCalls;  // each call that changes the disk, as "CopyFile C:\..."
+  virtual void EndAtTheCrash();
 
   // What happened.
   std::vector<Start> starts;
@@ -143,7 +143,7 @@ class FakePlatform : public virtual Platform {
   void ReplaceFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   void CopyFile(const std::string& from, const std::string& to) override;
-  void MakeWritable(const std::string& path) override;
+  void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
   std::uint64_t FileSize(const std::string& path) override { return Existing(path, "FileSize").content.size(); }
   std::optional<FileStamp> StampOf(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
@@ -161,7 +161,7 @@ class FakePlatform : public virtual Platform {
   // Every byte is the Latin-1 character of its number.
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;
-  void MarkMadeNow(const std::string& path) override;
+  void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
   std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
   std::optional<corvane::Association> AssociationOf(const std::string& type) override;
   std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override;
@@ -175,16 +175,21 @@ class FakePlatform : public virtual Platform {
   std::string ShortDate(const Date& day) override;
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
-  void WriteConsole(const std::string& line) override;
+  void WriteConsole(const std::string& line) override { console.push_back(line); }
   void ReportEvent(EventKind kind, const std::string& text) override;
   void RegisterEventSource() override { Check("RegisterEventSource"); }
 
  protected:
   // Throws the failure injected for the operation, if any.
   void Check(std::string_view operation, const std::string& path = {});
-  // Counts a call that changes the disk, and throws the refusal planned for it; false where the process crashes at
-  // it, or had crashed before.
-  bool Changes(std::string_view operation, const std::string& path);
+  virtual std::size_t Said() const { return 0; }
+  // The machine as a crash leaves it, and how much had been started, written to the console and said by then.
+  struct Image {
+    std::map<std::string, File> files;
+    std::set<std::string> folders;
+    std::size_t starts, console, said;
+  };
+  std::optional<Image> crash_;
 
  private:
   struct Failure {
@@ -231,8 +236,13 @@ class FakeDesktop : public FakePlatform, public Desktop {
   LauncherClaim ClaimLauncher() override { return claim; }
   void BringLauncherForward() override { broughtForward = true; }
   void ReleaseLauncher() override { launcherReleased = true; }
+  void EndAtTheCrash() override {
+    FakePlatform::EndAtTheCrash();
+    messages.resize(crash_ ? crash_->said : messages.size());
+  }
 
  private:
+  std::size_t Said() const override { return messages.size(); }
   friend class FakeWindow;
   std::deque<corvane::Answer> answers_;
   std::vector<FakeWindow*> forms_;

@@ -218,55 +218,51 @@ TEST(TrustedLocation, TheOfficeVersionIsTheFolderAccessLiesIn) {
   }
 }
 
+// Written where the location is missing or names another folder, and then only its own values; never against the
+// policy, for a folder on the network or for an Access without trusted locations; a refusal is no failure.
 TEST(TrustedLocation, WrittenOnlyWhereMissingOrElsewhereAndNeverAgainstPolicyOrForTheNetwork) {
   const std::string access = "C:\\Program Files\\Microsoft Office\\root\\Office16\\MSACCESS.EXE";
-  const std::string key = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\corvane";
-  const std::string policy = "software\\policies\\microsoft\\office\\16.0\\access\\security\\trusted locations";
+  const std::string locations = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\";
   using Values = std::map<std::string, RegistryValue>;
+  const Values current{{"Path", std::string("C:\\Copies\\")}, {"Date", std::string("yesterday")}};
+  const Values elsewhere{{"Path", std::string("D:\\Old\\")}, {"Extra", std::string("kept")}};
   const Values written{{"Path", std::string("C:\\Copies\\")},
                        {"AllowSubfolders", std::uint32_t{1}},
                        {"Description", std::string("Corvane local copies")},
                        {"Date", std::string("2026-12-05 02:00:00")}};
-  const Values current{{"Path", std::string("C:\\Copies\\")}, {"Date", std::string("yesterday")}};
-  Values elsewhere = current;
-  elsewhere["Path"] = std::string("D:\\Old\\");
-  elsewhere["Extra"] = std::string("kept");
   Values rewritten = written;
   rewritten["Extra"] = std::string("kept");
   struct Case {
-    const char* name;
     std::string access, folder;
-    std::optional<Values> before;         // the location, where it exists
-    std::optional<std::uint32_t> policy;  // AllLocationsDisabled, where set
-    bool refused;                         // the registry is locked down
-    std::optional<Values> after;
+    std::optional<Values> before, after;  // the location, where there is one
+    RegistryValue policy = std::uint32_t{0};
+    bool refused = false;
   } cases[] = {
-      {"missing", access, "C:\\Copies", std::nullopt, std::nullopt, false, written},
-      {"current", access, "C:\\Copies", current, std::nullopt, false, current},
-      {"elsewhere", access, "C:\\Copies", elsewhere, std::nullopt, false, rewritten},
-      {"policy forbids", access, "C:\\Copies", std::nullopt, 1, false, std::nullopt},
-      {"policy allows", access, "C:\\Copies", std::nullopt, 0, false, written},
-      {"network", access, "\\\\server\\copies", std::nullopt, std::nullopt, false, std::nullopt},
-      {"Access 2003", kAccess, "C:\\Copies", std::nullopt, std::nullopt, false, std::nullopt},
-      {"refused", access, "C:\\Copies", std::nullopt, std::nullopt, true, std::nullopt},
+      {access, "C:\\Copies", std::nullopt, written},
+      {access, "C:\\Copies", current, current},
+      {access, "C:\\Copies", elsewhere, rewritten},
+      {access, "C:\\Copies", std::nullopt, std::nullopt, std::uint32_t{1}},
+      {access, "\\\\server\\copies", std::nullopt, std::nullopt},
+      {kAccess, "C:\\Copies", std::nullopt, std::nullopt},
+      {access, "C:\\Copies", std::nullopt, std::nullopt, std::uint32_t{0}, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
     FakePlatform machine;
-    const std::string other = "software\\microsoft\\office\\16.0\\access\\security\\trusted locations\\location0";
-    machine.userRegistry[other] = {{"Path", std::string("C:\\Mine\\")}};
+    machine.userRegistry[locations + "location0"] = {{"Path", std::string("C:\\Mine\\")}};
     if (c.before) {
-      machine.userRegistry[key] = *c.before;
+      machine.userRegistry[locations + "corvane"] = *c.before;
     }
-    if (c.policy) {
-      machine.userRegistry[policy]["AllLocationsDisabled"] = *c.policy;
-    }
+    machine.userRegistry["software\\policies\\microsoft\\office\\16.0\\access\\security\\trusted locations"] = {
+        {"AllLocationsDisabled", c.policy}};
     if (c.refused) {
       machine.FailOn("SetUserRegistryValues", "", "Access is denied.");
     }
     EXPECT_NO_THROW(TrustLocalCopies(machine, c.access, c.folder));
-    EXPECT_EQ(machine.userRegistry.contains(key) ? std::optional(machine.userRegistry[key]) : std::nullopt, c.after);
-    EXPECT_EQ(machine.userRegistry[other], (Values{{"Path", std::string("C:\\Mine\\")}}));
+    const auto location = machine.userRegistry.find(locations + "corvane");
+    EXPECT_EQ(location == machine.userRegistry.end() ? std::nullopt : std::optional(location->second), c.after)
+        << c.folder << c.access;
+    EXPECT_EQ(machine.userRegistry.size(), 2u + (c.after ? 1 : 0));  // no other key
+    EXPECT_EQ(std::get<std::string>(machine.userRegistry[locations + "location0"].at("Path")), "C:\\Mine\\");
   }
 }
 
