@@ -196,6 +196,23 @@ TEST_F(SettingsTest, AFailedPutBackNamesTheKeptCopy) {
   EXPECT_EQ(platform.Content(std::string(kAppNamesFile) + ".old"), "names");
 }
 
+// A save a crash ended once every new file was whole is finished at the next start; where that is refused, the start
+// says why and reads the files as they are, and a later start finishes it.
+TEST_F(SettingsTest, ASaveACrashEndedIsFinishedAtTheNextStart) {
+  platform.AddFile(std::string(kSaveUnderWay));
+  platform.AddFile(std::string(kAppNamesFile) + ".new", SlotLine("App", {"", "", "Saved"}));
+  platform.FailOn("ReplaceFile", std::string(kAppNamesFile), "Access is denied.");
+  const std::vector<SettingsProblem> problems = ReadSettings(platform, state.LauncherSettings);
+  EXPECT_EQ(problems.at(0).description,
+            "A save of the settings at C:\\ did not finish, and Corvane could not finish it: C:\\CorvaneAppNames.txt: "
+            "Access is denied. The settings are read as they are. Start Corvane once with \"Run as administrator\" to "
+            "finish it.");
+  EXPECT_EQ(state.LauncherSettings.Title, "NAME");
+  EXPECT_TRUE(ReadSettings(platform, state.LauncherSettings).empty());
+  EXPECT_EQ(state.LauncherSettings.Title, "Saved");
+  EXPECT_EQ(platform.FilePaths(), std::vector<std::string>{std::string(kAppNamesFile)});
+}
+
 // A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.
 TEST_F(SettingsTest, ASaveKeepsAHiddenOrSystemFileSo) {
   platform.AddFile(std::string(kAppNamesFile), "names").hidden = true;
