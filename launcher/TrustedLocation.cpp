@@ -64,7 +64,7 @@ std::optional<std::string> OfficeVersionOf(std::string_view accessPath) {
 void TrustLocalCopies(Platform& platform, std::string_view accessPath, const std::string& folder) {
   const auto version = OfficeVersionOf(accessPath);
   // Trusting a network folder would let every PC run what anyone puts there: the administrator's decision.
-  if (!version || folder.starts_with("\\\\") || PolicyDisablesLocations(platform, *version)) {
+  if (!version || platform.OnNetwork(folder) || PolicyDisablesLocations(platform, *version)) {
     return;
   }
   const std::string key = SecurityKey(*version) + "\\" + std::string(kLocationName);

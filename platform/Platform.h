@@ -147,6 +147,8 @@ class Platform {
   // destroyed; it is then closed, not deleted.
   virtual std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) = 0;
   virtual Volume VolumeOf(const std::string& path) = 0;
+  // Whether `path` lies on another computer: a "\\server\share" path, or a drive letter mapped to a share.
+  virtual bool OnNetwork(const std::string& path) = 0;
   // The first `limit` bytes of a file, as they are, read while other programs may be writing it.
   virtual std::string ReadBytes(const std::string& path, std::size_t limit) = 0;
   // Text in the ANSI code page, as UTF-8.

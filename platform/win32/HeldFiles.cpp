@@ -59,4 +59,13 @@ Volume Win32Platform::VolumeOf(const std::string& path) {
   return {Narrow(root), freeToCaller.QuadPart};
 }
 
+bool Win32Platform::OnNetwork(const std::string& path) {
+  if (path.starts_with("\\\\")) {
+    return true;
+  }
+  // The drive's root ("Z:\\"); a path without a drive letter lies where the current folder does.
+  const std::wstring root = path.size() >= 2 && path[1] == ':' ? Widen(path.substr(0, 2)) + L"\\" : std::wstring();
+  return ::GetDriveTypeW(root.empty() ? nullptr : root.c_str()) == DRIVE_REMOTE;
+}
+
 }  // namespace corvane::win32

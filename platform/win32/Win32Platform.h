@@ -33,6 +33,7 @@ class Win32Platform : public virtual Platform {
   bool HeldAgainstDeletion(const std::string& path) override;
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
   Volume VolumeOf(const std::string& path) override;
+  bool OnNetwork(const std::string& path) override;
   std::string ReadBytes(const std::string& path, std::size_t limit) override;
   std::string FromAnsi(std::string_view bytes) override;
   void AppendUtf8File(const std::string& path, const std::string& text) override;

@@ -153,77 +153,38 @@ struct Claim {
 // and what it must never claim without the files to show for it.
 struct Routine {
   const char* name;
-  std::string accessLeaves = {};  // the database as the stand-in Access leaves it ("": Access changes nothing)
+  std::string accessLeaves;  // the database as the stand-in Access leaves it ("": Access changes nothing)
   std::vector<std::string> run, recover;
-  std::string database = {};            // whose last good bytes survive ("": none)
-  std::vector<std::string> good = {};   // its good bytes besides those it starts with
-  std::vector<std::string> owned = {};  // the starting files it may change; no other may change
-  std::vector<Claim> claims = {};
+  std::string database;            // whose last good bytes survive ("": none)
+  std::vector<std::string> good;   // its good bytes besides those it starts with
+  std::vector<std::string> owned;  // the starting files it may change; no other may change
+  std::vector<Claim> claims;
 };
 
 const std::vector<std::string> kSlotOne = {kDb, kSafetyCopy}, kKeep = {"/backup", "1", "/keep", "2"};
 const std::string kCompactOk = "\tcompact\t" + kDb + "\tok", kRestoreOk = "\trestore\t" + kDb + "\tok";
 
+// clang-format off
 const Routine kRoutines[] = {
-    {.name = "compact-button",
-     .accessLeaves = kCompacted,
-     .run = {"CmdCompact"},
-     .recover = {"CmdOpen1"},
-     .database = kDb,
-     .good = {kCompacted},
-     .owned = kSlotOne,
-     .claims = {{"File Size After", kDb, kCompacted}}},
-    {.name = "compact-button-ruined",
-     .accessLeaves = kRuined,
-     .run = {"CmdCompact"},
-     .recover = {"CmdOpen1"},
-     .database = kDb,
-     .owned = kSlotOne,
-     .claims = {{"File Size After", "", ""}, {"was restored from", kDb, kJet}}},
-    {.name = "compact-unattended",
-     .accessLeaves = kCompacted,
-     .run = {"/compact", "1"},
-     .recover = {"/backup", "1"},
-     .database = kDb,
-     .good = {kCompacted},
-     .owned = kSlotOne,
-     .claims = {{kCompactOk, kDb, kCompacted}}},
-    {.name = "compact-unattended-ruined",
-     .accessLeaves = kRuined,
-     .run = {"/compact", "1"},
-     .recover = {"/backup", "1"},
-     .database = kDb,
-     .owned = kSlotOne,
-     .claims = {{kCompactOk, "", ""}, {"restored from", kDb, kJet}}},
-    {.name = "backup-button",
-     .run = {"CmdBackup"},
-     .recover = {"CmdOpen1"},
-     .database = kDb,
-     .claims = {{"Copy Done", kToday, kJet}, {"New Copy", kToday, kJet}}},
-    {.name = "backup-keep",
-     .run = kKeep,
-     .recover = kKeep,
-     .database = kDb,
-     .owned = {kArc + "Arc11526App1", kArc + "Arc12326App1"},
-     .claims = {{"\tbackup\t" + kDb + "\tok", kToday, kJet}}},
-    {.name = "restore",
-     .run = {"/restore", "1", "Arc12326App1"},
-     .recover = {"CmdOpen1"},
-     .database = kDb,
-     .owned = kSlotOne,
-     .claims = {{kRestoreOk, kDb, kDated}, {kRestoreOk, kArc + "BeforeRestore_App1", kJet}}},
-    {.name = "local-copy",
-     .run = {"CmdOpen2"},
-     .recover = {"CmdOpen2"},
-     .database = kLocal,
-     .good = {kJet + "v2"},
-     .owned = {kLocal}},
-    {.name = "save",
-     .run = {"save"},
-     .recover = {"start"},
-     .owned = kSettings,
-     .claims = {{std::string(kSilent), kSettings[0], "New title"}}},
+    // name, what Access leaves, run, recovery, database, its good bytes, what it may change, what it must not claim
+    {"compact-button", kCompacted, {"CmdCompact"}, {"CmdOpen1"}, kDb, {kCompacted}, kSlotOne,
+     {{"File Size After", kDb, kCompacted}}},
+    {"compact-button-ruined", kRuined, {"CmdCompact"}, {"CmdOpen1"}, kDb, {}, kSlotOne,
+     {{"File Size After", "", ""}, {"was restored from", kDb, kJet}}},
+    {"compact-unattended", kCompacted, {"/compact", "1"}, {"/backup", "1"}, kDb, {kCompacted}, kSlotOne,
+     {{kCompactOk, kDb, kCompacted}}},
+    {"compact-unattended-ruined", kRuined, {"/compact", "1"}, {"/backup", "1"}, kDb, {}, kSlotOne,
+     {{kCompactOk, "", ""}, {"restored from", kDb, kJet}}},
+    {"backup-button", "", {"CmdBackup"}, {"CmdOpen1"}, kDb, {}, {},
+     {{"Copy Done", kToday, kJet}, {"New Copy", kToday, kJet}}},
+    {"backup-keep", "", kKeep, kKeep, kDb, {}, {kArc + "Arc11526App1", kArc + "Arc12326App1"},
+     {{"\tbackup\t" + kDb + "\tok", kToday, kJet}}},
+    {"restore", "", {"/restore", "1", "Arc12326App1"}, {"CmdOpen1"}, kDb, {}, kSlotOne,
+     {{kRestoreOk, kDb, kDated}, {kRestoreOk, kArc + "BeforeRestore_App1", kJet}}},
+    {"local-copy", "", {"CmdOpen2"}, {"CmdOpen2"}, kLocal, {kJet + "v2"}, {kLocal}, {}},
+    {"save", "", {"save"}, {"start"}, "", {}, kSettings, {{std::string(kSilent), kSettings[0], "New title"}}},
 };
+// clang-format on
 
 // What one run left against what the routine starts with and leaves without a fault: the broken invariant, or "".
 class Invariants {

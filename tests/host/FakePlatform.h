@@ -132,6 +132,7 @@ class FakePlatform : public virtual Platform {
   std::set<std::string> hiddenFolders;             // by key
   bool foldersIdentified = true;                   // false: Windows cannot say which folder a path is
   std::map<std::string, std::string> substitutes;  // a drive ("t:") mapped to a folder ("c:\\t"), by key
+  std::set<std::string> networkDrives;             // drives ("z:") mapped to shares
   // The current user's registry: values by name, by key in lower case (as Windows compares keys).
   std::map<std::string, std::map<std::string, RegistryValue>> userRegistry;
 
@@ -155,6 +156,10 @@ class FakePlatform : public virtual Platform {
   bool HeldAgainstDeletion(const std::string& path) override;
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
   Volume VolumeOf(const std::string& path) override;
+  // A share's path, or one on a drive of `networkDrives`.
+  bool OnNetwork(const std::string& path) override {
+    return path.starts_with("\\\\") || networkDrives.contains(Key(path.substr(0, 2)));
+  }
   std::string ReadBytes(const std::string& path, std::size_t limit) override {
     return Existing(path, "ReadBytes").content.substr(0, limit);
   }

@@ -62,27 +62,6 @@ TEST_F(FileTest, TextTheCodePageCannotHoldNeverReachesTheFile) {
   EXPECT_FALSE(std::filesystem::exists(folder_ / "CorvanePaths.txt"));
 }
 
-// The third of three settings files is read-only: the first two, already replaced, get their bytes back, the
-// read-only one keeps its attribute, and nothing of the save stays beside them.
-TEST_F(FileTest, ASaveRefusedAtAReadOnlyThirdFileLeavesAllThreeByteForByte) {
-  const std::string paths[] = {folder_ / "Names.txt", folder_ / "Paths.txt", folder_ / "Alias.txt"};
-  WriteBytes(paths[0], "\"Old\"\r\n");
-  WriteBytes(paths[2], "\"Kept\"\r\n", FILE_ATTRIBUTE_READONLY);
-  const std::vector<std::string> fields{"New"};
-  const SettingsFileText files[] = {{paths[0], fields}, {paths[1], fields}, {paths[2], fields}};
-  try {
-    WriteSettingsFiles(platform_, files);
-    ADD_FAILURE() << "a read-only file was replaced";
-  } catch (const ProgramError& failure) {
-    EXPECT_NE(std::string(failure.what()).find("read-only"), std::string::npos) << failure.what();
-  }
-  EXPECT_EQ(ReadBytes(paths[0]), "\"Old\"\r\n");
-  EXPECT_FALSE(std::filesystem::exists(paths[1]));
-  EXPECT_EQ(ReadBytes(paths[2]), "\"Kept\"\r\n");
-  EXPECT_NE(AttributesOf(paths[2]) & FILE_ATTRIBUTE_READONLY, 0u);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path), {}), 2);
-}
-
 TEST_F(FileTest, AReadOnlyOrLockedFileIsLeftAsItWasAndAFailedOrShortCopyMakesNoFile) {
   WriteBytes(folder_ / "App1.mde", "new");
   WriteBytes(folder_ / "ReadOnly.mde", "kept", FILE_ATTRIBUTE_READONLY);

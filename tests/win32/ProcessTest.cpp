@@ -68,6 +68,9 @@ TEST(CompactionTest, AVolumeAsWindowsNamesItAndAHeldMarkerThatIsStaleOnceNoProce
   EXPECT_EQ(volume.name, folder.path.substr(0, 2));
   EXPECT_NEAR(double(volume.freeBytes), double(std::filesystem::space(folder.path).available), 200e6);
   EXPECT_EQ(platform.VolumeOf("Z:\\tmp").name, "Z:");
+  // A share is on the network; the test's own folder and Wine's root drive are not.
+  EXPECT_TRUE(platform.OnNetwork("\\\\server\\share\\Copies") && !platform.OnNetwork(folder.path) &&
+              !platform.OnNetwork("Z:\\tmp"));
   const std::string marker = folder / "Compacting_App1.mde";
   EXPECT_FALSE(platform.HeldAgainstDeletion(marker));  // absent
   auto held = platform.CreateHeldFile(marker, "PC1\tann\t2026-12-05 01:30");
