@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/RegistryText.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
@@ -18,21 +19,7 @@ std::optional<std::wstring> DefaultText(HKEY root, const std::wstring& subkey, R
     return std::nullopt;
   }
   const ScopedRegistryKey key(opened);
-  DWORD type = 0;
-  DWORD bytes = 0;
-  if (::RegQueryValueExW(key.Get(), nullptr, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    return std::nullopt;
-  }
-  std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-  bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  if (::RegQueryValueExW(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  // The stored text may or may not end in a null; it ends at the first.
-  value.resize(std::min(value.find(L'\0'), static_cast<std::size_t>(bytes / sizeof(wchar_t))));
-  return value;
+  return RegistryText(key.Get(), nullptr, true);
 }
 
 using AssocQuery = HRESULT(WINAPI*)(DWORD, DWORD, LPCWSTR, LPCWSTR, LPWSTR, DWORD*);

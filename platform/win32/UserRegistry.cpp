@@ -1,6 +1,5 @@
 // Values of the current user's own registry: read where they may be missing, written where the program keeps them.
-#include <algorithm>
-
+#include "platform/win32/RegistryText.h"
 #include "platform/win32/ScopedHandle.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/WideText.h"
@@ -15,34 +14,18 @@ std::optional<RegistryValue> Win32Platform::UserRegistryValue(const std::string&
   }
   const ScopedRegistryKey owned(opened);
   const std::wstring valueName = Widen(name);
+  DWORD number = 0;
   DWORD type = 0;
-  DWORD bytes = 0;
-  if (::RegQueryValueExW(opened, valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  if (type == REG_DWORD) {
-    DWORD number = 0;
-    bytes = sizeof number;
-    if (::RegQueryValueExW(opened, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes) !=
-            ERROR_SUCCESS ||
-        type != REG_DWORD) {
-      return std::nullopt;
-    }
+  DWORD bytes = sizeof number;
+  if (::RegQueryValueExW(opened, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes) ==
+          ERROR_SUCCESS &&
+      type == REG_DWORD) {
     return RegistryValue(static_cast<std::uint32_t>(number));
   }
-  if (type != REG_SZ) {
-    return std::nullopt;
+  if (const auto text = RegistryText(opened, valueName.c_str(), false)) {
+    return RegistryValue(Narrow(*text));
   }
-  std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-  bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  if (::RegQueryValueExW(opened, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &bytes) !=
-          ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return std::nullopt;
-  }
-  // The stored text may or may not end in a null; it ends at the first.
-  text.resize(std::min(text.find(L'\0'), static_cast<std::size_t>(bytes / sizeof(wchar_t))));
-  return RegistryValue(Narrow(text));
+  return std::nullopt;
 }
 
 void Win32Platform::SetUserRegistryValues(const std::string& key,
