@@ -20,7 +20,12 @@ TEST_F(LauncherTest, AFirstStartSaysAccessIsMissingBeforeTheColumnAppearsWithThe
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Can not find MSAccess.exe"});
   EXPECT_TRUE(launcher.IsVisible());
   EXPECT_EQ(launcher.Text("tTitle"), "NAME");
-  EXPECT_EQ(launcher.Text("CmdOpen9"), "Transcrip");
+  const char* captions[] = {"HLQ",      "Billing", "Contracts", "Grades", "Messages", "Promos",
+                            "Purchase", "Quality", "Transcrip", "App10",  "App11"};
+  for (int n = 1; n <= kSlotCount; ++n) {
+    EXPECT_EQ(launcher.Text("CmdOpen" + std::to_string(n)), captions[n - 1]);
+    EXPECT_EQ(state.LauncherSettings.Apps[n - 1].AppName, "App" + std::to_string(n) + ".mde");
+  }
   // The programs are located before the settings are read.
   EXPECT_EQ(platform.probes.front(), "C:\\Program Files\\Common Files\\Runtime\\MSAccess.exe");
   EXPECT_EQ(platform.probes.back(), "C:\\CorvaneLocalCopies.txt");

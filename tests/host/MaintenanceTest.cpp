@@ -202,6 +202,8 @@ TEST_F(MaintenanceTest, CompactionStopsAtCancelAMissingFileOrAccessAndReadsHowAc
   support.Fire("CmdCompact", Event::Click);
   EXPECT_EQ(MessageTexts().at(shown), "Cannot find MSAccess. Close, then reopen Main Menu and try again.");
   EXPECT_TRUE(platform.messages.size() == shown + 1 && platform.FilePaths().size() == files);
+  Run(&CompactApp);  // the routine on its own says the same
+  EXPECT_EQ(MessageTexts().back(), MessageTexts().at(shown));
 }
 
 TEST_F(MaintenanceTest, RoomAndACopyComeFirstAndTheMarkerIsHeldOnlyWhileAccessWorks) {

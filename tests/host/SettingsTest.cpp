@@ -52,6 +52,7 @@ TEST(TextEncoding, DecodesEachUnicodeFormAndLeavesAnsiAlone) {
       {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"}, {"\xEF\xBB\xBFplain"s, "plain"},
       {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},      {"plain"s, std::nullopt},
       {"\xED\xA0\x80"s, std::nullopt},        {"\xF4\x90\x80\x80"s, std::nullopt},
+      {"\xFF\xFE\xFF\x07"s, "\xDF\xBF"},      {"\xFF\xFE\x00\x08"s, "\xE0\xA0\x80"},  // either side of 0x800
   };
   for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(UnicodeText(bytes), text) << bytes;
@@ -211,6 +212,16 @@ TEST_F(SettingsTest, ASaveACrashEndedIsFinishedAtTheNextStart) {
   EXPECT_TRUE(ReadSettings(platform, state.LauncherSettings).empty());
   EXPECT_EQ(state.LauncherSettings.Title, "Saved");
   EXPECT_EQ(platform.FilePaths(), std::vector<std::string>{std::string(kAppNamesFile)});
+  // A marker an earlier save could not remove goes before a new save begins: a crash before its files are whole
+  // leaves the files as they were.
+  platform.AddFile(std::string(kSaveUnderWay));
+  platform.diskCalls.clear();
+  platform.diskFault = FakePlatform::DiskFault::Crash;
+  platform.faultAt = 3;  // the second new file, cut short
+  Save(platform, state.LauncherSettings, TextsFromSlots());
+  platform.EndAtTheCrash();
+  EXPECT_TRUE(ReadSettings(platform, state.LauncherSettings).empty());
+  EXPECT_EQ(state.LauncherSettings.Title, "Saved");
 }
 
 // A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.

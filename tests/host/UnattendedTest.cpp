@@ -74,7 +74,8 @@ TEST(KeepCopies, ReadsOnlyRealDatesWrittenAsBackupNamesWriteThemAndRanksCopiesBy
       {"Arc2292024.mde", "2024.mde", "2009-2-2 "},
       {"Arc22924X", "X", "2024-2-29 "},
       {"Arc1010X", "X", "2000-10-1 "},
-      {"Arc4310X", "X", "2010-4-3 "}};
+      {"Arc4310X", "X", "2010-4-3 "},
+      {"Arc2290X", "X", "2090-2-2 2000-2-29 "}};  // 2000 is a leap year, as every fourth century is
   for (const auto& [name, app, days] : cases) {
     std::string read;
     for (const Date& date : BackupDates(name, app, SameIgnoringCase)) {
