@@ -25,8 +25,7 @@ struct Compactor {
 // ArcBackup\Compacting_<file name>, beside the slot's backups.
 std::string CompactingMarkerPath(const Selection& app);
 // "<computer>\t<user>\t<YYYY-MM-DD HH:MM>", with a fourth field "restore" for a restore.
-std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now,
-                                 bool restoring = false);
+std::string CompactingMarkerText(const std::string& computer, const std::string& user, const Date& now, bool restoring);
 // A marker's text read back: three tab-separated fields (or four, the last "restore"), the third a time as the marker
 // writes it, the first two not blank; anything else names no one. Control characters become blanks, and each name is
 // cut at 64 characters.
