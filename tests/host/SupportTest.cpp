@@ -180,6 +180,10 @@ TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
   EXPECT_EQ(platform.probes, (std::vector<std::string>{"C:\\Help Files", "C:\\Help Files\\Guide.PDF.pdf",
                                                        "C:\\Help Files\\Guide.PDF.doc"}));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
+  state.PdfReaderStatus.clear();  // a start that has not looked yet: the first manual looks for the reader too
+  state.PdfReaderPath.clear();
+  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
+  EXPECT_EQ(state.ShellCommandLine, "\"" + kReader9 + "\" \"C:\\Help Files\\Manual1.pdf\"");
 }
 
 // Only where no reader or word processor was located does the program Windows associates with the type open the
