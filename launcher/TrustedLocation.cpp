@@ -64,7 +64,7 @@ std::optional<std::string> OfficeVersionOf(std::string_view accessPath) {
 void TrustLocalCopies(Platform& platform, std::string_view accessPath, const std::string& folder) {
   const auto version = OfficeVersionOf(accessPath);
   // Trusting a network folder would let every PC run what anyone puts there: the administrator's decision.
-  if (!version || platform.OnNetwork(folder) || PolicyDisablesLocations(platform, *version)) {
+  if (!version || platform.OnNetwork(folder)) {
     return;
   }
   const std::string key = SecurityKey(*version) + "\\" + std::string(kLocationName);
@@ -72,9 +72,10 @@ void TrustLocalCopies(Platform& platform, std::string_view accessPath, const std
   if (!path.ends_with('\\')) {
     path += '\\';
   }
-  // A click on a current copy costs one read.
+  // A click on a current copy costs this one read; the policy matters only to a write.
   if (const auto written = platform.UserRegistryValue(key, "Path");
-      written && std::holds_alternative<std::string>(*written) && std::get<std::string>(*written) == path) {
+      (written && std::holds_alternative<std::string>(*written) && std::get<std::string>(*written) == path) ||
+      PolicyDisablesLocations(platform, *version)) {
     return;
   }
   try {
