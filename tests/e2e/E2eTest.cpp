@@ -208,25 +208,21 @@ class CorvaneTest : public ::testing::Test {
   DWORD id_ = 0;
 };
 
-TEST_F(CorvaneTest, StartUpWithNothingInstalledWarnsOfAccessFirstThenShowsTheLauncherAtTheRightEdge) {
+// A second start leaves the one launcher, whose support window opens at its left.
+TEST_F(CorvaneTest, StartUpWithNothingInstalledWarnsOfAccessFirstThenShowsTheOneLauncherAtTheRightEdge) {
   StartCorvane();
   ASSERT_TRUE(WaitFor([&] { return FindMessageBox(id_) || FindWindowOf(id_, "Corvane"); }, kStartWait));
   EXPECT_EQ(FindWindowOf(id_, "Corvane"), nullptr) << "the launcher showed before the missing Access message";
   Screenshot(L"startup-message.png", Screen());
   ExpectMessage("Can not find MSAccess.exe");
 
-  const HWND launcher = WaitForForm("Corvane", kFrmCorvaneControls).handle();
+  const Form launcher = WaitForForm("Corvane", kFrmCorvaneControls);
+  const RECT right = RectOf(launcher.handle());
   // The frame's right edge 40 twips short of the screen's, to the whole pixel.
-  EXPECT_NEAR(Screen().right - RectOf(launcher).right, Pixels(40), 1.0);
+  EXPECT_NEAR(Screen().right - right.right, Pixels(40), 1.0);
   Screenshot(L"launcher.png", Screen());
-}
-
-TEST_F(CorvaneTest, ASecondStartLeavesTheOneLauncherWhoseSupportWindowOpensAtItsLeft) {
-  Install();
-  const Form launcher = StartLauncher();
   EXPECT_EQ(RunWithoutWindows(L""), 0u);
   EXPECT_TRUE(::IsWindowVisible(launcher.handle()));
-  const RECT right = RectOf(launcher.handle());
   const RECT left = RectOf(OpenSupport(launcher).handle());
   EXPECT_NEAR(right.left - left.right, Pixels(40), 1.5) << "40 twips between the frames";
   Screenshot(L"support.png",
