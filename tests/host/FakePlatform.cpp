@@ -110,10 +110,6 @@ std::vector<std::string> FakePlatform::FilePaths() const {
   return paths;
 }
 
-void FakePlatform::FailOn(std::string operation, std::string path, std::string description, int letPass) {
-  failures_.push_back({std::move(operation), Key(path), std::move(description), letPass});
-}
-
 std::vector<std::string> FakeDesktop::MessageTexts() const {
   std::vector<std::string> texts;
   for (const Message& message : messages) {
@@ -303,16 +299,6 @@ std::optional<std::string> FakePlatform::FolderIdentity(const std::string& folde
   return foldersIdentified && folders_.contains(key) ? std::optional(key) : std::nullopt;
 }
 
-bool FakePlatform::HeldOpen(const std::string& path) {
-  Check("HeldOpen", path);
-  return heldOpen.contains(path);
-}
-
-bool FakePlatform::HeldAgainstDeletion(const std::string& path) {
-  Check("HeldAgainstDeletion", path);
-  return heldOpen.contains(path);
-}
-
 std::unique_ptr<HeldFile> FakePlatform::CreateHeldFile(const std::string& path, const std::string& bytes) {
   Check("CreateHeldFile", path);
   CheckWritable(Key(path), path);
@@ -324,11 +310,6 @@ std::unique_ptr<HeldFile> FakePlatform::CreateHeldFile(const std::string& path, 
     std::string file;
   };
   return std::make_unique<Held>(holding, Key(path));
-}
-
-Volume FakePlatform::VolumeOf(const std::string& path) {
-  Check("VolumeOf", path);
-  return volume;
 }
 
 std::string FakePlatform::FromAnsi(std::string_view bytes) {
@@ -385,11 +366,6 @@ std::optional<std::string> FakePlatform::EnvironmentVariable(const std::string& 
   return found == environment.end() ? std::nullopt : std::optional(found->second);
 }
 
-std::string FakePlatform::ProgramFolder() {
-  Check("ProgramFolder");
-  return programFolder;
-}
-
 std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& program, const std::string& commandLine,
                                                         Wait wait, int limitMinutes) {
   Check("StartProgram", program);
@@ -406,11 +382,6 @@ std::optional<std::uint32_t> FakePlatform::StartProgram(const std::string& progr
   return exitCode;
 }
 
-void FakePlatform::ReportEvent(EventKind kind, const std::string& text) {
-  Check("ReportEvent");
-  events.emplace_back(kind, text);
-}
-
 std::string FakePlatform::ShortDate(const Date& day) {
   return std::to_string(day.day) + "." + std::to_string(day.month) + "." + std::to_string(day.year);
 }
@@ -423,11 +394,6 @@ corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::str
   const corvane::Answer answer = answers_.front();
   answers_.pop_front();
   return answer;
-}
-
-int FakeDesktop::ScreenWidth() {
-  Check("ScreenWidth");
-  return screenWidth;
 }
 
 std::unique_ptr<Window> FakeDesktop::CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) {

@@ -99,7 +99,9 @@ class FakePlatform : public virtual Platform {
   // The next operation `operation` on `path` (any path where empty), after `letPass` that succeed, fails with
   // `description`.
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
-              int letPass = 0);
+              int letPass = 0) {
+    failures_.push_back({std::move(operation), Key(path), std::move(description), letPass});
+  }
 
   // A fault at the N-th call that changes the disk (creates, writes, copies, replaces, deletes or sets attributes):
   // it is refused, or the process crashes there. The run goes on past a crash; EndAtTheCrash() then puts the disk back
@@ -152,10 +154,19 @@ class FakePlatform : public virtual Platform {
   // The folder's path made full and lower-case, with the drives of `substitutes` read as the folders they stand for.
   std::optional<std::string> FolderIdentity(const std::string& folder) override;
   std::optional<std::string> FullPathName(const std::string& path) override;
-  bool HeldOpen(const std::string& path) override;
-  bool HeldAgainstDeletion(const std::string& path) override;
+  bool HeldOpen(const std::string& path) override {
+    Check("HeldOpen", path);
+    return heldOpen.contains(path);
+  }
+  bool HeldAgainstDeletion(const std::string& path) override {
+    Check("HeldAgainstDeletion", path);
+    return heldOpen.contains(path);
+  }
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
-  Volume VolumeOf(const std::string& path) override;
+  Volume VolumeOf(const std::string& path) override {
+    Check("VolumeOf", path);
+    return volume;
+  }
   // A share's path, or one on a drive of `networkDrives`.
   bool OnNetwork(const std::string& path) override {
     return path.starts_with("\\\\") || networkDrives.contains(Key(path.substr(0, 2)));
@@ -173,7 +184,10 @@ class FakePlatform : public virtual Platform {
   void SetUserRegistryValues(const std::string& key,
                              const std::vector<std::pair<std::string, RegistryValue>>& values) override;
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;
-  std::string ProgramFolder() override;
+  std::string ProgramFolder() override {
+    Check("ProgramFolder");
+    return programFolder;
+  }
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return "."; }
   // Day, month and year, with no leading zeros: "5.12.2026".
@@ -181,7 +195,10 @@ class FakePlatform : public virtual Platform {
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
                                             int limitMinutes = 0) override;
   void WriteConsole(const std::string& line) override { console.push_back(line); }
-  void ReportEvent(EventKind kind, const std::string& text) override;
+  void ReportEvent(EventKind kind, const std::string& text) override {
+    Check("ReportEvent");
+    events.emplace_back(kind, text);
+  }
   void RegisterEventSource() override { Check("RegisterEventSource"); }
 
  protected:
@@ -235,7 +252,10 @@ class FakeDesktop : public FakePlatform, public Desktop {
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
 
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
-  int ScreenWidth() override;
+  int ScreenWidth() override {
+    Check("ScreenWidth");
+    return screenWidth;
+  }
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) override;
   void EndProgram() override { ended = true; }
   LauncherClaim ClaimLauncher() override { return claim; }
