@@ -15,7 +15,7 @@ class EditorTest : public HostTest {
   FakeWindow* editor = nullptr;
 };
 
-TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncher) {
+TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncherAndTheStripCopiesTheFirstFolder) {
   EXPECT_EQ(editor->Left() + editor->OuterWidth(), Shown("frmCorvane").Left() - 40);
   for (const SettingsField& field : SettingsFields()) {
     if (!field.IsCheckBox()) {
@@ -23,9 +23,7 @@ TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncher) {
     }
   }
   EXPECT_EQ(editor->Text("cTitle"), "NAME");
-}
-
-TEST_F(EditorTest, DoubleClickingTheStripCopiesTheFirstFolderButNotTheSupportPage) {
+  // A double-click on the strip copies the first folder to the others, but not to the support page.
   editor->SetText("cHLPath0", "D:\\Data");
   editor->Fire("pTitle", Event::DblClick);
   for (int box = 1; box <= 11; ++box) {
@@ -37,7 +35,10 @@ TEST_F(EditorTest, DoubleClickingTheStripCopiesTheFirstFolderButNotTheSupportPag
   EXPECT_EQ(state.ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
 }
 
+// A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.
 TEST_F(EditorTest, CloseSavesEveryBoxAndTheLauncherKeepsItsCaptions) {
+  platform.AddFile("C:\\CorvaneAppNames.txt", "names").hidden = true;
+  platform.AddFile("C:\\CorvanePaths.txt", "paths").system = true;
   for (int i = 0; i < 13; ++i) {
     editor->SetText("cAppName" + std::to_string(i), "n" + std::to_string(i));
     editor->SetText("cHLPath" + std::to_string(i), "p" + std::to_string(i));
@@ -55,6 +56,8 @@ TEST_F(EditorTest, CloseSavesEveryBoxAndTheLauncherKeepsItsCaptions) {
             "\"p0\",\"p1\",\"p2\",\"p3\",\"p4\",\"p5\",\"p6\",\"p7\",\"p8\",\"p9\",\"p10\",\"p11\",\"p12\"\r\n");
   EXPECT_EQ(platform.Content("C:\\CorvaneAppAlias.txt"),
             "\"a0\",\"a1\",\"a2\",\"a3\",\"a4\",\"a5\",\"a6\",\"a7\",\"a8\",\"a9\",\"a10\"\r\n");
+  EXPECT_TRUE(platform.FileAt("C:\\CorvaneAppNames.txt").hidden && platform.FileAt("C:\\CorvanePaths.txt").system);
+  EXPECT_EQ(platform.FilePaths().size(), 3u);
   EXPECT_EQ(Shown("frmCorvane").Text("CmdOpen3"), "Contracts");
   EXPECT_FALSE(platform.ended);
 }

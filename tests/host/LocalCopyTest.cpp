@@ -5,7 +5,6 @@
 #include "HostTest.h"
 #include "launcher/LocalCopy.h"
 #include "launcher/TrustedLocation.h"
-#include "unattended/RunUnattended.h"
 
 namespace corvane::testing {
 namespace {
@@ -186,16 +185,6 @@ TEST(LocalCopy, CopiesTheMasterWhereItDiffersAndOpensTheLocalCopy) {
     EXPECT_EQ(m.starts.size() == 1 && m.starts[0].commandLine == opened, c.started);
     EXPECT_FALSE(m.HasFile(kLocal + ".partial"));
   }
-}
-
-// A scheduled backup works on the master, and the local copies' file, even a damaged one, is none of its concern.
-TEST(LocalCopy, AScheduledBackupCopiesTheMasterWhateverTheLocalCopiesFileHolds) {
-  Office office;
-  office.Add(kMaster, "master", 5);
-  office.platform.AddFile(kLocalFile, "\"Yes\"\r\n");
-  EXPECT_EQ(RunUnattended(office.platform, std::vector<std::string>{"/backup", "1"}), 0);
-  EXPECT_EQ(office.platform.Content("\\\\server\\apps\\ArcBackup\\Arc12526App1.mdb"), "master");
-  EXPECT_EQ(office.platform.console.size(), 1u);
 }
 
 TEST(TrustedLocation, TheOfficeVersionIsTheFolderAccessLiesIn) {

@@ -1,6 +1,5 @@
-// The settings files: their line format, LoadSettings, SaveSettings, SelectApp and character cuts.
+// The settings files: their line format and encodings, LoadSettings and SaveSettings.
 #include "HostTest.h"
-#include "settings/Characters.h"
 #include "settings/TextEncoding.h"
 
 namespace corvane::testing {
@@ -27,20 +26,6 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ReadSettingsFields(c.text, c.count), c.expected) << c.text;
-  }
-}
-
-TEST(Characters, CutsCountCharactersNotBytes) {
-  struct Case {
-    std::string text;
-    std::optional<std::string> cut;
-  } cases[] = {
-      {"Billing.mde", "Billing"}, {"Daten.md\xC3\xA9", "Daten"},
-      {"Caf\xC3\xA9", ""},        {"\xC3\xA4\xC3\xB6\xC3\xBC", std::nullopt},
-      {"abc", std::nullopt},      {"", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(WithoutLastCharacters(c.text, 4), c.cut) << c.text;
   }
 }
 
@@ -222,15 +207,6 @@ TEST_F(SettingsTest, ASaveACrashEndedIsFinishedAtTheNextStart) {
   platform.EndAtTheCrash();
   EXPECT_TRUE(ReadSettings(platform, state.LauncherSettings).empty());
   EXPECT_EQ(state.LauncherSettings.Title, "Saved");
-}
-
-// A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.
-TEST_F(SettingsTest, ASaveKeepsAHiddenOrSystemFileSo) {
-  platform.AddFile(std::string(kAppNamesFile), "names").hidden = true;
-  platform.AddFile(std::string(kPathsFile), "paths").system = true;
-  EXPECT_TRUE(Save(platform, state.LauncherSettings, TextsFromSlots()));
-  EXPECT_TRUE(platform.FileAt(std::string(kAppNamesFile)).hidden && platform.FileAt(std::string(kPathsFile)).system);
-  EXPECT_EQ(platform.FilePaths().size(), 4u);  // the three, the local copies' file, and nothing of the save
 }
 
 }  // namespace

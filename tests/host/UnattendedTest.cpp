@@ -132,6 +132,8 @@ class UnattendedTest : public HostTest {
     platform.AddFile("C:\\Data\\1\\db1", "one");
     platform.AddFile("C:\\Data\\3\\db3", "three");
     platform.AddFile(kAccess);
+    // A scheduled run works on the masters: the local copies' file, even a damaged one, is none of its concern.
+    platform.AddFile(std::string(kLocalCopiesFile), "\"Yes\"\r\n");
   }
   // A windowless run gets no desktop: no message box or window is its compiler's to allow.
   int Run(const Arguments& arguments) { return RunUnattended(platform, arguments); }
