@@ -1,8 +1,8 @@
 // Stands in for Access: appends each command line it is started with, as UTF-8, to "<own path>.log", and compacts
 // slowly: a command line ending in " /compact" works on the database named by its first argument, holding it open as
 // Access does, for 2.5 s or the seconds after the word in "<own path>.mode", so that a test can see whether the
-// program under test keeps answering while it waits. What it then does is that word: "delete", "empty" or
-// "overwrite" (its first bytes) the database; anything else halves it.
+// program under test keeps answering while it waits. Then, where that word is "overwrite", it overwrites the
+// database's first bytes, as a crash might; otherwise it halves the database.
 #include <windows.h>
 
 #include <cstdlib>
@@ -30,12 +30,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                     OPEN_EXISTING, 0, nullptr);
   ::Sleep(static_cast<DWORD>(seconds * 1000));
   ::CloseHandle(held);
-  if (mode == "delete") {
-    std::filesystem::remove(database);
-  } else if (mode == "overwrite") {
+  if (mode == "overwrite") {
     std::fstream(database, std::ios::in | std::ios::out | std::ios::binary) << "ruined by a crash";
   } else {
-    std::filesystem::resize_file(database, mode == "empty" ? 0 : std::filesystem::file_size(database) / 2);
+    std::filesystem::resize_file(database, std::filesystem::file_size(database) / 2);
   }
   return 0;
 }
