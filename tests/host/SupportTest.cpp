@@ -286,12 +286,6 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
   }
 }
 
-// Backslashes before the closing quote are doubled and a quote escaped, or the program would split the path.
-TEST(Locate, ADocumentIsQuotedAsProgramsSplitTheirCommandLines) {
-  EXPECT_EQ(QuotedArgument("C:\\A b\\x.doc"), "\"C:\\A b\\x.doc\"");
-  EXPECT_EQ(QuotedArgument("C:\\A\"b\\"), "\"C:\\A\\\"b\\\\\"");
-}
-
 // References to variables that are not defined stay as typed, as Windows leaves them.
 TEST(Locate, EnvironmentReferencesExpandAsWindowsExpandsThem) {
   FakeDesktop machine;
