@@ -38,6 +38,7 @@ TEST(TextEncoding, DecodesEachUnicodeFormAndLeavesAnsiAlone) {
       {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},      {"plain"s, std::nullopt},
       {"\xED\xA0\x80"s, std::nullopt},        {"\xF4\x90\x80\x80"s, std::nullopt},
       {"\xFF\xFE\xFF\x07"s, "\xDF\xBF"},      {"\xFF\xFE\x00\x08"s, "\xE0\xA0\x80"},  // either side of 0x800
+      {"\xE0\xA4\x85"s, "\xE0\xA4\x85"},  // UTF-8 whose first byte is the lowest of three
   };
   for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(UnicodeText(bytes), text) << bytes;
