@@ -49,7 +49,8 @@ level() {
   fi
 }
 
-ctest_options=()
+# The host tests share nothing but the build: two at a time.
+ctest_options=(-j 2)
 targets=()
 level host
 # The crash-point harness's counts, from the host tests' own output.
