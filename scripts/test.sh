@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the logic on Linux, Corvane.exe and its tests under Wine, and the fuzz targets.
+#
+# The Windows tests spend most of their time waiting on Wine, so the Windows level is built first and its tests run
+# in the background while the host level and the fuzz targets build and run. The summary keeps the order host,
+# windows, fuzz.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -7,9 +11,12 @@ scripts/install-deps.sh || exit 1
 
 started=$SECONDS
 logs=build/test-logs
-# Each level leaves its log, its summary line and, should it fail, a mark here; none may be left from a run before.
-rm -rf "$logs"
 mkdir -p "$logs"
+summary=()
+failed=0
+# As many compilers at once as there are processors: more only take turns with each other, which costs time.
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL
 
 # ctest ends its run with "N% tests passed, F tests failed out of T"; that line is the level's count. The
 # Windows programs are one ctest test each, so their GoogleTest lines tell how many cases they ran.
@@ -23,124 +30,96 @@ counts() {
   echo "$line"
 }
 
-# One level: configure, build, run its tests. It runs in the background, so it writes what it has to say to files:
-# everything to $logs/NAME.log, its summary line to $logs/NAME.summary, and $logs/NAME.failed if it fails.
-level() {
+# Configures and builds a level (the targets given, or all of it). What failed is the level's line in the summary.
+build() {
   local name=$1
   shift
-  local log=$logs/$name.log
-  local result=$logs/$name.summary
-  exec >"$log" 2>&1
   if ! cmake --preset "$name"; then
-    echo "$name: configure failed" >"$result"
-    touch "$logs/$name.failed"
-    return
+    result="$name: configure failed"
+    return 1
   fi
-  if ! cmake --build --preset "$name" ${targets[@]+--target "${targets[@]}"}; then
-    echo "$name: build failed" >"$result"
-    touch "$logs/$name.failed"
-    return
-  fi
-  "$@" ctest --preset "$name" --timeout 900 "${ctest_options[@]}" >"$logs/$name-tests.log" 2>&1
-  local status=$?
-  cat "$logs/$name-tests.log"
-  local line
-  line=$(counts "$logs/$name-tests.log")
-  echo "$name: ${line:-no count (ctest exited with $status)}" >"$result"
-  if [ "$status" -ne 0 ]; then
-    touch "$logs/$name.failed"
-  fi
-  echo "($name over $((SECONDS - started)) s after the start)"
-}
-
-# A bounded fuzz run of each target; scripts/fuzz.sh SECONDS runs longer.
-fuzz() {
-  exec >"$logs/fuzz.log" 2>&1
-  if scripts/fuzz.sh 10; then
-    echo "fuzz: no finding in 10 s a target" >"$logs/fuzz.summary"
-  else
-    echo "fuzz: FINDING (see build/fuzz/)" >"$logs/fuzz.summary"
-    touch "$logs/fuzz.failed"
-  fi
-  echo "(fuzz over $((SECONDS - started)) s after the start)"
-}
-
-# The host level and the fuzz targets give way to the Windows level, whose tests wait on windows to answer in time.
-low_priority() {
-  renice -n 10 -p "$BASHPID" >/dev/null
-}
-
-# A level's log, then its summary line into the summary; a level that left no summary line failed all the same.
-summary=()
-failed=0
-show() {
-  echo "=== $1"
-  cat "$logs/$1.log"
-  if [ -f "$logs/$1.summary" ]; then
-    summary+=("$(cat "$logs/$1.summary")")
-  else
-    summary+=("$1: no result")
-    failed=1
-  fi
-  if [ -f "$logs/$1.failed" ]; then
-    failed=1
+  if ! cmake --build --preset "$name" ${1+--target "$@"}; then
+    result="$name: build failed"
+    return 1
   fi
 }
 
-# The levels run side by side, as the Windows tests spend most of their time waiting on Wine: the host level builds
-# meanwhile, then the fuzz targets. Each is in its own process group, so that an interrupt ends it whole.
-set -m
-trap 'for pid in $(jobs -p); do kill -- -"$pid" 2>/dev/null; done; exit 130' INT TERM
-echo "=== host, windows and fuzz run side by side; each one's log follows when it is over"
+# A level's tests have run, with their output in $logs/NAME.log and ctest's exit status given: their count is the
+# level's line in the summary.
+tested() {
+  local name=$1 status=$2 line
+  line=$(counts "$logs/$name.log")
+  result="$name: ${line:-no count (ctest exited with $status)}"
+  [ "$status" -eq 0 ]
+}
 
-(
+# What runs in the background is a process group of its own, ended whole on an interrupt.
+background=()
+trap 'for group in "${background[@]}"; do kill -- -"$group" 2>/dev/null; done; exit 130' INT TERM
+
+# Wine makes the tests' prefix while the Windows level builds. The tests' own set-up (wine_prefix_setup) waits for
+# it, and makes the prefix itself should this fail.
+prefix=$PWD/build/windows/wineprefix
+setsid -w tests/wine/make-prefix.sh "$prefix" >"$logs/wine-prefix.log" 2>&1 &
+making_prefix=$!
+background+=("$making_prefix")
+
+echo "=== windows: build"
+# Only what the Windows tests run; bench/run.sh builds the benchmarks.
+windows_tests=
+if build windows Corvane corvane_backend_tests corvane_e2e; then
   display=()
   if [ -z "${DISPLAY:-}" ]; then
     display=(xvfb-run -a -s "-screen 0 1280x1024x24")
   fi
-  # Wine makes the tests' prefix while the Windows level builds; the tests' own set-up (wine_prefix_setup) waits for
-  # it there, and makes it itself should this fail.
-  prefix=$PWD/build/windows/wineprefix
-  tests/wine/make-prefix.sh "$prefix" >"$logs/wine-prefix.log" 2>&1 &
   # Verbose, so the log holds each Windows program's own GoogleTest summary.
-  ctest_options=(--verbose)
-  # Only what the Windows tests run; bench/run.sh builds the benchmarks.
-  targets=(Corvane corvane_backend_tests corvane_e2e)
-  level windows "${display[@]}"
-  if ! wait $!; then
-    echo "Making the Wine prefix beside the build failed ($logs/wine-prefix.log):"
-    cat "$logs/wine-prefix.log"
-  fi
-  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-) &
-windows=$!
+  setsid -w "${display[@]}" ctest --preset windows --timeout 900 --verbose >"$logs/windows.log" 2>&1 &
+  windows_tests=$!
+  background+=("$windows_tests")
+else
+  windows_result=$result
+  failed=1
+fi
 
-(
-  low_priority
+# From here on, the script gives way to the Windows tests, which wait on windows to answer in time.
+renice -n 10 -p $$ >/dev/null
+
+echo "=== host"
+if build host; then
   # The host tests are independent of each other, in memory.
-  ctest_options=(--parallel "$(nproc)")
-  targets=()
-  level host
-) &
-host=$!
-
-wait "$host"
-show host
+  ctest --preset host --timeout 900 --parallel "$(nproc)" 2>&1 | tee "$logs/host.log"
+  tested host "${PIPESTATUS[0]}" || failed=1
+else
+  failed=1
+fi
+summary+=("$result")
 # The crash-point harness's counts, from the host tests' own output.
 while IFS= read -r line; do
   summary+=("$line")
 done < <(grep -hE '^(crash|refusal) points:' build/host/Testing/Temporary/LastTest.log 2>/dev/null)
 
-(
-  low_priority
-  fuzz
-) &
-fuzzing=$!
+# A bounded fuzz run of each target; scripts/fuzz.sh SECONDS runs longer.
+echo "=== fuzz"
+if scripts/fuzz.sh 10; then
+  fuzz_result="fuzz: no finding in 10 s a target"
+else
+  fuzz_result="fuzz: FINDING (see build/fuzz/)"
+  failed=1
+fi
 
-wait "$windows"
-show windows
-wait "$fuzzing"
-show fuzz
+if [ -n "$windows_tests" ]; then
+  wait "$windows_tests"
+  status=$?
+  echo "=== windows: tests"
+  cat "$logs/windows.log"
+  tested windows "$status" || failed=1
+  windows_result=$result
+fi
+if ! wait "$making_prefix"; then
+  echo "Making the Wine prefix while building failed; see $logs/wine-prefix.log"
+fi
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+summary+=("$windows_result" "$fuzz_result")
 
 # The test code's size against the product's: the project keeps it between a third and a half.
 lines() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 cat | wc -l; }
