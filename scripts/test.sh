@@ -30,15 +30,17 @@ counts() {
   echo "$line"
 }
 
-# Configures and builds a level (the targets given, or all of it). What failed is the level's line in the summary.
+# Configures and builds a level (the targets given, or all of it), at the priority in $priority. What failed is the
+# level's line in the summary.
+priority=()
 build() {
   local name=$1
   shift
-  if ! cmake --preset "$name"; then
+  if ! "${priority[@]}" cmake --preset "$name"; then
     result="$name: configure failed"
     return 1
   fi
-  if ! cmake --build --preset "$name" ${1+--target "$@"}; then
+  if ! "${priority[@]}" cmake --build --preset "$name" ${1+--target "$@"}; then
     result="$name: build failed"
     return 1
   fi
@@ -81,24 +83,25 @@ else
   failed=1
 fi
 
-# From here on, the script gives way to the Windows tests, which wait on windows to answer in time.
-renice -n 10 -p $$ >/dev/null
-
 echo "=== host"
+# The host level gives way to the Windows tests, which wait on windows to answer in time.
+priority=(nice -n 10)
 if build host; then
   # The host tests are independent of each other, in memory.
-  ctest --preset host --timeout 900 --parallel "$(nproc)" 2>&1 | tee "$logs/host.log"
+  "${priority[@]}" ctest --preset host --timeout 900 --parallel "$(nproc)" 2>&1 | tee "$logs/host.log"
   tested host "${PIPESTATUS[0]}" || failed=1
 else
   failed=1
 fi
+priority=()
 summary+=("$result")
 # The crash-point harness's counts, from the host tests' own output.
 while IFS= read -r line; do
   summary+=("$line")
 done < <(grep -hE '^(crash|refusal) points:' build/host/Testing/Temporary/LastTest.log 2>/dev/null)
 
-# A bounded fuzz run of each target; scripts/fuzz.sh SECONDS runs longer.
+# A bounded fuzz run of each target, at the usual priority: it runs for a given time, not a given number of inputs.
+# scripts/fuzz.sh SECONDS runs longer.
 echo "=== fuzz"
 if scripts/fuzz.sh 10; then
   fuzz_result="fuzz: no finding in 10 s a target"
