@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the logic on Linux first, then Corvane.exe and its tests under Wine.
+# Builds and runs every test: the logic on Linux, Corvane.exe and its tests under Wine, and the fuzz targets.
+#
+# The Windows tests spend most of their time waiting on Wine, so the Windows level is built first and its tests run
+# in the background while the host level and the fuzz targets build and run. The summary keeps the order host,
+# windows, fuzz.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -10,6 +14,9 @@ logs=build/test-logs
 mkdir -p "$logs"
 summary=()
 failed=0
+# As many compilers at once as there are processors: more only take turns with each other, which costs time.
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL
 
 # ctest ends its run with "N% tests passed, F tests failed out of T"; that line is the level's count. The
 # Windows programs are one ctest test each, so their GoogleTest lines tell how many cases they ran.
@@ -23,60 +30,99 @@ counts() {
   echo "$line"
 }
 
-# One level: configure, build, run its tests. Later levels still run when one fails.
-level() {
+# Configures and builds a level (the targets given, or all of it), at the priority in $priority. What failed is the
+# level's line in the summary.
+priority=()
+build() {
   local name=$1
   shift
-  local log=$logs/$name.log
-  echo "=== $name"
-  if ! cmake --preset "$name"; then
-    summary+=("$name: configure failed")
-    failed=1
-    return
+  if ! "${priority[@]}" cmake --preset "$name"; then
+    result="$name: configure failed"
+    return 1
   fi
-  if ! cmake --build --preset "$name" ${targets[@]+--target "${targets[@]}"}; then
-    summary+=("$name: build failed")
-    failed=1
-    return
-  fi
-  "$@" ctest --preset "$name" --timeout 900 "${ctest_options[@]}" 2>&1 | tee "$log"
-  local status=${PIPESTATUS[0]}
-  local line
-  line=$(counts "$log")
-  summary+=("$name: ${line:-no count (ctest exited with $status)}")
-  if [ "$status" -ne 0 ]; then
-    failed=1
+  if ! "${priority[@]}" cmake --build --preset "$name" ${1+--target "$@"}; then
+    result="$name: build failed"
+    return 1
   fi
 }
 
-# The host tests share nothing but the build: two at a time.
-ctest_options=(-j 2)
-targets=()
-level host
+# A level's tests have run, with their output in $logs/NAME.log and ctest's exit status given: their count is the
+# level's line in the summary.
+tested() {
+  local name=$1 status=$2 line
+  line=$(counts "$logs/$name.log")
+  result="$name: ${line:-no count (ctest exited with $status)}"
+  [ "$status" -eq 0 ]
+}
+
+# What runs in the background is a process group of its own, ended whole on an interrupt.
+background=()
+trap 'for group in "${background[@]}"; do kill -- -"$group" 2>/dev/null; done; exit 130' INT TERM
+
+# Wine makes the tests' prefix while the Windows level builds. The tests' own set-up (wine_prefix_setup) waits for
+# it, and makes the prefix itself should this fail.
+prefix=$PWD/build/windows/wineprefix
+setsid -w tests/wine/make-prefix.sh "$prefix" >"$logs/wine-prefix.log" 2>&1 &
+making_prefix=$!
+background+=("$making_prefix")
+
+echo "=== windows: build"
+# Only what the Windows tests run; bench/run.sh builds the benchmarks.
+windows_tests=
+if build windows Corvane corvane_backend_tests corvane_e2e; then
+  display=()
+  if [ -z "${DISPLAY:-}" ]; then
+    display=(xvfb-run -a -s "-screen 0 1280x1024x24")
+  fi
+  # Verbose, so the log holds each Windows program's own GoogleTest summary.
+  setsid -w "${display[@]}" ctest --preset windows --timeout 900 --verbose >"$logs/windows.log" 2>&1 &
+  windows_tests=$!
+  background+=("$windows_tests")
+else
+  windows_result=$result
+  failed=1
+fi
+
+echo "=== host"
+# The host level gives way to the Windows tests, which wait on windows to answer in time.
+priority=(nice -n 10)
+if build host; then
+  # The host tests are independent of each other, in memory.
+  "${priority[@]}" ctest --preset host --timeout 900 --parallel "$(nproc)" 2>&1 | tee "$logs/host.log"
+  tested host "${PIPESTATUS[0]}" || failed=1
+else
+  failed=1
+fi
+priority=()
+summary+=("$result")
 # The crash-point harness's counts, from the host tests' own output.
 while IFS= read -r line; do
   summary+=("$line")
 done < <(grep -hE '^(crash|refusal) points:' build/host/Testing/Temporary/LastTest.log 2>/dev/null)
 
-display=()
-if [ -z "${DISPLAY:-}" ]; then
-  display=(xvfb-run -a -s "-screen 0 1280x1024x24")
-fi
-# Verbose, so the log holds each Windows program's own GoogleTest summary.
-ctest_options=(--verbose)
-# Only what the Windows tests run; bench/run.sh builds the benchmarks.
-targets=(Corvane corvane_backend_tests corvane_e2e)
-level windows "${display[@]}"
-WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k 2>/dev/null || true
-
-# A bounded fuzz run of each target; scripts/fuzz.sh SECONDS runs longer.
+# A bounded fuzz run of each target, at the usual priority: it runs for a given time, not a given number of inputs.
+# scripts/fuzz.sh SECONDS runs longer.
 echo "=== fuzz"
 if scripts/fuzz.sh 10; then
-  summary+=("fuzz: no finding in 10 s a target")
+  fuzz_result="fuzz: no finding in 10 s a target"
 else
-  summary+=("fuzz: FINDING (see build/fuzz/)")
+  fuzz_result="fuzz: FINDING (see build/fuzz/)"
   failed=1
 fi
+
+if [ -n "$windows_tests" ]; then
+  wait "$windows_tests"
+  status=$?
+  echo "=== windows: tests"
+  cat "$logs/windows.log"
+  tested windows "$status" || failed=1
+  windows_result=$result
+fi
+if ! wait "$making_prefix"; then
+  echo "Making the Wine prefix while building failed; see $logs/wine-prefix.log"
+fi
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+summary+=("$windows_result" "$fuzz_result")
 
 # The test code's size against the product's: the project keeps it between a third and a half.
 lines() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 cat | wc -l; }

@@ -4,8 +4,12 @@
 set -euo pipefail
 prefix=${1:?usage: make-prefix.sh PREFIX}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$prefix"
+# scripts/test.sh starts making the prefix while the tests build: the tests' own set-up waits here for that to end,
+# rather than making the same prefix at the same time.
+exec 9>"$prefix/.corvane-lock"
+flock 9
 if [ ! -f "$prefix/.corvane-ready" ]; then
-  mkdir -p "$prefix"
   wine wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
