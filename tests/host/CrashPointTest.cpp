@@ -31,6 +31,11 @@ constexpr std::string_view kSilent = "(nothing said)";
 bool Scratch(const std::string& path) {
   return path.ends_with(".partial") || path.ends_with(".new") || path.ends_with(".old");
 }
+// The file a disk call ("CopyFile C:\\...") works on, by the name a person knows it by.
+std::string RealName(std::string call) {
+  call.erase(0, call.find(' ') + 1);
+  return Scratch(call) ? call.substr(0, call.rfind('.')) : call;
+}
 // Files that are appended to, or that say who is at work, rather than hold a version of something.
 bool Journal(const std::string& path) {
   return path.ends_with(".log") || path.ends_with(".saving") || path.find("Compacting_") != std::string::npos;
@@ -55,6 +60,7 @@ struct Office {
   FakeDesktop platform;
   std::unique_ptr<Program> program;
   bool closedSilently = false;
+  int exitCode = -1;  // of a command line
 
   explicit Office(const std::string& accessLeaves) {
     std::vector<std::string> paths(13, "C:\\Apps"), ticks(kSlotCount, "No");
@@ -111,7 +117,7 @@ struct Office {
   // ("CmdCompact"), the editor's Close after an edit of each file ("save"), or a start ("start").
   void Do(const std::vector<std::string>& what) {
     if (what[0].starts_with("/")) {
-      RunUnattended(platform, what);
+      exitCode = RunUnattended(platform, what);
       return;
     }
     program->Start();
@@ -221,8 +227,9 @@ class Invariants {
       }
     }
     if (office.platform.diskFault == DiskFault::Refuse && Shape(now, true) != Shape(done_, true) &&
-        !office.Says("The device is not ready.")) {
-      return "4. no false success: a refusal that left the work undone is not told";
+        (office.exitCode == 0 || !office.Says("The device is not ready.") ||
+         !office.Says(RealName(office.platform.diskCalls.at(office.platform.faultAt - 1))))) {
+      return "4. no false success: a refusal that left the work undone is not told, by the file's name and exit code";
     }
     for (const auto& [path, file] : start_) {
       const auto after = now.find(path);

@@ -258,12 +258,6 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
   }
   platform.whileWaited = [&] { platform.AddFile(kDb, ""); };
   EXPECT_EQ(Logged("/compact"), "failed: the database was empty afterwards; restored from " + kCopy + "\r\n");
-  platform.FailOn("CopyFile", kDb + ".partial", "The device is not ready.");
-  Run(&CompactApp);
-  const std::string unrestored = ". The database could not be restored: " + kDb + ": The device is not ready.";
-  EXPECT_EQ(MessageTexts().back(), "Compaction of App1.mde failed: the database was empty afterwards" + unrestored +
-                                       " The copy taken before compaction is kept at " + kCopy + ".");
-  Run(&OpenApp);  // whoever comes next puts it back
   // A database ruined since never replaces the copy taken before its last compaction.
   platform.AddFile(kDb, "plain");
   Run(&CompactApp);
@@ -272,7 +266,7 @@ TEST_F(MaintenanceTest, WhatAccessRuinsIsMovedAsideAndTheDatabasePutBack) {
             "App1.mde is no longer an Access database, so it was not compacted. The copy taken " + kept + ".");
   EXPECT_EQ(Logged("/compact"),
             "failed: not an Access database; the copy taken before the last compaction is kept at " + kCopy + "\r\n");
-  EXPECT_TRUE(platform.Content(kCopy) == ace && platform.starts.back().wait == Wait::No);
+  EXPECT_EQ(platform.Content(kCopy), ace);
 }
 
 // A marker another process holds, or one left beside a database Access still has open, keeps everyone away. One left
@@ -409,11 +403,6 @@ TEST_F(MaintenanceTest, ARestorePutsACopyBackAndKeepsTheDatabaseAsItWas) {
   EXPECT_TRUE(platform.console.back().ends_with(failed + " The database could not be put back as it was: " + kDb +
                                                 ": The device is not ready. It is kept at " + before + ".\r\n"));
   platform.AddFile(kDb, kJet);
-  platform.FailOn("CopyFile", before + ".partial", "There is not enough space on the disk.");
-  EXPECT_EQ(restore("Arc12326App1.mde"), 1);
-  EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tfailed: " + before +
-                                                ": There is not enough space on "
-                                                "the disk. Nothing was restored: App1.mde is as it was.\r\n"));
   EXPECT_EQ(restore("Arc12326App1.mde"), 0);
   EXPECT_TRUE(platform.console.back().ends_with(at + kDb + "\tok\t" + copy + "\t18\r\n"));
   EXPECT_TRUE(platform.Content(kDb) == "copy of 3 December" && platform.Content(before) == kJet);
