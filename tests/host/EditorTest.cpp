@@ -1,6 +1,5 @@
 // The settings editor: what it shows, copying the first folder, Close, the close box, and Browse.
 #include "HostTest.h"
-#include "settings/OpenExplorer.h"
 
 namespace corvane::testing {
 namespace {
@@ -135,27 +134,6 @@ TEST_F(UnreadFilesTest, CloseReplacesOneOnlyWhenTypedInAndConfirmed) {
   EXPECT_EQ(platform.messages.size(), 6u);
   EXPECT_EQ(ReadSettingsFields(platform.Content("C:\\CorvanePaths.txt"), 1)[0], "C:\\Typed");
   EXPECT_EQ(platform.Form("frmPaths11"), nullptr);
-}
-
-TEST(Explorer, PrefersWinntUnlessOnlyTheWindowsOneExistsAndRetriesOnce) {
-  const std::string windows = "C:\\Windows\\Explorer.exe";
-  const std::string winnt = "C:\\Winnt\\Explorer.exe";
-  // Which explorers exist, and the one started; with neither, only the retry's failure is told.
-  for (const auto& [installed, started] : {std::pair<std::vector<std::string>, std::string>{{windows}, windows},
-                                           {{windows, winnt}, winnt},
-                                           {{winnt}, winnt},
-                                           {{}, ""}}) {
-    FakeDesktop machine;
-    Shortcuts11::OutsidePrograms state;
-    for (const std::string& explorer : installed) {
-      machine.AddFile(explorer);
-    }
-    RunGuarded(machine, [&] { Shortcuts11::OpenExplorer(machine, state); });
-    EXPECT_EQ(machine.messages.size(), started.empty() ? 1u : 0u);
-    EXPECT_EQ(machine.starts.empty() ? "" : machine.starts[0].program, started);
-    // The retry's command line is recorded even when its start fails.
-    EXPECT_EQ(state.ShellCommandLine, (started.empty() ? windows : started) + " /n, /e, C:\\Program Files");
-  }
 }
 
 }  // namespace

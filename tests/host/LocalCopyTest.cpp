@@ -61,11 +61,14 @@ TEST(LocalCopiesFile, OnlyAnExactYesTicksAndADamagedFileTicksNothing) {
   }
 }
 
+// References to variables that are not defined stay as typed.
 TEST(LocalCopyPath, ExpandsTheFolderEachTimeAndRefusesOneThatIsNoFullPath) {
   const std::pair<std::string, std::string> cases[] = {
       {"%LOCALAPPDATA%\\Corvane", "C:\\Users\\Ann\\AppData\\Local\\Corvane\\App3\\Sales.mdb"},
       {"D:\\Copies\\%USERNAME%\\", "D:\\Copies\\ann\\App3\\Sales.mdb"},
       {"\\\\pc\\c$\\%NOSUCH%", "\\\\pc\\c$\\%NOSUCH%\\App3\\Sales.mdb"},
+      {"C:\\100% %%", "C:\\100% %%\\App3\\Sales.mdb"},
+      {"C:\\%NOSUCH%USERNAME%", "C:\\%NOSUCHann\\App3\\Sales.mdb"},
       {"C:\\", "C:\\App3\\Sales.mdb"},
       {"%NOSUCH%\\Corvane", "%NOSUCH%\\Corvane"},
       {"Copies", "Copies"},

@@ -4,7 +4,6 @@
 
 #include "HostTest.h"
 #include "locate/Candidates.h"
-#include "platform/Environment.h"
 #include "support/Manuals.h"
 
 namespace corvane::testing {
@@ -133,79 +132,77 @@ TEST_F(SupportTest, EachBoxShowsHowOldItsSlotsNewestBackupIs) {
   EXPECT_TRUE(support.Text("LastBackup5") == "today" && !support.TextColour("LastBackup5"));
 }
 
-TEST(Manuals, TheBaseNameAndTheDecisionTable) {
-  for (auto [name, base] : {std::pair{"Manual1.pdf", "Manual1"}, {"Guide.PDF", "Guide.PDF"}, {"Help.doc", "Help"}}) {
-    EXPECT_EQ(ManualBaseName(name), base);
-  }
-  const std::tuple<bool, bool, bool, bool, ManualAction, std::string> rows[] = {
-      {true, true, true, true, ManualAction::OpenPdf, ""},
-      {true, false, true, true, ManualAction::OpenDoc, ""},
-      {true, false, true, false, ManualAction::Tell, "Cannot find the Manual in pdf or doc format"},
-      {true, false, false, true, ManualAction::Tell, "Cannot find the Manual or Word Processor"},
-      {false, true, true, true, ManualAction::OpenDoc, ""},
-      {false, true, true, false, ManualAction::Tell, "Cannot find Adobe Reader or the Manual"},
-      {false, true, false, true, ManualAction::Tell, "Cannot find Adobe Reader or Word Processor"},
+// The PDF in the reader, else the document in the word processor; only where neither program was located does the
+// program Windows associates with the type stand in for it, by the association's own command.
+TEST(Manuals, OpensThePdfInTheReaderElseTheDocInTheWordProcessorElseTheAssociatedProgram) {
+  const std::string pdf = " \"C:\\Help Files\\Manual1.pdf\"", doc = " \"C:\\Help Files\\Manual1.doc\"";
+  const std::string reader = "\"" + kReader9 + "\"" + pdf, word = "\"" + kWordPad + "\"" + doc;
+  struct Row {
+    bool reader, pdf, word, doc, associated;
+    std::string opened;  // the command line, or what is said
+  } rows[] = {
+      {true, true, true, true, true, reader},
+      {true, false, true, true, false, word},
+      {true, false, true, false, false, "Cannot find the Manual in pdf or doc format"},
+      {true, false, false, true, false, "Cannot find the Manual or Word Processor"},
+      {false, true, true, true, false, word},
+      {false, true, true, false, false, "Cannot find Adobe Reader or the Manual"},
+      {false, true, false, true, false, "Cannot find Adobe Reader or Word Processor"},
+      {false, true, true, true, true, "\"C:\\Viewer\\view.exe\" /open" + pdf},
+      {false, false, false, true, true, "C:\\Pad\\pad.exe" + doc + " "},
   };
-  for (const auto& [reader, pdf, word, doc, action, message] : rows) {
-    const ManualDecision decision = DecideManual(reader, pdf, word, doc);
-    EXPECT_TRUE(decision.action == action && decision.message == message) << message;
+  for (const Row& row : rows) {
+    FakeDesktop machine;
+    Shortcuts11::State state;
+    state.LauncherSettings.ManualName1 = "Manual1.doc";
+    state.LauncherSettings.ManualPath = "C:\\Help Files";
+    machine.AddFolder("C:\\Help Files");
+    for (const auto& [there, path] : {std::pair{row.reader, kReader9},
+                                      {row.word, kWordPad},
+                                      {row.pdf, "C:\\Help Files\\Manual1.pdf"},
+                                      {row.doc, "C:\\Help Files\\Manual1.doc"}}) {
+      there ? void(machine.AddFile(path)) : void();
+    }
+    state.PdfReaderPath = row.reader ? kReader9 : "";
+    state.PdfReaderStatus = row.reader ? kExists : "Can not find Adobe Reader";
+    state.WordProcessorPath = row.word ? kWordPad : "";
+    state.WordProcessorStatus = row.word ? kExists : "Can not find Word Processor";
+    if (row.associated) {
+      machine.associations = {{".pdf", {"C:\\Viewer\\view.exe", "\"C:\\Viewer\\view.exe\" /open"}},
+                              {".doc", {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"}}};
+      machine.AddFile("C:\\Viewer\\view.exe");
+      machine.AddFile("C:\\Pad\\pad.exe");
+    }
+    RunGuarded(machine, [&] { OpenManual(machine, state, 1); });
+    EXPECT_EQ(machine.messages.empty() ? state.ShellCommandLine : machine.messages[0].text, row.opened);
+    EXPECT_EQ(machine.starts.size(), machine.messages.empty() ? 1u : 0u) << row.opened;
   }
 }
 
 class ManualsTest : public HostTest {
  protected:
   ManualsTest() {
-    platform.AddFile(kWordPad);
-    state.WordProcessorPath = kWordPad;
-    state.WordProcessorStatus = kExists;
-    state.PdfReaderStatus = "Can not find Adobe Reader";  // both looked for already
+    state.WordProcessorStatus = "Can not find Word Processor";  // both looked for already
+    state.PdfReaderStatus = "Can not find Adobe Reader";
     state.LauncherSettings.ManualName1 = "Manual1.pdf";
     state.LauncherSettings.ManualName2 = "Guide.PDF";
     state.LauncherSettings.ManualPath = "C:\\Help Files";
     platform.AddFile("C:\\Help Files\\Manual1.pdf");
-    platform.AddFile("C:\\Help Files\\Manual1.doc");
   }
 };
 
-TEST_F(ManualsTest, OpensThePdfInTheReaderElseTheDocInTheWordProcessor) {
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });  // no reader: the doc is probed and opened
-  EXPECT_EQ(state.ShellCommandLine, "\"" + kWordPad + "\" \"C:\\Help Files\\Manual1.doc\"");
+// Neither program is looked for before the first manual; the name's type is cut only where it is ".pdf" or ".doc".
+TEST_F(ManualsTest, TheFirstManualLooksForTheProgramsAndTheSecondGoesByItsName) {
+  state.WordProcessorStatus.clear();
+  state.PdfReaderStatus.clear();
   platform.AddFile(kReader9);
-  state.PdfReaderPath = kReader9;
-  state.PdfReaderStatus = kExists;
   RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
   EXPECT_EQ(state.ShellCommandLine, "\"" + kReader9 + "\" \"C:\\Help Files\\Manual1.pdf\"");
-  EXPECT_EQ(platform.starts.size(), 2u);
   platform.probes.clear();
   RunGuarded(platform, [&] { OpenManual(platform, state, 2); });
   EXPECT_EQ(platform.probes, (std::vector<std::string>{"C:\\Help Files", "C:\\Help Files\\Guide.PDF.pdf",
                                                        "C:\\Help Files\\Guide.PDF.doc"}));
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual in pdf or doc format"});
-  state.PdfReaderStatus.clear();  // a start that has not looked yet: the first manual looks for the reader too
-  state.PdfReaderPath.clear();
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(state.ShellCommandLine, "\"" + kReader9 + "\" \"C:\\Help Files\\Manual1.pdf\"");
-}
-
-// Only where no reader or word processor was located does the program Windows associates with the type open the
-// manual, by the association's own command; with none either, the message is the one without it.
-TEST_F(ManualsTest, TheAssociatedProgramStandsInForAProgramNotLocated) {
-  const Association viewer{"C:\\Viewer\\view.exe", "\"C:\\Viewer\\view.exe\" /open"};  // no place named: at the end
-  platform.associations[".pdf"] = viewer;
-  platform.associations[".doc"] = {"C:\\Pad\\pad.exe", "C:\\Pad\\pad.exe %1 %*"};
-  platform.AddFile(viewer.program);
-  platform.AddFile("C:\\Pad\\pad.exe");
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_TRUE(platform.starts.size() == 1 && platform.starts[0].program == viewer.program);
-  EXPECT_EQ(state.ShellCommandLine, "\"C:\\Viewer\\view.exe\" /open \"C:\\Help Files\\Manual1.pdf\"");
-  EXPECT_EQ(platform.associationQueries, std::vector<std::string>{".pdf"}) << "the located word processor was asked";
-  platform.FileAt("C:\\Help Files\\Manual1.pdf").hidden = true;
-  state.WordProcessorStatus = "Can not find Word Processor";
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(state.ShellCommandLine, "C:\\Pad\\pad.exe \"C:\\Help Files\\Manual1.doc\" ");
-  platform.associations.clear();
-  RunGuarded(platform, [&] { OpenManual(platform, state, 1); });
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find Adobe Reader or Word Processor"});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Cannot find the Manual or Word Processor"});
 }
 
 // The support page: in Internet Explorer, the address unquoted; where it is gone, in the browser Windows opens such
@@ -283,17 +280,6 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
     EXPECT_EQ(machine.messages.size(), winner.empty() ? 1u : 0u) << winner;
     EXPECT_TRUE(machine.associationQueries.empty()) << "a type's program stands in only for a manual";
     EXPECT_EQ(std::ranges::count(machine.probes, ""), 0) << "an empty path probed";
-  }
-}
-
-// References to variables that are not defined stay as typed, as Windows leaves them.
-TEST(Locate, EnvironmentReferencesExpandAsWindowsExpandsThem) {
-  FakeDesktop machine;
-  for (const auto& [text, expanded] : {std::pair{"%ProgramFiles%\\X", "C:\\Program Files\\X"},
-                                       {"%Nowhere%\\X", "%Nowhere%\\X"},
-                                       {"100% %%", "100% %%"},
-                                       {"%Nowhere%ProgramFiles%", "%NowhereC:\\Program Files"}}) {
-    EXPECT_EQ(ExpandEnvironment(machine, text), expanded);
   }
 }
 
