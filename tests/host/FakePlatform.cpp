@@ -41,18 +41,8 @@ FakeWindow::Control& FakeWindow::At(std::string_view control) const {
   return it->second;
 }
 
-void FakeWindow::SetText(std::string_view control, const std::string& text) {
-  platform_.Check("SetText", std::string(control));
-  At(control).text = text;
-}
-
 int FakeWindow::OuterWidth() const {
   return layout_.client.width + FakeDesktop::kFrameWidth;
-}
-
-void FakeWindow::SetLeft(int twips) {
-  platform_.Check("SetLeft");
-  left_ = twips;
 }
 
 void FakeWindow::SetLines(std::string_view control, const std::vector<std::string>& lines) {
@@ -67,7 +57,6 @@ void FakeWindow::SelectLine(std::string_view control, int line) {
 
 // Painted at once, so the window hears it was shown at once.
 void FakeWindow::Show() {
-  platform_.Check("Show", std::string(layout_.name));
   visible_ = true;
   sink_.OnEvent("Form", Event::Shown);
 }
@@ -334,7 +323,6 @@ void FakePlatform::AppendUtf8File(const std::string& path, const std::string& te
 }
 
 std::vector<std::string> FakePlatform::AppPathRegistrations(const std::string& programName) {
-  Check("AppPathRegistrations", programName);
   const auto found = registrations.find(programName);
   return found == registrations.end() ? std::vector<std::string>{} : found->second;
 }
@@ -397,7 +385,6 @@ corvane::Answer FakeDesktop::ShowMessage(const std::string& text, const std::str
 }
 
 std::unique_ptr<Window> FakeDesktop::CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) {
-  Check("CreateForm", std::string(layout.name));
   auto window = std::make_unique<FakeWindow>(*this, layout, sink);
   window->owner = owner;
   return window;

@@ -24,7 +24,7 @@ class FakeWindow : public Window {
 
   void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
 
-  void SetText(std::string_view control, const std::string& text) override;
+  void SetText(std::string_view control, const std::string& text) override { At(control).text = text; }
   std::string Text(std::string_view control) const override { return At(control).text; }
   bool IsChecked(std::string_view control) const override { return At(control).checked; }
   void SetChecked(std::string_view control, bool checked) override { At(control).checked = checked; }
@@ -43,7 +43,7 @@ class FakeWindow : public Window {
   std::optional<int> SelectedLine(std::string_view control) const override { return At(control).selected; }
   int OuterWidth() const override;
   int Left() const override { return left_; }
-  void SetLeft(int twips) override;
+  void SetLeft(int twips) override { left_ = twips; }
   void Show() override;
   void Hide() override { visible_ = false; }
   bool IsVisible() const override { return visible_; }
@@ -154,19 +154,10 @@ class FakePlatform : public virtual Platform {
   // The folder's path made full and lower-case, with the drives of `substitutes` read as the folders they stand for.
   std::optional<std::string> FolderIdentity(const std::string& folder) override;
   std::optional<std::string> FullPathName(const std::string& path) override;
-  bool HeldOpen(const std::string& path) override {
-    Check("HeldOpen", path);
-    return heldOpen.contains(path);
-  }
-  bool HeldAgainstDeletion(const std::string& path) override {
-    Check("HeldAgainstDeletion", path);
-    return heldOpen.contains(path);
-  }
+  bool HeldOpen(const std::string& path) override { return heldOpen.contains(path); }
+  bool HeldAgainstDeletion(const std::string& path) override { return heldOpen.contains(path); }
   std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
-  Volume VolumeOf(const std::string& path) override {
-    Check("VolumeOf", path);
-    return volume;
-  }
+  Volume VolumeOf(const std::string&) override { return volume; }
   // A share's path, or one on a drive of `networkDrives`.
   bool OnNetwork(const std::string& path) override {
     return path.starts_with("\\\\") || networkDrives.contains(Key(path.substr(0, 2)));
@@ -184,10 +175,7 @@ class FakePlatform : public virtual Platform {
   void SetUserRegistryValues(const std::string& key,
                              const std::vector<std::pair<std::string, RegistryValue>>& values) override;
   std::optional<std::string> EnvironmentVariable(const std::string& name) override;
-  std::string ProgramFolder() override {
-    Check("ProgramFolder");
-    return programFolder;
-  }
+  std::string ProgramFolder() override { return programFolder; }
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return "."; }
   // Day, month and year, with no leading zeros: "5.12.2026".
@@ -252,10 +240,7 @@ class FakeDesktop : public FakePlatform, public Desktop {
   int screenWidth = 19200;  // 1280 pixels at 96 DPI
 
   corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
-  int ScreenWidth() override {
-    Check("ScreenWidth");
-    return screenWidth;
-  }
+  int ScreenWidth() override { return screenWidth; }
   std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) override;
   void EndProgram() override { ended = true; }
   LauncherClaim ClaimLauncher() override { return claim; }
