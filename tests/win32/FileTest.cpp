@@ -49,12 +49,12 @@ TEST_F(FileTest, ExistsFindsWhatTheFilterAcceptsAndCallsAnythingAbsentFalse) {
   }
 }
 
-// Text the ANSI code page cannot hold is refused, never stored with stand-ins; the end-to-end edit proves the bytes of
-// text it can hold.
-TEST_F(FileTest, TextTheCodePageCannotHoldNeverReachesTheFile) {
+// Settings files are ANSI both ways; text the code page cannot hold is refused, never stored with stand-ins.
+TEST_F(FileTest, SettingsTextIsAnsiAndTextTheCodePageCannotHoldNeverReachesTheFile) {
   ASSERT_EQ(::GetACP(), 1252u) << "the test prefix's ANSI code page";
   const std::string path = folder_ / "CorvaneAppAlias.txt", bytes = "\"Caf\xE9\",\"HLQ\"\r\n";
-  WriteBytes(path, bytes);
+  platform_.WriteTextFile(path, "\"Caf\xC3\xA9\",\"HLQ\"\r\n");
+  EXPECT_TRUE(ReadBytes(path) == bytes && platform_.FromAnsi("Caf\xE9") == "Caf\xC3\xA9") << ReadBytes(path);
   for (const std::string& target : {path, folder_ / "CorvanePaths.txt"}) {
     EXPECT_THROW(platform_.WriteTextFile(target, "Snow \xE2\x98\x83\r\n"), PlatformError) << target;
   }
