@@ -179,10 +179,9 @@ bool FakePlatform::Exists(const std::string& pattern, Lookup filter) {
   const auto file = files_.find(key);
   const bool isFile = file != files_.end(), normal = isFile && !file->second.hidden && !file->second.system;
   const bool folder = folders_.contains(key);
-  return filter == Lookup::AllFiles ? isFile
-         : filter == Lookup::AllFolders
-             ? folder
-             : normal || (filter == Lookup::Directories && folder && !hiddenFolders.contains(key));
+  return filter == Lookup::AllFiles     ? isFile
+         : filter == Lookup::AllFolders ? folder
+                                        : normal || (filter == Lookup::Directories && folder);
 }
 
 void FakePlatform::CreateFolder(const std::string& path) {

@@ -131,7 +131,6 @@ class FakePlatform : public virtual Platform {
   std::map<std::string, corvane::Association> associations;       // by type: ".pdf", "http"
   std::map<std::string, std::string> environment{{"ProgramFiles", "C:\\Program Files"}};
   std::vector<std::string> associationQueries;     // every type asked for, in order
-  std::set<std::string> hiddenFolders;             // by key
   bool foldersIdentified = true;                   // false: Windows cannot say which folder a path is
   std::map<std::string, std::string> substitutes;  // a drive ("t:") mapped to a folder ("c:\\t"), by key
   std::set<std::string> networkDrives;             // drives ("z:") mapped to shares

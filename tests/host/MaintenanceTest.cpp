@@ -342,11 +342,10 @@ TEST_F(MaintenanceTest, ACompactionNobodySawEndIsCheckedByWhoeverComesNextAndUnd
   EXPECT_TRUE(platform.console.back().starts_with(at + "check\t" + kDb + "\tfailed: " + by + " did not finish"));
 }
 
-// A hidden backup folder serves as it is. One that cannot be looked into holds no open back, but stops a copy. A
-// folder in the marker's place stops only a compaction, before anything is copied.
+// A backup folder that cannot be looked into holds no open back, but stops a copy. A folder in the marker's place stops
+// only a compaction, before anything is copied.
 TEST_F(MaintenanceTest, BackupFoldersAndMarkersAsWindowsLeavesThem) {
   platform.AddFolder(kMarker);
-  platform.hiddenFolders = {"c:\\apps\\arcbackup"};
   Run(&BackupApp);
   EXPECT_EQ(MessageTexts().back(), "New Copy Is " + kBackup);
   Run(&CompactApp);
