@@ -1,77 +1,26 @@
-// An in-memory Windows for the host tests: files with attributes, scripted answers, recorded starts and messages.
+// An in-memory Windows without its user interface, as an unattended run has it: files with attributes, folders,
+// the registry, scripted failures and crashes, recorded starts.
 #pragma once
 
-#include <deque>
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "platform/Desktop.h"
-#include "platform/Layout.h"
+#include "platform/Platform.h"
 
 namespace corvane::testing {
 
-class FakeDesktop;
+inline const std::string kNoFile = "The system cannot find the file specified.";
+inline const std::string kNoPath = "The system cannot find the path specified.";
+inline const std::string kDenied = "Access is denied.";
 
-class FakeWindow : public Window {
- public:
-  FakeWindow(FakeDesktop& platform, const FormLayout& layout, EventSink& sink);
-  ~FakeWindow() override;
-
-  void Fire(std::string_view control, Event event) { sink_.OnEvent(control, event); }
-
-  void SetText(std::string_view control, const std::string& text) override { At(control).text = text; }
-  std::string Text(std::string_view control) const override { return At(control).text; }
-  bool IsChecked(std::string_view control) const override { return At(control).checked; }
-  void SetChecked(std::string_view control, bool checked) override { At(control).checked = checked; }
-  void SetControlVisible(std::string_view control, bool visible) override { At(control).visible = visible; }
-  bool IsControlVisible(std::string_view control) const override { return At(control).visible; }
-  void SetTextColour(std::string_view control, std::optional<Rgb> colour) override { At(control).colour = colour; }
-  std::optional<Rgb> TextColour(std::string_view control) const { return At(control).colour; }
-  void SetEnabled(std::string_view control, bool enabled) override { At(control).enabled = enabled; }
-  bool IsEnabled(std::string_view control) const { return At(control).enabled; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
-  const std::string& Caption() const { return caption_; }
-  void SetLines(std::string_view control, const std::vector<std::string>& lines) override;
-  const std::vector<std::string>& Lines(std::string_view control) const { return At(control).lines; }
-  // As a click on a line does: selects it and tells the window.
-  void SelectLine(std::string_view control, int line);
-  std::optional<int> SelectedLine(std::string_view control) const override { return At(control).selected; }
-  int OuterWidth() const override;
-  int Left() const override { return left_; }
-  void SetLeft(int twips) override { left_ = twips; }
-  void Show() override;
-  void Hide() override { visible_ = false; }
-  bool IsVisible() const override { return visible_; }
-  const FormLayout& layout() const { return layout_; }
-  const Window* owner = nullptr;  // the window it was made owned by
-
- private:
-  struct Control {
-    std::string text;
-    bool checked = false;
-    bool visible = true;
-    std::optional<Rgb> colour;
-    bool enabled = true;
-    std::vector<std::string> lines;
-    std::optional<int> selected;
-  };
-  Control& At(std::string_view control) const;
-
-  FakeDesktop& platform_;
-  const FormLayout& layout_;
-  EventSink& sink_;
-  mutable std::map<std::string, Control, std::less<>> controls_;
-  int left_;
-  bool visible_ = false;
-  std::string caption_;
-};
-
-// The machine without its user interface, as an unattended run has it.
 class FakePlatform : public virtual Platform {
  public:
   struct File {
@@ -90,12 +39,28 @@ class FakePlatform : public virtual Platform {
   FakePlatform() { AddFolder("C:"); }
 
   // Setting up the machine. AddFile adds every folder above the file too, and returns the file for its attributes.
-  File& AddFile(const std::string& path, std::string content = {});
-  void AddFolder(const std::string& path);
-  File& FileAt(const std::string& path);
+  File& AddFile(const std::string& path, std::string content = {}) {
+    AddFolder(Parent(Key(path)));
+    return files_[Key(path)] = File{std::move(content), path};
+  }
+  void AddFolder(const std::string& path) {
+    for (std::string key = Key(path); !key.empty(); key = Parent(key)) {
+      folders_.insert(key);
+    }
+  }
+  File& FileAt(const std::string& path) {
+    const auto it = files_.find(Key(path));
+    return it != files_.end() ? it->second : throw std::logic_error("the test expected a file " + path);
+  }
   bool HasFile(const std::string& path) const { return files_.contains(Key(path)); }
   const std::string& Content(const std::string& path) { return FileAt(path).content; }
-  std::vector<std::string> FilePaths() const;
+  std::vector<std::string> FilePaths() const {
+    std::vector<std::string> paths;
+    for (const auto& [key, file] : files_) {
+      paths.push_back(file.name);
+    }
+    return paths;
+  }
   // The next operation `operation` on `path` (any path where empty), after `letPass` that succeed, fails with
   // `description`.
   void FailOn(std::string operation, std::string path, std::string description = "The device is not ready.",
@@ -137,25 +102,131 @@ class FakePlatform : public virtual Platform {
   // The current user's registry: values by name, by key in lower case (as Windows compares keys).
   std::map<std::string, std::map<std::string, RegistryValue>> userRegistry;
 
-  bool Exists(const std::string& pattern, Lookup filter) override;
-  void CreateFolder(const std::string& path) override;
-  void WriteTextFile(const std::string& path, const std::string& text) override;
-  // Code page 1252 in brief: Latin-1 letters fit, Greek and beyond do not.
-  bool FitsTextFile(const std::string& text) override;
-  void ReplaceFile(const std::string& from, const std::string& to) override;
-  void DeleteFile(const std::string& path) override;
-  void CopyFile(const std::string& from, const std::string& to) override;
+  bool Exists(const std::string& pattern, Lookup filter) override {
+    probes.push_back(pattern);
+    Check("Exists", pattern);
+    std::string key = Key(pattern);
+    if ((filter == Lookup::Directories || filter == Lookup::AllFolders) && key.ends_with('\\')) {
+      key.pop_back();
+    }
+    const auto file = files_.find(key);
+    const bool isFile = file != files_.end(), normal = isFile && !file->second.hidden && !file->second.system;
+    const bool folder = folders_.contains(key);
+    return filter == Lookup::AllFiles     ? isFile
+           : filter == Lookup::AllFolders ? folder
+                                          : normal || (filter == Lookup::Directories && folder);
+  }
+  void CreateFolder(const std::string& path) override {
+    Check("CreateFolder", path);
+    const std::string key = Key(path);
+    if (folders_.contains(key) || !folders_.contains(Parent(key))) {
+      throw PlatformError(path, kNoPath);
+    }
+    folders_.insert(key);
+  }
+  void WriteTextFile(const std::string& path, const std::string& text) override {
+    const std::string key = Key(path);
+    if (!FitsTextFile(text)) {
+      throw PlatformError(path, "No mapping for the Unicode character exists in the target multi-byte code page.");
+    }
+    CheckWritable(key, path);
+    // Like a real write that fails midway: the file was already created or truncated.
+    files_[key] = File{{}, path};
+    Check("WriteTextFile", path);
+    files_[key] = File{text, path};
+  }
+  // Code page 1252 in brief: Latin-1 letters (lead bytes C2 and C3) fit, Greek and beyond do not.
+  bool FitsTextFile(const std::string& text) override {
+    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC4; });
+  }
+  void ReplaceFile(const std::string& from, const std::string& to) override {
+    Check("ReplaceFile", to);
+    const auto source = files_.find(Key(from));
+    if (source == files_.end()) {
+      throw PlatformError(from, kNoFile);
+    }
+    CheckWritable(Key(to), to);
+    File moved = source->second;
+    moved.name = to;
+    if (const auto target = files_.find(Key(to)); target != files_.end()) {
+      moved.hidden = target->second.hidden;
+      moved.system = target->second.system;
+    }
+    files_.erase(source);
+    files_[Key(to)] = moved;
+  }
+  void DeleteFile(const std::string& path) override {
+    if (Existing(path, "DeleteFile").readOnly) {
+      throw PlatformError(path, kDenied, Refusal::ReadOnly);
+    }
+    if (holding.contains(Key(path)) || heldOpen.contains(path)) {
+      throw PlatformError(path, "The process cannot access the file because it is being used by another process.");
+    }
+    files_.erase(Key(path));
+  }
+  void CopyFile(const std::string& from, const std::string& to) override {
+    File copy = files_.contains(Key(from)) ? files_.at(Key(from)) : throw PlatformError(from, kNoFile);
+    CheckWritable(Key(to), to);
+    copy.name = to;
+    // Like a real copy that fails midway: half the bytes are already there.
+    files_[Key(to)] = File{copy.content.substr(0, copy.content.size() / 2), to};
+    Check("CopyFile", to);
+    files_[Key(to)] = copy;  // attributes and all, as Windows copies them
+  }
   void MakeWritable(const std::string& path) override { Existing(path, "MakeWritable").readOnly = false; }
   std::uint64_t FileSize(const std::string& path) override { return Existing(path, "FileSize").content.size(); }
-  std::optional<FileStamp> StampOf(const std::string& path) override;
-  std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override {
+    Check("StampOf", path);
+    const auto file = files_.find(Key(path));
+    return file == files_.end() ? std::nullopt
+                                : std::optional(FileStamp{file->second.content.size(), file->second.lastWrite});
+  }
+  std::vector<FolderEntry> ListFiles(const std::string& folder) override {
+    Check("ListFiles", folder);
+    std::vector<FolderEntry> entries;
+    for (const auto& [key, file] : files_) {
+      if (Parent(key) == Key(folder) && !file.hidden && !file.system) {
+        const std::string name = file.name.substr(file.name.find_last_of('\\') + 1);
+        entries.push_back({name, file.created, file.readOnly, file.created, file.content.size()});
+      }
+    }
+    return entries;
+  }
   bool SameFileName(std::string_view a, std::string_view b) override { return Key(a) == Key(b); }
   // The folder's path made full and lower-case, with the drives of `substitutes` read as the folders they stand for.
-  std::optional<std::string> FolderIdentity(const std::string& folder) override;
-  std::optional<std::string> FullPathName(const std::string& path) override;
+  std::optional<std::string> FolderIdentity(const std::string& folder) override {
+    std::string key = Key(*FullPathName(folder));
+    if (key.ends_with('\\')) {
+      key.pop_back();
+    }
+    if (const auto drive = substitutes.find(key.substr(0, 2)); drive != substitutes.end()) {
+      key.replace(0, 2, drive->second);
+    }
+    return foldersIdentified && folders_.contains(key) ? std::optional(key) : std::nullopt;
+  }
+  // "/" read as "\\" and "." resolved; no test needs "..".
+  std::optional<std::string> FullPathName(const std::string& path) override {
+    std::string full = path;
+    std::ranges::replace(full, '/', '\\');
+    for (std::size_t dot = full.find("\\.\\"); dot != std::string::npos; dot = full.find("\\.\\")) {
+      full.erase(dot, 2);
+    }
+    return full;
+  }
   bool HeldOpen(const std::string& path) override { return heldOpen.contains(path); }
   bool HeldAgainstDeletion(const std::string& path) override { return heldOpen.contains(path); }
-  std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override;
+  std::unique_ptr<HeldFile> CreateHeldFile(const std::string& path, const std::string& bytes) override {
+    Check("CreateHeldFile", path);
+    CheckWritable(Key(path), path);
+    files_[Key(path)] = File{bytes, path};
+    struct Held : HeldFile {
+      Held(std::set<std::string>& held, std::string key) : holding(held), file(std::move(key)) { holding.insert(file); }
+      ~Held() override { holding.erase(file); }
+      std::set<std::string>& holding;
+      std::string file;
+    };
+    return std::make_unique<Held>(holding, Key(path));
+  }
   Volume VolumeOf(const std::string&) override { return volume; }
   // A share's path, or one on a drive of `networkDrives`.
   bool OnNetwork(const std::string& path) override {
@@ -165,22 +236,67 @@ class FakePlatform : public virtual Platform {
     return Existing(path, "ReadBytes").content.substr(0, limit);
   }
   // Every byte is the Latin-1 character of its number.
-  std::string FromAnsi(std::string_view bytes) override;
-  void AppendUtf8File(const std::string& path, const std::string& text) override;
+  std::string FromAnsi(std::string_view bytes) override {
+    std::string text;
+    for (const char c : bytes) {
+      const auto byte = static_cast<unsigned char>(c);
+      text += byte < 0x80 ? std::string{c}
+                          : std::string{static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
+    }
+    return text;
+  }
+  void AppendUtf8File(const std::string& path, const std::string& text) override {
+    Check("AppendUtf8File", path);
+    CheckWritable(Key(path), path);
+    File& file = files_[Key(path)];
+    file.name = path;
+    file.content += text;
+  }
   void MarkMadeNow(const std::string& path) override { Existing(path, "MarkMadeNow").created = now; }
-  std::vector<std::string> AppPathRegistrations(const std::string& programName) override;
-  std::optional<corvane::Association> AssociationOf(const std::string& type) override;
-  std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override;
+  std::vector<std::string> AppPathRegistrations(const std::string& programName) override {
+    return registrations.contains(programName) ? registrations.at(programName) : std::vector<std::string>{};
+  }
+  std::optional<corvane::Association> AssociationOf(const std::string& type) override {
+    associationQueries.push_back(type);
+    return associations.contains(type) ? std::optional(associations.at(type)) : std::nullopt;
+  }
+  std::optional<RegistryValue> UserRegistryValue(const std::string& key, const std::string& name) override {
+    const auto found = userRegistry.find(Key(key));
+    return found != userRegistry.end() && found->second.contains(name) ? std::optional(found->second.at(name))
+                                                                       : std::nullopt;
+  }
   void SetUserRegistryValues(const std::string& key,
-                             const std::vector<std::pair<std::string, RegistryValue>>& values) override;
-  std::optional<std::string> EnvironmentVariable(const std::string& name) override;
+                             const std::vector<std::pair<std::string, RegistryValue>>& values) override {
+    Check("SetUserRegistryValues", key);
+    for (const auto& [name, value] : values) {
+      userRegistry[Key(key)][name] = value;
+    }
+  }
+  std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+    return environment.contains(name) ? std::optional(environment.at(name)) : std::nullopt;
+  }
   std::string ProgramFolder() override { return programFolder; }
   Date Now() override { return now; }
   std::string DecimalSeparator() override { return "."; }
   // Day, month and year, with no leading zeros: "5.12.2026".
-  std::string ShortDate(const Date& day) override;
+  std::string ShortDate(const Date& day) override {
+    return std::to_string(day.day) + "." + std::to_string(day.month) + "." + std::to_string(day.year);
+  }
   std::optional<std::uint32_t> StartProgram(const std::string& program, const std::string& commandLine, Wait wait,
-                                            int limitMinutes = 0) override;
+                                            int limitMinutes = 0) override {
+    Check("StartProgram", program);
+    if (program.empty() || !HasFile(program)) {
+      throw PlatformError(program, kNoFile);
+    }
+    starts.push_back({program, commandLine, wait, limitMinutes});
+    if (wait == Wait::No || (accessOverruns && limitMinutes > 0)) {
+      return std::nullopt;
+    }
+    if (whileWaited) {
+      whileWaited();
+    }
+    return exitCode;
+  }
   void WriteConsole(const std::string& line) override { console.push_back(line); }
   void ReportEvent(EventKind kind, const std::string& text) override {
     Check("ReportEvent");
@@ -189,8 +305,33 @@ class FakePlatform : public virtual Platform {
   void RegisterEventSource() override { Check("RegisterEventSource"); }
 
  protected:
-  // Throws the failure injected for the operation, if any.
-  void Check(std::string_view operation, const std::string& path = {});
+  // Counts a call that changes the disk, for a fault planned there, and throws the failure injected for the
+  // operation, if any.
+  void Check(std::string_view operation, const std::string& path = {}) {
+    constexpr std::string_view kChangesTheDisk[] = {"CreateFolder",   "WriteTextFile",  "ReplaceFile",
+                                                    "DeleteFile",     "CopyFile",       "MakeWritable",
+                                                    "CreateHeldFile", "AppendUtf8File", "MarkMadeNow"};
+    if (std::ranges::count(kChangesTheDisk, operation) == 1) {
+      diskCalls.push_back(std::string(operation) + " " + path);
+      if (std::ssize(diskCalls) == faultAt && diskFault == DiskFault::Refuse) {
+        throw PlatformError(path, "The device is not ready.");
+      }
+      // Taken before the call has its way: a write has only truncated its file, a copy has written half its bytes.
+      if (std::ssize(diskCalls) == faultAt && diskFault == DiskFault::Crash) {
+        crash_ = Image{files_, folders_, starts.size(), console.size(), Said()};
+      }
+    }
+    for (auto it = failures_.begin(); it != failures_.end(); ++it) {
+      if (it->operation == operation && (it->path.empty() || it->path == Key(path))) {
+        if (it->letPass-- > 0) {
+          return;
+        }
+        const std::string description = it->description;
+        failures_.erase(it);
+        throw PlatformError(path, description, description == kDenied ? Refusal::AccessDenied : Refusal::Other);
+      }
+    }
+  }
   virtual std::size_t Said() const { return 0; }
   // The machine as a crash leaves it, and how much had been started, written to the console and said by then.
   struct Image {
@@ -206,55 +347,37 @@ class FakePlatform : public virtual Platform {
     int letPass;
   };
 
-  static std::string Key(std::string_view path);
-  static std::string Parent(const std::string& key);
+  static std::string Key(std::string_view path) {
+    std::string key(path);
+    std::ranges::transform(key, key.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return key;
+  }
+  static std::string Parent(const std::string& key) {
+    const auto slash = key.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : key.substr(0, slash);
+  }
   // The existing file at `path`, for an operation that needs it; throws as Windows would when it is missing.
-  File& Existing(const std::string& path, std::string_view operation);
+  File& Existing(const std::string& path, std::string_view operation) {
+    Check(operation, path);
+    const auto it = files_.find(Key(path));
+    return it != files_.end() ? it->second : throw PlatformError(path, kNoFile);
+  }
   // Refuses, as Windows does, to write where there is no folder or over a read-only file.
-  void CheckWritable(const std::string& key, const std::string& path) const;
+  void CheckWritable(const std::string& key, const std::string& path) const {
+    if (!folders_.contains(Parent(key))) {
+      throw PlatformError(path, kNoPath);
+    }
+    if (files_.contains(key) && files_.at(key).readOnly) {
+      throw PlatformError(path, kDenied, Refusal::ReadOnly);
+    }
+    if (folders_.contains(key)) {
+      throw PlatformError(path, kDenied, Refusal::AccessDenied);
+    }
+  }
 
   std::map<std::string, File> files_;
   std::set<std::string> folders_;
   std::vector<Failure> failures_;
-};
-
-// The machine with its user interface: scripted answers to message boxes, and the windows made.
-class FakeDesktop : public FakePlatform, public Desktop {
- public:
-  struct Message {
-    std::string text, title;
-    Buttons buttons;
-  };
-
-  static constexpr int kFrameWidth = 120;  // twips the frame adds to a form's client width
-
-  void Answer(corvane::Answer answer) { answers_.push_back(answer); }
-  std::vector<std::string> MessageTexts() const;
-  FakeWindow* Form(std::string_view name) const;
-
-  std::vector<Message> messages;
-  bool ended = false;
-  bool launcherReleased = false, broughtForward = false;
-  LauncherClaim claim = LauncherClaim::Ours;
-  int screenWidth = 19200;  // 1280 pixels at 96 DPI
-
-  corvane::Answer ShowMessage(const std::string& text, const std::string& title, Buttons buttons) override;
-  int ScreenWidth() override { return screenWidth; }
-  std::unique_ptr<Window> CreateForm(const FormLayout& layout, EventSink& sink, Window* owner) override;
-  void EndProgram() override { ended = true; }
-  LauncherClaim ClaimLauncher() override { return claim; }
-  void BringLauncherForward() override { broughtForward = true; }
-  void ReleaseLauncher() override { launcherReleased = true; }
-  void EndAtTheCrash() override {
-    FakePlatform::EndAtTheCrash();
-    messages.resize(crash_ ? crash_->said : messages.size());
-  }
-
- private:
-  std::size_t Said() const override { return messages.size(); }
-  friend class FakeWindow;
-  std::deque<corvane::Answer> answers_;
-  std::vector<FakeWindow*> forms_;
 };
 
 }  // namespace corvane::testing

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "locate/ExternalPrograms.h"
 #include "locate/Locate.h"
 #include "platform/Failure.h"
