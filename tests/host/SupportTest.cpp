@@ -161,7 +161,9 @@ TEST(Manuals, OpensThePdfInTheReaderElseTheDocInTheWordProcessorElseTheAssociate
                                       {row.word, kWordPad},
                                       {row.pdf, "C:\\Help Files\\Manual1.pdf"},
                                       {row.doc, "C:\\Help Files\\Manual1.doc"}}) {
-      there ? void(machine.AddFile(path)) : void();
+      if (there) {
+        machine.AddFile(path);
+      }
     }
     state.PdfReaderPath = row.reader ? kReader9 : "";
     state.PdfReaderStatus = row.reader ? kExists : "Can not find Adobe Reader";
