@@ -186,7 +186,7 @@ const Routine kRoutines[] = {
     {"backup-keep", "", kKeep, kKeep, kDb, {}, {kArc + "Arc11526App1", kArc + "Arc12326App1"},
      {{"\tbackup\t" + kDb + "\tok", kToday, kJet}}},
     {"restore", "", {"/restore", "1", "Arc12326App1"}, {"CmdOpen1"}, kDb, {}, kSlotOne,
-     {{kRestoreOk, kDb, kDated}, {kRestoreOk, kArc + "BeforeRestore_App1", kJet}}},
+     {{kRestoreOk, kDb, kDated}, {kRestoreOk, kArc + "BeforeRestore_App1", kJet}, {"A compaction of", "", ""}}},
     {"local-copy", "", {"CmdOpen2"}, {"CmdOpen2"}, kLocal, {kJet + "v2"}, {kLocal}, {}},
     {"save", "", {"save"}, {"start"}, "", {}, kSettings, {{std::string(kSilent), kSettings[0], "New title"}}},
 };

@@ -33,12 +33,13 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
 TEST(TextEncoding, DecodesEachUnicodeFormAndLeavesAnsiAlone) {
   using namespace std::string_literals;
   const std::pair<std::string, std::optional<std::string>> cases[] = {
-      {"\xFE\xFF\x01\x00"s, "\xC4\x80"},      {"\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
-      {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"}, {"\xEF\xBB\xBFplain"s, "plain"},
-      {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},      {"plain"s, std::nullopt},
-      {"\xED\xA0\x80"s, std::nullopt},        {"\xF4\x90\x80\x80"s, std::nullopt},
-      {"\xFF\xFE\xFF\x07"s, "\xDF\xBF"},      {"\xFF\xFE\x00\x08"s, "\xE0\xA0\x80"},  // either side of 0x800
-      {"\xE0\xA4\x85"s, "\xE0\xA4\x85"},  // UTF-8 whose first byte is the lowest of three
+      {"\xFE\xFF\x01\x00"s, "\xC4\x80"},         {"\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
+      {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"},    {"\xEF\xBB\xBFplain"s, "plain"},
+      {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},         {"plain"s, std::nullopt},
+      {"\xED\xA0\x80"s, std::nullopt},           {"\xF4\x90\x80\x80"s, std::nullopt},
+      {"\xFF\xFE\xFF\x07"s, "\xDF\xBF"},         {"\xFF\xFE\x00\x08"s, "\xE0\xA0\x80"},  // either side of 0x800
+      {"\xE0\xA4\x85"s, "\xE0\xA4\x85"},          // UTF-8 whose first byte is the lowest of three
+      {"\xF0\x9F\x98\x80"s, "\xF0\x9F\x98\x80"},  // and of four
   };
   for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(UnicodeText(bytes), text) << bytes;

@@ -264,6 +264,7 @@ TEST(Locate, ChoosesByTheFixedListsPriorityThenTodaysPlacesThenTheRegistrations)
       {access, {c2r15}, {}, c2r15},
       {access, {"Z:\\A\\MSACCESS.EXE"}, {{"MSACCESS.EXE", {"Z:\\A\\MSACCESS.EXE"}}}, "Z:\\A\\MSACCESS.EXE"},
       {access, {"z:\\A.EXE"}, {{"MSACCESS.EXE", {"z:\\A.EXE"}}}, "z:\\A.EXE"},
+      {access, {"a:\\A.EXE", "z:\\A.EXE"}, {{"MSACCESS.EXE", {"a:\\A.EXE", "z:\\A.EXE"}}}, "a:\\A.EXE"},
       {access, {"D:\\Tools\\Help.txt", odd}, {{"MSACCESS.EXE", {"D:\\Tools\\Help.txt", odd}}}, odd},  // no program
       // WordPad only where no Word is, today's and registered ones included.
       {word, {kWordPad, kOffice + "root\\Office16\\WINWORD.EXE"}, {}, kOffice + "root\\Office16\\WINWORD.EXE"},
