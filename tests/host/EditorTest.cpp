@@ -30,8 +30,12 @@ TEST_F(EditorTest, ShowsEverySettingInItsBoxBesideTheLauncherAndTheStripCopiesTh
   }
   EXPECT_EQ(editor->Text("cHLPath12"), state.LauncherSettings.SupportUrl);
   EXPECT_EQ(state.LauncherSettings.Apps[1].AppPath, "C:\\Apps");  // nothing is stored before Close
-  editor->Fire("CmdBrowse", Event::Click);
+  editor->Fire("CmdBrowse", Event::Click);  // no Explorer: the retry's command line is still recorded
   EXPECT_EQ(state.ShellCommandLine, "C:\\Windows\\Explorer.exe /n, /e, C:\\Program Files");
+  platform.AddFile("C:\\Windows\\Explorer.exe");
+  platform.AddFile("C:\\Winnt\\Explorer.exe");  // preferred where both are there
+  editor->Fire("CmdBrowse", Event::Click);
+  EXPECT_EQ(platform.starts.back().program, "C:\\Winnt\\Explorer.exe");
 }
 
 // A file someone hid or marked system stays so once saved over, and nothing of the save is left beside it.
