@@ -32,14 +32,20 @@ TEST(SettingsLine, ReadsWhatOtherEditorsWrite) {
 // Each Unicode form decoded to the code point, a unit that pairs with nothing as U+FFFD; ANSI left to the platform.
 TEST(TextEncoding, DecodesEachUnicodeFormAndLeavesAnsiAlone) {
   using namespace std::string_literals;
+  // UTF-16 either side of U+0800 and a low surrogate ending above DF; UTF-8 at its lowest and highest leads.
   const std::pair<std::string, std::optional<std::string>> cases[] = {
-      {"\xFE\xFF\x01\x00"s, "\xC4\x80"},         {"\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
-      {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"},    {"\xEF\xBB\xBFplain"s, "plain"},
-      {"\xE2\x82\xAC"s, "\xE2\x82\xAC"},         {"plain"s, std::nullopt},
-      {"\xED\xA0\x80"s, std::nullopt},           {"\xF4\x90\x80\x80"s, std::nullopt},
-      {"\xFF\xFE\xFF\x07"s, "\xDF\xBF"},         {"\xFF\xFE\x00\x08"s, "\xE0\xA0\x80"},  // either side of 0x800
-      {"\xE0\xA4\x85"s, "\xE0\xA4\x85"},          // UTF-8 whose first byte is the lowest of three
-      {"\xF0\x9F\x98\x80"s, "\xF0\x9F\x98\x80"},  // and of four
+      {"\xFE\xFF\x01\x00"s, "\xC4\x80"},
+      {"\xFF\xFE\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80"},
+      {"\xFE\xFF\xD8\x3D\xDE\xE9"s, "\xF0\x9F\x9B\xA9"},
+      {"\xFF\xFE\x00\xDEx"s, "\xEF\xBF\xBD"},
+      {"\xFF\xFE\xFF\x07\x00\x08"s, "\xDF\xBF\xE0\xA0\x80"},
+      {"\xEF\xBB\xBFplain"s, "plain"},
+      {"\xC2\x80\xE0\xA4\x85\xF0\x9F\x98\x80"s, "\xC2\x80\xE0\xA4\x85\xF0\x9F\x98\x80"},
+      {"\xDF\xBF\xEF\xBF\xBD\xF4\x8F\xBF\xBF"s, "\xDF\xBF\xEF\xBF\xBD\xF4\x8F\xBF\xBF"},
+      {"plain"s, std::nullopt},
+      {"\xED\xA0\x80"s, std::nullopt},
+      {"\xF4\x90\x80\x80"s, std::nullopt},
+      {"\xF5\x80\x80\x80"s, std::nullopt},
   };
   for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(UnicodeText(bytes), text) << bytes;
