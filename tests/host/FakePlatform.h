@@ -17,10 +17,6 @@
 
 namespace corvane::testing {
 
-inline const std::string kNoFile = "The system cannot find the file specified.";
-inline const std::string kNoPath = "The system cannot find the path specified.";
-inline const std::string kDenied = "Access is denied.";
-
 class FakePlatform : public virtual Platform {
  public:
   struct File {
@@ -342,6 +338,10 @@ class FakePlatform : public virtual Platform {
   std::optional<Image> crash_;
 
  private:
+  inline static const std::string kNoFile = "The system cannot find the file specified.";
+  inline static const std::string kNoPath = "The system cannot find the path specified.";
+  inline static const std::string kDenied = "Access is denied.";
+
   struct Failure {
     std::string operation, path, description;
     int letPass;
